@@ -1,0 +1,212 @@
+#include "surface.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr quint32 Opaque = 0xFF000000u;
+constexpr int DotsPerMeter96 = 3780;
+
+QImage makeImage(int width, int height)
+{
+    QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+    image.setDotsPerMeterX(DotsPerMeter96);
+    image.setDotsPerMeterY(DotsPerMeter96);
+    return image;
+}
+
+} // namespace
+
+Surface::Surface(int width, int height, Colour backColor)
+    : m_image(makeImage(width, height)), m_backColor(backColor)
+{
+    fill(backColor);
+}
+
+void Surface::resize(int width, int height)
+{
+    if (width == this->width() && height == this->height())
+        return;
+    QImage old = m_image;
+    m_image = makeImage(width, height);
+    fill(m_backColor);
+    const int w = std::min(old.width(), m_image.width());
+    const int h = std::min(old.height(), m_image.height());
+    for (int y = 0; y < h; ++y)
+        std::copy_n(reinterpret_cast<const quint32 *>(old.constScanLine(y)), w,
+                    reinterpret_cast<quint32 *>(m_image.scanLine(y)));
+}
+
+void Surface::fill(Colour colour)
+{
+    if (!m_image.isNull())
+        m_image.fill(toQRgb(colour));
+}
+
+void Surface::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+    fill(colour);
+}
+
+void Surface::clearPicture()
+{
+    fill(m_backColor);
+}
+
+void Surface::cls()
+{
+    fill(m_backColor);
+    setCurrentX(0);
+    setCurrentY(0);
+}
+
+Colour Surface::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width() || y >= height())
+        return 0;
+    return fromQRgb(reinterpret_cast<const quint32 *>(m_image.constScanLine(y))[x]);
+}
+
+void Surface::setPixel(int x, int y, Colour colour)
+{
+    if (x < 0 || y < 0 || x >= width() || y >= height())
+        return;
+    reinterpret_cast<quint32 *>(m_image.scanLine(y))[x] = toQRgb(colour);
+}
+
+void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
+{
+    // Bresenham, so that every pixel is exact and both ends are set.
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        setPixel(x1, y1, colour);
+        if (x1 == x2 && y1 == y2)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void Surface::box(int x1, int y1, int x2, int y2, Colour colour)
+{
+    line(x1, y1, x2, y1, colour);
+    line(x2, y1, x2, y2, colour);
+    line(x2, y2, x1, y2, colour);
+    line(x1, y2, x1, y1, colour);
+}
+
+void Surface::filledBox(int x1, int y1, int x2, int y2, Colour colour)
+{
+    const int left = std::max(0, std::min(x1, x2));
+    const int right = std::min(width() - 1, std::max(x1, x2));
+    const int top = std::max(0, std::min(y1, y2));
+    const int bottom = std::min(height() - 1, std::max(y1, y2));
+    const quint32 value = toQRgb(colour);
+    for (int y = top; y <= bottom; ++y) {
+        quint32 *row = reinterpret_cast<quint32 *>(m_image.scanLine(y));
+        std::fill(row + left, row + right + 1, value);
+    }
+}
+
+void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
+                     RasterOp op)
+{
+    // Clip the rectangle against the source and the destination together.
+    if (sx < 0) {
+        dx -= sx;
+        width += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        height += sy;
+        sy = 0;
+    }
+    if (dx < 0) {
+        sx -= dx;
+        width += dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        sy -= dy;
+        height += dy;
+        dy = 0;
+    }
+    width = std::min({width, source.width() - sx, this->width() - dx});
+    height = std::min({height, source.height() - sy, this->height() - dy});
+    if (width <= 0 || height <= 0)
+        return;
+
+    // A copy within one surface may overlap: take the rows from a snapshot.
+    const QImage &from = (&source == this) ? QImage(m_image.copy()) : source.m_image;
+    for (int row = 0; row < height; ++row) {
+        const quint32 *src = reinterpret_cast<const quint32 *>(from.constScanLine(sy + row)) + sx;
+        quint32 *dst = reinterpret_cast<quint32 *>(m_image.scanLine(dy + row)) + dx;
+        switch (op) {
+        case RasterOp::SrcCopy:
+            for (int i = 0; i < width; ++i)
+                dst[i] = src[i] | Opaque;
+            break;
+        case RasterOp::SrcAnd:
+            for (int i = 0; i < width; ++i)
+                dst[i] = (dst[i] & src[i]) | Opaque;
+            break;
+        case RasterOp::SrcInvert:
+            for (int i = 0; i < width; ++i)
+                dst[i] = (dst[i] ^ src[i]) | Opaque;
+            break;
+        }
+    }
+}
+
+void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
+                     quint32 opCode)
+{
+    switch (opCode) {
+    case quint32(RasterOp::SrcCopy):
+    case quint32(RasterOp::SrcAnd):
+    case quint32(RasterOp::SrcInvert):
+        bitBlt(dx, dy, width, height, source, sx, sy, RasterOp(opCode));
+        break;
+    default:
+        break;
+    }
+}
+
+void Surface::paintPicture(const Surface &picture, double x, double y)
+{
+    bitBlt(int(std::lround(x)), int(std::lround(y)), picture.width(), picture.height(), picture, 0,
+           0, RasterOp::SrcCopy);
+}
+
+void Surface::setImageFrom(const Surface &other)
+{
+    m_image = other.m_image.copy();
+}
+
+void Surface::drawText(double x, double y, const QString &text)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(&m_image);
+    const QFont f = font();
+    painter.setFont(f);
+    painter.setPen(QColor::fromRgb(toQRgb(foreColor())));
+    painter.drawText(QPointF(x, y + QFontMetricsF(f).ascent()), text);
+}

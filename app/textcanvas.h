@@ -1,0 +1,72 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QFont>
+#include <QString>
+
+class Surface;
+
+// The text side shared by picture surfaces (pixels) and printer pages (twips):
+// a font, a fore colour and a text cursor, with print-list items that either end
+// the line or leave the cursor just after what they printed.
+class TextCanvas
+{
+public:
+    virtual ~TextCanvas() = default;
+
+    void setFontName(const QString &name) { m_fontName = name; }
+    QString fontName() const { return m_fontName; }
+    void setFontSize(double points) { m_fontSize = points; }
+    double fontSize() const { return m_fontSize; }
+    void setFontBold(bool bold) { m_bold = bold; }
+    bool fontBold() const { return m_bold; }
+    void setFontUnderline(bool underline) { m_underline = underline; }
+    bool fontUnderline() const { return m_underline; }
+
+    void setForeColor(Colour colour) { m_foreColor = colour; }
+    Colour foreColor() const { return m_foreColor; }
+
+    double currentX() const { return m_x; }
+    double currentY() const { return m_y; }
+    void setCurrentX(double x) { m_x = x; }
+    void setCurrentY(double y) { m_y = y; }
+
+    // Prints text at the cursor and ends the line.
+    void print(const QString &text);
+    // Prints text at the cursor and leaves the cursor just after it.
+    void printStay(const QString &text);
+    // Ends the line: the cursor goes to the left edge, one text line down.
+    void newLine();
+    // Column item: moves to column c (1-based); a column already passed is
+    // reached on the next line.
+    void tab(int column);
+    // Space item: advances the cursor by n average character widths.
+    void spc(int count);
+
+    double textWidth(const QString &text) const;
+    double textHeight() const;
+    // Average character width of the current font: the width of one column.
+    double columnWidth() const;
+
+    // The current font as it is measured and drawn on this canvas.
+    QFont font() const;
+
+    // Copies a picture at its natural size with its top-left corner at (x, y).
+    virtual void paintPicture(const Surface &picture, double x, double y) = 0;
+
+protected:
+    // Canvas units per point of font size: 4/3 on a 96 dpi pixel surface, 20 in
+    // twips. Font sizes are rounded to whole units, as the screen does to pixels.
+    virtual double unitsPerPoint() const = 0;
+    virtual void drawText(double x, double y, const QString &text) = 0;
+
+private:
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 8.25;
+    bool m_bold = false;
+    bool m_underline = false;
+    Colour m_foreColor = ColourBlack;
+    double m_x = 0;
+    double m_y = 0;
+};

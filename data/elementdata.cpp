@@ -1,0 +1,237 @@
+#include "elementdata.h"
+#include "recordfields.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace {
+
+// Bytes 0x80 to 0x9F of Windows-1252; the rest of the code page is Latin-1.
+constexpr char16_t HighControls[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+struct Reader
+{
+    const unsigned char *p;
+    void i16(qint16 &value, const char *)
+    {
+        value = qint16(quint16(p[0] | (p[1] << 8)));
+        p += 2;
+    }
+    void f64(double &value, const char *)
+    {
+        quint64 bits = 0;
+        for (int i = 7; i >= 0; --i)
+            bits = (bits << 8) | p[i];
+        std::memcpy(&value, &bits, sizeof value);
+        p += 8;
+    }
+    void levels(std::array<qint16, 9> &values, const char *name)
+    {
+        for (qint16 &e : values)
+            i16(e, name);
+    }
+    void text(QString &value, int width, const char *)
+    {
+        value.resize(width);
+        for (int i = 0; i < width; ++i)
+            value[i] = cp1252ToChar(p[i]);
+        p += width;
+    }
+};
+
+struct Writer
+{
+    QByteArray out;
+    QString error;
+    void i16(qint16 &value, const char *)
+    {
+        out.append(char(quint16(value) & 0xFF));
+        out.append(char(quint16(value) >> 8));
+    }
+    void f64(double &value, const char *)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        for (int i = 0; i < 8; ++i)
+            out.append(char((bits >> (8 * i)) & 0xFF));
+    }
+    void levels(std::array<qint16, 9> &values, const char *name)
+    {
+        for (qint16 &e : values)
+            i16(e, name);
+    }
+    void text(QString &value, int width, const char *name)
+    {
+        if (value.size() > width && error.isEmpty())
+            error = QStringLiteral("%1 has %2 characters, more than its %3")
+                        .arg(QLatin1String(name))
+                        .arg(value.size())
+                        .arg(width);
+        for (int i = 0; i < width; ++i) {
+            int byte = ' ';
+            if (i < value.size()) {
+                byte = charToCp1252(value[i]);
+                if (byte < 0) {
+                    if (error.isEmpty())
+                        error = QStringLiteral("%1 has a character outside Windows-1252")
+                                    .arg(QLatin1String(name));
+                    byte = '?';
+                }
+            }
+            out.append(char(byte));
+        }
+    }
+};
+
+struct Blanker
+{
+    void i16(qint16 &value, const char *) { value = 0; }
+    void f64(double &value, const char *) { value = 0; }
+    void levels(std::array<qint16, 9> &values, const char *) { values.fill(0); }
+    void text(QString &value, int width, const char *) { value = QString(width, QChar(0)); }
+};
+
+} // namespace
+
+QChar cp1252ToChar(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return QChar(HighControls[byte - 0x80]);
+    return QChar(byte);
+}
+
+int charToCp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (HighControls[i] == u && u != 0xFFFD)
+            return 0x80 + i;
+    return -1;
+}
+
+ElementRecord ElementRecord::blank()
+{
+    ElementRecord r;
+    visitFields(r, Blanker{});
+    return r;
+}
+
+ElementRecord decodeRecord(const char *bytes)
+{
+    ElementRecord r;
+    visitFields(r, Reader{reinterpret_cast<const unsigned char *>(bytes)});
+    return r;
+}
+
+std::optional<QByteArray> encodeRecord(const ElementRecord &record, QString *error)
+{
+    ElementRecord copy = record;
+    Writer w;
+    w.out.reserve(RecordSize);
+    visitFields(copy, w);
+    if (!w.error.isEmpty()) {
+        if (error)
+            *error = w.error;
+        return std::nullopt;
+    }
+    return w.out;
+}
+
+void InitClassificationNames(ClassificationNames &names)
+{
+    static const char *const Names[10] = {"Inert Gas",
+                                          "Halogen",
+                                          "Non-Metal",
+                                          "Semimetallic",
+                                          "Transition Metal",
+                                          "Alkali Metal",
+                                          "Alkaline-earth Metal",
+                                          "Other Metal",
+                                          "Rare Earth Element (Lanthanide Series)",
+                                          "Radioactive Rare Earth Element (Actinide Series)"};
+    names[0] = QString(50, QChar(0));
+    for (int i = 0; i < 10; ++i)
+        names[i + 1] = QString::fromLatin1(Names[i]).leftJustified(50, QLatin1Char(' '));
+}
+
+QString validateRecord(const ElementRecord &r)
+{
+    if (r.Classification < 0 || r.Classification > 10)
+        return QStringLiteral("Classification %1 is outside 0 to 10").arg(r.Classification);
+    if (r.State < 0 || r.State > 3)
+        return QStringLiteral("State %1 is outside 0 to 3").arg(r.State);
+    if (r.LevelCount < 0 || r.LevelCount > 7)
+        return QStringLiteral("LevelCount %1 is outside 0 to 7").arg(r.LevelCount);
+    int total = 0;
+    for (int level = 1; level <= r.LevelCount; ++level) {
+        const int n = r.LevelElectrons[level];
+        if (n < 1 || n > MaxElements)
+            return QStringLiteral("LevelElectrons of level %1 is %2; an occupied level holds 1 "
+                                  "to 118 electrons")
+                .arg(level)
+                .arg(n);
+        total += n;
+    }
+    if (total > MaxElements)
+        return QStringLiteral("LevelElectrons add up to %1, more than 118").arg(total);
+    return {};
+}
+
+QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, ElementData &data)
+{
+    data.ElementTable.fill(ElementRecord::blank());
+    data.ElementCount = 0;
+    if (bytes.size() < 2)
+        return QStringLiteral("%1 is too short to hold its record count").arg(fileName);
+
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qint16 count = qint16(quint16(p[0] | (p[1] << 8)));
+    if (count > MaxElements)
+        return QStringLiteral("%1 says it holds %2 records, more than 118").arg(fileName).arg(count);
+    const qsizetype whole = (bytes.size() - 2) / RecordSize;
+    if (count > 0 && whole < count)
+        return QStringLiteral("%1 holds %2 whole records, but its header promises %3")
+            .arg(fileName)
+            .arg(whole)
+            .arg(count);
+
+    ElementTable table;
+    table.fill(ElementRecord::blank());
+    for (int i = 1; i <= count; ++i) {
+        table[i] = decodeRecord(bytes.constData() + 2 + qsizetype(i - 1) * RecordSize);
+        const QString fault = validateRecord(table[i]);
+        if (!fault.isEmpty())
+            return QStringLiteral("%1, record %2: %3").arg(fileName).arg(i).arg(fault);
+    }
+    data.ElementTable = std::move(table);
+    data.ElementCount = count;
+    return {};
+}
+
+QString LoadElementTable(const QString &path, ElementData &data)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.exists()) {
+        data.ElementTable.fill(ElementRecord::blank());
+        data.ElementCount = 0;
+        return QStringLiteral("%1 was not found in %2").arg(name, QFileInfo(path).absolutePath());
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        data.ElementTable.fill(ElementRecord::blank());
+        data.ElementCount = 0;
+        return QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+    }
+    // Only the header and the records it announces are used; the rest is ignored.
+    const QByteArray bytes = file.read(2 + qint64(MaxElements + 1) * RecordSize);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+    return LoadElementTableFrom(bytes, name, data);
+}

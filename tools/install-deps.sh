@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need, when
+# they are missing. Recommended packages are left out on purpose: they pull in
+# other fonts that change which face "Courier" resolves to.
+set -eu
+packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+          fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
