@@ -1,0 +1,19 @@
+#pragma once
+
+#include "elementdata.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// A plausible record for atomic number z: first-row cell positions, one level
+// holding z electrons (up to 118), padded texts.
+ElementRecord makeTestRecord(int z);
+
+// File bytes for the records, with the header's count set to count (defaults to
+// the number of records).
+QByteArray makeEdbBytes(const std::vector<ElementRecord> &records, std::optional<int> count = {});
+
+// An ElementData holding records 1..n made by makeTestRecord.
+ElementData makeTestData(int n);
