@@ -1,0 +1,461 @@
+#include "datasheet.h"
+
+#include "numbertext.h"
+#include "strwwrap.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Record = ElementRecord;
+
+// Longest text that the screen keeps on one line, and the break width beyond it.
+constexpr int WrapLimit = 45;
+constexpr qint16 WrapWidth = 46;
+constexpr int MaxPrintedLevels = 7;
+
+// One line of the sheet, shared by the screen and the print form. A numeric line
+// has `number`; a text line has `text`. The unit follows the value unless the
+// line shows "--" for a value of exactly 0.
+struct SheetLineSpec
+{
+    const char16_t *label;
+    double (*number)(const Record &) = nullptr;
+    QString (*text)(const Record &, const ClassificationNames &) = nullptr;
+    const char16_t *unit = u"";
+    QString (*suffix)(const Record &) = nullptr;
+    bool dashWhenZero = false;
+};
+
+// Texts print without their NUL padding (a blank slot's texts are all NULs).
+QString shown(const QString &text)
+{
+    QString out = text;
+    out.remove(QChar(0));
+    return out;
+}
+
+QString trimmed(const QString &text)
+{
+    return shown(text).trimmed();
+}
+
+const SheetLineSpec SheetLines[SheetLineCount] = {
+    {.label = u"Period: ", .number = [](const Record &r) { return double(r.Period); }},
+    {.label = u"Group: ",
+     .number = [](const Record &r) { return double(r.Group); },
+     .suffix = [](const Record &r) { return QStringLiteral("     [") + trimmed(r.GroupLabel) + u']'; }},
+    {.label = u"Classification: ",
+     .text = [](const Record &r, const ClassificationNames &names) {
+         return shown(classificationText(names, r.Classification));
+     }},
+    {.label = u"State: ",
+     .text = [](const Record &r, const ClassificationNames &) {
+         return stateText(r.State) + QStringLiteral("  ");
+     }},
+    {.label = u"Atomic Weight: ",
+     .number = [](const Record &r) { return r.AtomicWeight; },
+     .unit = u"     g/mol"},
+    {.label = u"Atomic Volume:",
+     .number = [](const Record &r) { return r.AtomicVolume; },
+     .unit = u"     cm\u00B3/mol",
+     .dashWhenZero = true},
+    {.label = u"Atomic Radius: ",
+     .number = [](const Record &r) { return r.AtomicRadius; },
+     .dashWhenZero = true},
+    {.label = u"Density: ",
+     .number = [](const Record &r) { return r.Density; },
+     .suffix = [](const Record &r) { return QStringLiteral("   ") + shown(r.DensityUnit); },
+     .dashWhenZero = true},
+    {.label = u"Electro Negativity: ",
+     .number = [](const Record &r) { return r.ElectroNegativity; }},
+    {.label = u"Electro Conduct:",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.ElectroConduct); }},
+    {.label = u"Thermal Conduct:",
+     .number = [](const Record &r) { return r.ThermalConduct; },
+     .unit = u"     Wm-\u00B9K-\u00B9 (at 300 K)"},
+    {.label = u"Melting Point:",
+     .number = [](const Record &r) { return r.MeltingPoint; },
+     .unit = u"     K",
+     .dashWhenZero = true},
+    {.label = u"Boiling Point:",
+     .number = [](const Record &r) { return r.BoilingPoint; },
+     .unit = u"     K",
+     .dashWhenZero = true},
+    {.label = u"Specific Heat:",
+     .number = [](const Record &r) { return r.SpecificHeat; },
+     .unit = u"     Jg-\u00B9K-\u00B9 (at 300 K)",
+     .dashWhenZero = true},
+    {.label = u"Fusion Heat:",
+     .number = [](const Record &r) { return r.FusionHeat; },
+     .unit = u"     kj/mol",
+     .dashWhenZero = true},
+    {.label = u"Evaporation Heat:",
+     .number = [](const Record &r) { return r.EvaporationHeat; },
+     .unit = u"     kj/mol",
+     .dashWhenZero = true},
+    {.label = u"Debye Temp:",
+     .number = [](const Record &r) { return r.DebyeTemp; },
+     .dashWhenZero = true},
+    {.label = u"Covalent Radius:",
+     .number = [](const Record &r) { return r.CovalentRadius; },
+     .unit = u"      \u00C5",
+     .dashWhenZero = true},
+    {.label = u"Ionic Radius:",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.IonicRadius); },
+     .unit = u"    \u00C5"},
+    {.label = u"Ionizing Energy:",
+     .number = [](const Record &r) { return r.IonizingEnergy; },
+     .unit = u"      kj/mol",
+     .dashWhenZero = true},
+    {.label = u"Oxidation States:",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.OxidationStates); }},
+    {.label = u"Crystal Structure:",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.CrystalStructure); }},
+    {.label = u"Crystal Constant:",
+     .number = [](const Record &r) { return r.CrystalConstant; },
+     .unit = u"     (A)"},
+    {.label = u"Crystal CA Ratio:",
+     .number = [](const Record &r) { return r.CrystalCARatio; }},
+    {.label = u"Electronic Config:",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.ElectronicConfig); }},
+    {.label = u"Discovered: ",
+     .text = [](const Record &r, const ClassificationNames &) { return shown(r.Discovered); }},
+    {.label = u"Discoverer: ",
+     .text = [](const Record &r, const ClassificationNames &) { return shown(r.Discoverer); }},
+    {.label = u"Appearance: ",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.Appearance); }},
+    {.label = u"Name Origin: ",
+     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.NameOrigin); }},
+};
+
+const SheetLineSpec &lineSpec(int line)
+{
+    Q_ASSERT(line >= 1 && line <= SheetLineCount);
+    return SheetLines[std::clamp(line, 1, SheetLineCount) - 1];
+}
+
+// ---- both forms ----
+
+// Labels of lines 1 to 28, one per line, after indent spaces.
+void writeLabels(TextCanvas &canvas, int indent)
+{
+    for (int line = 1; line < NameOriginLine; ++line) {
+        canvas.spc(indent);
+        canvas.print(sheetLabel(line));
+    }
+}
+
+// Each text at the value column on its own line.
+void printAtColumn(TextCanvas &canvas, int column, const QStringList &lines)
+{
+    for (const QString &text : lines) {
+        canvas.tab(column);
+        canvas.print(text);
+    }
+}
+
+// Line 29: the bold label stays on the line, the value's lines start at the
+// value column of that same line.
+void writeNameOrigin(TextCanvas &canvas, int indent, int column, const QStringList &lines)
+{
+    canvas.setFontBold(true);
+    canvas.spc(indent);
+    canvas.printStay(sheetLabel(NameOriginLine));
+    canvas.setFontBold(false);
+    printAtColumn(canvas, column, lines);
+}
+
+// ---- screen form ----
+
+// The marker's state comes from the slot named by the record's own atomic
+// number; a slot or state outside the tables gives no marker.
+int markerState(const ElementData &data, const Record &record)
+{
+    if (record.AtomicNumber < 0 || record.AtomicNumber > MaxElements)
+        return -1;
+    const qint16 state = data.ElementTable[record.AtomicNumber].State;
+    return state >= 0 && state <= 3 ? state : -1;
+}
+
+// Header: number, name and symbol in 14 point. Returns the block top.
+double writeScreenHeader(Surface &pbData, const Record &record)
+{
+    pbData.cls();
+    pbData.setFontSize(14);
+    pbData.setForeColor(ColourRed);
+    pbData.spc(1);
+    pbData.printStay(Str(record.AtomicNumber));
+    pbData.setForeColor(ColourBlack);
+    pbData.tab(14);
+    pbData.printStay(trimmed(record.ElementName));
+    pbData.setForeColor(ColourRed);
+    pbData.tab(34);
+    pbData.print(shown(record.Symbol));
+    pbData.setForeColor(ColourBlack);
+    pbData.setFontSize(8);
+    pbData.setCurrentY(pbData.currentY() + 4);
+    return pbData.currentY();
+}
+
+// State marker at the cursor: mask with AND, then the symbol with XOR.
+void drawStateMarker(Surface &pbData, const StateSprites &states, int state)
+{
+    if (state < 0)
+        return;
+    const int x = int(std::lround(pbData.currentX()));
+    const int y = int(std::lround(pbData.currentY())) + 2;
+    pbData.bitBlt(x, y, 10, 10, states.ptstM[state], 0, 0, RasterOp::SrcAnd);
+    pbData.bitBlt(x, y, 10, 10, states.ptst[state], 0, 0, RasterOp::SrcInvert);
+}
+
+// Values of lines 1 to 28 in their screen colours, from the block top.
+void writeScreenValues(Surface &pbData, const Record &record, const ClassificationNames &names,
+                       int marker, const StateSprites &states)
+{
+    pbData.setForeColor(ColourRed);
+    for (int line = 1; line < AppearanceLine; ++line) {
+        const SheetValue value = sheetValue(line, record, names);
+        pbData.tab(ScreenValueColumn);
+        pbData.printStay(value.text);
+        if (line == 2) {
+            // The bracketed group label is set in a fixed-pitch face.
+            pbData.setFontName(QStringLiteral("Courier New"));
+            pbData.printStay(value.suffix);
+            pbData.setFontName(QStringLiteral("Arial"));
+        } else {
+            pbData.printStay(value.suffix);
+        }
+        if (line == 3)
+            pbData.setForeColor(ColourBlack);
+        if (line == 4)
+            drawStateMarker(pbData, states, marker);
+        pbData.newLine();
+    }
+    pbData.setForeColor(ColourBlue);
+    printAtColumn(pbData, ScreenValueColumn,
+                  wrapSheetText(sheetValue(AppearanceLine, record, names).text, 2));
+    pbData.setForeColor(ColourBlack);
+}
+
+// ---- print form ----
+
+// Where the print header leaves things for the later steps.
+struct PrintLayout
+{
+    qint16 headerY = 0;
+    double countsTop = 0;
+    double blockTop = 0;
+    std::array<qint16, MaxPrintedLevels + 1> levelPos{}; // slots 1 to 7
+    int levels = 0;
+};
+
+// The proton, neutron and electron lines at the icon column, each with its icon
+// composed in pbprt (mask AND, then sprite XOR) and painted left of the word.
+void writeParticleLegend(PageCanvas &page, Surface &pbprt, const ParticleSprites &sprites)
+{
+    pbprt.resize(8, 8);
+    pbprt.setBackColor(ColourWhite);
+    pbprt.clearPicture();
+    const std::array<std::pair<const Surface *, const char16_t *>, 3> legend = {{
+        {&sprites.pbP, u"Protons:"},
+        {&sprites.pbN, u"Neutrons:"},
+        {&sprites.pbE, u"Electrons:"},
+    }};
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        page.tab(PrintIconColumn);
+        pbprt.bitBlt(0, 0, 8, 8, sprites.pbEmask, 0, 0, RasterOp::SrcAnd);
+        pbprt.bitBlt(0, 0, 8, 8, *legend[i].first, 0, 0, RasterOp::SrcInvert);
+        page.paintPicture(pbprt, page.currentX() - 190, page.currentY() + 46);
+        page.print(QString::fromUtf16(legend[i].second));
+        if (i < 2)
+            page.newLine();
+    }
+}
+
+// "    Level:" and the underlined level digits; remembers where each digit ends.
+void writeLevelRow(PageCanvas &page, PrintLayout &layout)
+{
+    page.tab(PrintIconColumn);
+    page.printStay(QStringLiteral("    Level:"));
+    for (int level = 1; level <= layout.levels; ++level) {
+        page.printStay(QStringLiteral("   "));
+        page.setFontUnderline(true);
+        page.printStay(numberText(level));
+        page.setFontUnderline(false);
+        layout.levelPos[level] = qint16(std::lround(page.currentX()));
+    }
+    page.newLine();
+}
+
+PrintLayout writePrintHeader(PageCanvas &page, Surface &pbprt, const Record &record,
+                             const ParticleSprites &sprites, int atomHeightTwips)
+{
+    PrintLayout layout;
+    // The level row has seven places; a larger count is cut to them.
+    layout.levels = std::clamp<int>(record.LevelCount, 0, MaxPrintedLevels);
+
+    page.setFontName(QStringLiteral("Courier"));
+    page.newLine();
+    page.setFontSize(12);
+    page.spc(PrintLabelIndent);
+    page.printStay(numberText(record.AtomicNumber));
+    page.tab(20);
+    page.printStay(trimmed(record.ElementName));
+    page.tab(45);
+    page.print(trimmed(record.Symbol));
+    layout.headerY = qint16(std::lround(page.currentY()));
+
+    page.newLine();
+    page.newLine();
+    page.setFontBold(false);
+    layout.countsTop = page.currentY();
+    page.setFontSize(10);
+    page.setCurrentX(0);
+    page.setCurrentY(layout.countsTop);
+
+    writeParticleLegend(page, pbprt, sprites);
+    writeLevelRow(page, layout);
+
+    page.setCurrentX(0);
+    layout.blockTop = atomHeightTwips + 1000.0;
+    page.setCurrentY(layout.blockTop);
+    page.setForeColor(ColourBlack);
+    page.setFontBold(true);
+    page.newLine();
+    return layout;
+}
+
+// Particle counts right-aligned under the first level digit, then each level's
+// electrons under its digit (two-digit counts 70 twips further right).
+void writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout &layout)
+{
+    page.setCurrentY(layout.countsTop);
+    for (const qint16 count : {record.AtomicNumber, record.Neutrons, record.AtomicNumber}) {
+        const QString text = numberText(count).rightJustified(3, u' ');
+        page.setCurrentX(std::max(0.0, layout.levelPos[1] - page.textWidth(text)));
+        page.print(text);
+        page.newLine();
+    }
+    for (int level = 1; level <= layout.levels; ++level) {
+        const qint16 count = record.LevelElectrons[level];
+        const QString text = numberText(count);
+        double x = layout.levelPos[level] - page.textWidth(text);
+        if (count > 9)
+            x += 70;
+        page.setCurrentX(std::max(0.0, x));
+        page.printStay(text);
+    }
+    page.newLine();
+    page.setCurrentY(layout.blockTop);
+    page.newLine();
+}
+
+void writePrintValues(PageCanvas &page, const Record &record, const ClassificationNames &names)
+{
+    for (int line = 1; line < NameOriginLine; ++line) {
+        const SheetValue value = sheetValue(line, record, names);
+        page.tab(PrintValueColumn);
+        page.printStay(value.text);
+        page.print(value.suffix);
+    }
+}
+
+} // namespace
+
+QString sheetLabel(int line)
+{
+    return QString::fromUtf16(lineSpec(line).label);
+}
+
+SheetValue sheetValue(int line, const ElementRecord &record, const ClassificationNames &names)
+{
+    const SheetLineSpec &spec = lineSpec(line);
+    SheetValue value;
+    if (spec.number) {
+        const double number = spec.number(record);
+        if (spec.dashWhenZero && number == 0)
+            return {QStringLiteral("--"), {}};
+        value.text = numberText(number);
+    } else {
+        value.text = spec.text(record, names);
+    }
+    value.suffix = QString::fromUtf16(spec.unit);
+    if (spec.suffix)
+        value.suffix += spec.suffix(record);
+    return value;
+}
+
+QString stateText(qint16 state)
+{
+    switch (state) {
+    case 0:
+        return QStringLiteral("Solid");
+    case 1:
+        return QStringLiteral("Liquid");
+    case 2:
+        return QStringLiteral("Gas");
+    default:
+        return QStringLiteral("Artificial (Man Made)");
+    }
+}
+
+QString classificationText(const ClassificationNames &names, qint16 classification)
+{
+    if (classification < 0 || classification >= qint16(names.size()))
+        return {};
+    return names[classification];
+}
+
+QStringList wrapSheetText(const QString &text, int maxLines)
+{
+    QStringList lines;
+    QString rest = text;
+    while (lines.size() < maxLines - 1 && rest.size() > WrapLimit) {
+        const qint16 k = StrWWrap(WrapWidth, rest);
+        lines << rest.left(k);
+        rest = rest.mid(k);
+    }
+    lines << rest;
+    return lines;
+}
+
+void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
+                      const ClassificationNames &names, const StateSprites &states)
+{
+    if (n < 0 || n > MaxElements)
+        return;
+    const Record &record = data.ElementTable[n];
+    pbData.setFontName(QStringLiteral("Arial"));
+    pbData.setFontUnderline(false);
+    pbData.setFontBold(true);
+    const double blockTop = writeScreenHeader(pbData, record);
+    writeLabels(pbData, 0);
+    pbData.setFontBold(false);
+
+    pbData.setCurrentY(blockTop);
+    writeScreenValues(pbData, record, names, markerState(data, record), states);
+    writeNameOrigin(pbData, 0, ScreenValueColumn,
+                    wrapSheetText(sheetValue(NameOriginLine, record, names).text, 3));
+}
+
+qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data, qint16 n,
+                       const ClassificationNames &names, const ParticleSprites &sprites,
+                       int atomHeightTwips)
+{
+    if (n < 0 || n > MaxElements)
+        return 0;
+    const Record &record = data.ElementTable[n];
+    page.setFontUnderline(false);
+    page.setFontBold(true);
+    const PrintLayout layout = writePrintHeader(page, pbprt, record, sprites, atomHeightTwips);
+    writeLabels(page, PrintLabelIndent);
+    page.setFontBold(false);
+
+    writeCountsBlock(page, record, layout);
+    writePrintValues(page, record, names);
+    writeNameOrigin(page, PrintLabelIndent, PrintValueColumn,
+                    {sheetValue(NameOriginLine, record, names).text});
+    return layout.headerY;
+}
