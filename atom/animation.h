@@ -1,0 +1,35 @@
+#pragma once
+
+#include "atomgeometry.h"
+#include "atomsprites.h"
+#include "surface.h"
+
+#include <array>
+
+// The electron animation: every tick rebuilds pbAtom from the saved background
+// pbSave and moves each level's electrons along its path.
+
+// Degrees moved per tick by level 1 to 7; slot 0 unused.
+constexpr std::array<qint16, LevelMax + 1> TickSteps{0, 8, 7, 5, 5, 3, 3, 2};
+
+// Composes every electron onto pbAtom, moving level `level`'s electrons forward
+// by `steps` degrees one degree at a time (each erased from pbHold and redrawn),
+// so overlapping sprites end exactly as that step order leaves them. Returns
+// whether pbAtom was touched and needs a repaint: a level outside 1 to
+// AtomLevels changes nothing. An electron index or degree out of range ends
+// the call early, leaving what was drawn so far.
+//
+// Only the 8 x 8 blocks that changed since the last call are restored, as long
+// as neither pbAtom nor pbSave was modified elsewhere in between (checked by
+// their image keys); otherwise the whole background is copied first. pbHold
+// holds only the blocks the erasing reads and means nothing between calls.
+bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
+              const AtomSprites &sprites, qint16 level, qint16 steps);
+
+// One tick of tmElectron: MoveRing for every level with its per-tick step.
+// Returns whether pbAtom needs a repaint.
+bool tmElectronTick(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
+                    const AtomSprites &sprites);
+
+// tmElectron's interval in ms for atScroll's value: 20 ms more below 4 levels.
+int electronTimerInterval(int atScrollValue, int atomLevels);
