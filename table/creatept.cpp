@@ -1,0 +1,326 @@
+#include "creatept.h"
+
+#include "../sheet/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int GridRows = 9;
+constexpr int GridColumns = 18;
+constexpr int GridLeft = 44;
+constexpr int GridTop = 42;
+constexpr int SeriesGap = 8; // extra space above the series rows
+constexpr int KeyTop = 22;
+constexpr int StateSymbol = StateSymbolSize;
+constexpr int StateGas = 2;
+
+struct LegendEntry
+{
+    int line;
+    bool right;
+    int colour;
+    const char *label;
+};
+constexpr LegendEntry Legend[10] = {
+    {0, false, 3, "Non Metals"},    {0, true, 6, "Alkali Metals"},
+    {1, false, 2, "Halogens"},      {1, true, 7, "Alkaline Earth Metals"},
+    {2, false, 1, "Inert Gases"},   {2, true, 8, "Other Metals"},
+    {3, false, 4, "Semimetallics"}, {3, true, 9, "Rare Earth Elements"},
+    {4, false, 5, "Transition Metals"}, {4, true, 10, "Radioactive RE Elements"},
+};
+
+// True where an element cell carries the heading of its group.
+bool headsGroup(int r, int c)
+{
+    return r == 1 || (r == 2 && c == 2) || (r == 2 && c >= 13 && c <= 17) ||
+           (r == 4 && c >= 3 && c <= 12);
+}
+
+class TableDrawer
+{
+public:
+    TableDrawer(Surface &target, bool printing, const ElementData &data, const TableArtwork &art,
+                CellRects &rects, Surface &pw)
+        : T(target), m_printing(printing), m_data(data), m_art(art), m_rects(rects), m_pw(pw),
+          L(printing ? ColourBlack : ColourWhite), w(art.ptBox.width()), h(art.ptBox.height())
+    {
+    }
+
+    void walk();
+
+private:
+    void printAt(double x, double y, const QString &text)
+    {
+        T.setCurrentX(x);
+        T.setCurrentY(y);
+        T.print(text);
+    }
+    void printCentred(int centreX, double y, const QString &text)
+    {
+        printAt(centreX - intDiv(T.textWidth(text), 2), y, text);
+    }
+    void stateSymbol(int state, int x, int y)
+    {
+        if (state < 0 || state > 3)
+            return;
+        T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], 0, 0, RasterOp::SrcAnd);
+        T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptst[state], 0, 0, RasterOp::SrcInvert);
+    }
+    const ElementRecord &record(int e) const { return m_data.ElementTable[e]; }
+
+    void composeCell(Colour k);
+    void elementCell(int e, int r, int c, int x, int y);
+    void keyCell(int x);
+    void classificationLegend(int x, int y);
+    void groupHeading(int e, int r, int c, int x, int y);
+
+    Surface &T;
+    const bool m_printing;
+    const ElementData &m_data;
+    const TableArtwork &m_art;
+    CellRects &m_rects;
+    Surface &m_pw;
+    const Colour L; // label colour
+    const int w, h; // cell size
+};
+
+void TableDrawer::walk()
+{
+    int y = GridTop;
+    for (int r = 1; r <= GridRows; ++r) {
+        int x = GridLeft;
+        if (r <= 7)
+            printAt(32, y + 16, Str(r));
+        for (int c = 1; c <= GridColumns; ++c) {
+            if (r == 2 && c == 1) {
+                T.setForeColor(L);
+                int y0 = y + 100;
+                for (const QChar ch : QStringLiteral("PERIOD")) {
+                    printCentred(20, y0, QString(ch));
+                    y0 += 16;
+                }
+                T.setForeColor(ColourBlack);
+            }
+            if (r == 1 && c == 7)
+                keyCell(x);
+            if (r == 1 && c == 3)
+                classificationLegend(x, y);
+            if (r == 8 && c == 1)
+                y += SeriesGap;
+            const int e = GetEfromRC(m_data, qint16(r), qint16(c));
+            if (e > 0)
+                elementCell(e, r, c, x, y);
+            if (r == 6 && c == 3) {
+                const Surface &conn = m_printing ? m_art.ptconnW : m_art.ptconn;
+                T.bitBlt(x, y, w, conn.height(), conn, 0, 0, RasterOp::SrcCopy);
+            }
+            if (r == 8 && c == 1) {
+                // The first copy is one row taller than the banner; the row that
+                // has no source pixels leaves the target as it was.
+                T.bitBlt(6, y + 14, m_art.ptLser.width(), m_art.ptLser.height() + 1, m_art.ptLser,
+                         0, 0, RasterOp::SrcCopy);
+                T.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(), m_art.ptAser, 0,
+                         0, RasterOp::SrcCopy);
+                if (m_printing) {
+                    const int tipX = 6 + m_art.ptLser.width() - m_art.ptserW.width();
+                    for (const int tipY : {y + 14, y + 64})
+                        T.bitBlt(tipX, tipY, m_art.ptserW.width(), m_art.ptserW.height(),
+                                 m_art.ptserW, 0, 0, RasterOp::SrcCopy);
+                }
+            }
+            x += w;
+        }
+        y += h;
+    }
+}
+
+void TableDrawer::composeCell(Colour k)
+{
+    // The work picture must hold a whole cell.
+    if (m_pw.width() < w || m_pw.height() < h)
+        m_pw.resize(std::max(m_pw.width(), w), std::max(m_pw.height(), h));
+    m_pw.clearPicture();
+    m_pw.setBackColor(k);
+    m_pw.bitBlt(0, 0, w, h, m_art.ptBoxM, 0, 0, RasterOp::SrcAnd);
+    m_pw.bitBlt(0, 0, w, h, m_art.ptBox, 0, 0, RasterOp::SrcInvert);
+    if (m_printing) {
+        // On paper the rounded corners must match the white page.
+        const int corners[12][2] = {{0, 0},         {1, 0},         {0, 1},
+                                    {w - 1, 0},     {w - 2, 0},     {w - 1, 1},
+                                    {0, h - 1},     {0, h - 2},     {1, h - 1},
+                                    {w - 1, h - 1}, {w - 1, h - 2}, {w - 2, h - 1}};
+        for (const auto &p : corners)
+            m_pw.setPixel(p[0], p[1], ColourWhite);
+    }
+}
+
+void TableDrawer::elementCell(int e, int r, int c, int x, int y)
+{
+    m_rects[e] = CellRect{qint16(r), qint16(c), qint16(x), qint16(y), qint16(x + w - 1),
+                          qint16(y + h - 1)};
+    const ElementRecord &rec = record(e);
+
+    // A class outside the colour table leaves the cell in the work picture's
+    // own white rather than reading past the table.
+    const int cls = rec.Classification;
+    composeCell(cls >= 0 && cls < int(m_art.ptcolor.size()) ? m_art.ptcolor[cls] : ColourWhite);
+    T.bitBlt(x, y, w, h, m_pw, 0, 0, RasterOp::SrcCopy);
+    stateSymbol(rec.State, x + 2, y + 2);
+
+    if (headsGroup(r, c))
+        groupHeading(e, r, c, x, y);
+
+    // Six pixels per character of the number text, its leading space included.
+    const QString number = Str(e);
+    T.setForeColor(ColourRed);
+    printAt(x + w - 6 * number.size(), y, number);
+    T.setForeColor(ColourBlack);
+
+    T.setFontBold(true);
+    T.setFontSize(12);
+    printCentred(x + w / 2, y + 14, trimmedText(rec.Symbol));
+    T.setFontSize(8);
+    T.setFontBold(false);
+    printCentred(x + w / 2, y + 34, cellWeightText(rec.AtomicWeight));
+}
+
+void TableDrawer::groupHeading(int e, int r, int c, int x, int y)
+{
+    if (r == 1 && c == 1) {
+        T.setForeColor(L);
+        printAt(x + 6, y - 38, QStringLiteral("GROUP"));
+        T.setForeColor(ColourBlack);
+    }
+    printCentred(x + w / 2, y - 24, QString::number(c));
+    printCentred(x + w / 2, y - 12, trimmedText(record(e).GroupLabel));
+}
+
+void TableDrawer::keyCell(int x)
+{
+    const int kx = x + w / 2 + 12;
+    const int ky = KeyTop;
+    const ElementRecord &first = record(1);
+
+    composeCell(m_art.ptcolor[0]);
+    T.bitBlt(kx, ky, w, h, m_pw, 0, 0, RasterOp::SrcCopy);
+    stateSymbol(StateGas, kx + 2, ky + 2);
+
+    T.setForeColor(ColourRed);
+    printAt(kx + w - 12, ky, Str(1));
+    T.setForeColor(ColourBlack);
+
+    T.setFontBold(true);
+    T.setFontSize(12);
+    printCentred(kx + w / 2, ky + 14, trimmedText(first.Symbol));
+    T.setFontSize(8);
+    T.setFontBold(false);
+    printCentred(kx + w / 2, ky + 34, cellWeightText(first.AtomicWeight));
+
+    T.setForeColor(L);
+    printAt(kx - 50, ky, QStringLiteral("State"));
+    T.line(kx - 23, ky + 7, kx + 3, ky + 7, L);
+
+    struct StateItem
+    {
+        int state, symbolX, symbolY, labelX, labelY;
+        const char *label;
+    };
+    const StateItem states[4] = {
+        {2, kx - 3 * w - 5, ky + 18, kx - 3 * w + 10, ky + 17, "Gas"},
+        {1, kx - 71, ky + 18, kx - 56, ky + 17, "Liquid"},
+        {0, kx - 3 * w - 5, ky + 34, kx - 3 * w + 10, ky + 33, "Solid"},
+        {3, kx - 71, ky + 34, kx - 56, ky + 33, "Man Made"},
+    };
+    for (const StateItem &s : states) {
+        stateSymbol(s.state, s.symbolX, s.symbolY);
+        printAt(s.labelX, s.labelY, QString::fromLatin1(s.label));
+    }
+
+    struct Pointer
+    {
+        const char *label;
+        int labelY, fromX, lineY;
+    };
+    const Pointer pointers[3] = {
+        {"Symbol", ky + 16, kx + w - 12, ky + 23},
+        {"Atomic Number", ky, kx + w - 3, ky + 7},
+        {"Atomic Weight", ky + 34, kx + w - 3, ky + 41},
+    };
+    for (const Pointer &p : pointers) {
+        printAt(kx + w + 20, p.labelY, QString::fromLatin1(p.label));
+        T.line(p.fromX, p.lineY, kx + w + 18, p.lineY, L);
+    }
+    T.setForeColor(ColourBlack);
+}
+
+void TableDrawer::classificationLegend(int x, int y)
+{
+    const int gx = x + 66;
+    const int gy = y + 57;
+    T.box(gx, gy - 6, gx + 260, gy + 62, ColourBlack);
+    T.setForeColor(L);
+    for (const LegendEntry &entry : Legend) {
+        const int sx = gx + (entry.right ? 126 : 6);
+        const int tx = gx + (entry.right ? 139 : 19);
+        const int top = gy + 12 * entry.line;
+        T.filledBox(sx, top, sx + 8, top + 8, m_art.ptcolor[entry.colour]);
+        printAt(tx, top - 2, QString::fromLatin1(entry.label));
+    }
+    T.setForeColor(ColourBlack);
+}
+
+} // namespace
+
+int intDiv(double dividend, int divisor)
+{
+    // std::nearbyint rounds halves to even in the default rounding mode.
+    return int(std::nearbyint(dividend)) / divisor;
+}
+
+QString trimmedText(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    auto blank = [](QChar c) { return c == QLatin1Char(' ') || c.unicode() == 0; };
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString cellWeightText(double atomicWeight)
+{
+    return Str(atomicWeight).trimmed().left(6);
+}
+
+qint16 GetEfromRC(const ElementData &data, qint16 row, qint16 column)
+{
+    const int count = std::clamp<int>(data.ElementCount, 0, MaxElements);
+    for (int e = 1; e <= count; ++e) {
+        const ElementRecord &rec = data.ElementTable[e];
+        if (rec.TableRow == row && rec.TableColumn == column)
+            return qint16(e);
+    }
+    return 0;
+}
+
+PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
+                  const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
+{
+    const bool printing = printMode != 0;
+    PTLayout layout;
+    target.clearPicture();
+    if (!printing) {
+        layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8,
+                                  TablePictureWidth, TablePictureHeight);
+        target.resize(TablePictureWidth, TablePictureHeight);
+        target.setBackColor(TableBackColour);
+    }
+    layout.ptselSize = QSize(art.ptBox.width() + 3, art.ptBox.height() + 3);
+
+    TableDrawer(target, printing, data, art, cellRects, pw).walk();
+    return layout;
+}
