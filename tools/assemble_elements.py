@@ -636,7 +636,8 @@ def shannon_text(entry):
         if r is None or r <= 0:
             continue
         sign = "+" if state > 0 else "-"
-        return f"{fmt_number(round(r, 3))} ({sign}{abs(state)})"
+        text = f"{r:.2f}" if round(r, 2) == round(r, 3) else f"{r:.3f}"
+        return f"{text} ({sign}{abs(state)})"
     return ""
 
 
