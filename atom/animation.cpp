@@ -109,8 +109,9 @@ bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface 
                 return finish();
             qint16 &degree = model.ElectronAngles[e];
             const AtomPoint from = spriteCorner(model, level, degree);
+            // The erased block shows the background and other levels' sprites,
+            // which the next restore covers already; only the new place is noted.
             copyBlock(pbAtom, pbHold, from);
-            remember(cache.touched, from);
             degree = qint16(degree % DegreeMax + 1);
             const AtomPoint to = spriteCorner(model, level, degree);
             drawSprite(pbAtom, to.x, to.y, sprites.pbEmask, sprites.pbE);
