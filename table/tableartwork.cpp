@@ -145,15 +145,15 @@ Surface buildConnector(Colour background, Colour ink)
     };
     // endY lines up with the middle of the series banners (period 8 at 132, the
     // lower row as far down as the picture reaches).
-    const Arrow arrows[2] = {{20, 29, 132}, {70, 14, 171}};
+    const Arrow arrows[2] = {{20, 25, 132}, {70, 11, 172}};
     for (const Arrow &a : arrows) {
         p.setBrush(colour);
         p.drawEllipse(QPointF(a.shaftX, a.startY), 3, 3);
         p.setBrush(Qt::NoBrush);
         QPainterPath path(QPointF(a.shaftX, a.startY));
-        path.lineTo(a.shaftX, a.endY - 8);
-        path.quadTo(a.shaftX, a.endY, a.shaftX + 8, a.endY);
-        path.lineTo(ConnectorWidth - 6, a.endY);
+        path.lineTo(a.shaftX, a.endY - 6);
+        path.quadTo(a.shaftX, a.endY, a.shaftX + 6, a.endY);
+        path.lineTo(ConnectorWidth - 7, a.endY);
         p.drawPath(path);
         QPainterPath head;
         head.moveTo(ConnectorWidth - 1, a.endY);
