@@ -1,0 +1,63 @@
+#include "creatept.h"
+#include "elementdata.h"
+#include "hittest.h"
+#include "tableartwork.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const ElementData &shippedData()
+{
+    static const ElementData data = [] {
+        ElementData d;
+        LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), d);
+        return d;
+    }();
+    return data;
+}
+
+} // namespace
+
+// Drawing the whole table on screen, as start-up does.
+static void BM_CreatePT(benchmark::State &state)
+{
+    const ElementData &data = shippedData();
+    if (data.ElementCount == 0) {
+        state.SkipWithError("the data file did not load");
+        return;
+    }
+    const TableArtwork &art = tableArtwork();
+    Surface pb(239, 231, 0xDCCCAB);
+    Surface pw(103, 88, ColourWhite);
+    CellRects rects{};
+    for (auto _ : state) {
+        pb.setFontSize(8.25);
+        pb.setForeColor(ColourBlack);
+        const PTLayout layout = CreatePT(pb, 0, data, art, rects, pw);
+        benchmark::DoNotOptimize(layout);
+        benchmark::DoNotOptimize(pb.image().constBits());
+    }
+}
+BENCHMARK(BM_CreatePT)->Unit(benchmark::kMillisecond);
+
+// One pointer move over the table: rounding, look-up and outline. The point
+// lies in the last cell of the scan so the whole table is looked through.
+static void BM_PointerMove(benchmark::State &state)
+{
+    const ElementData &data = shippedData();
+    const TableArtwork &art = tableArtwork();
+    Surface pb(239, 231, 0xDCCCAB);
+    Surface pw(103, 88, ColourWhite);
+    CellRects rects{};
+    const QSize ptselSize = CreatePT(pb, 0, data, art, rects, pw).ptselSize;
+    const CellRect &last = rects[data.ElementCount];
+    double x = last.Left + 10.0;
+    const double y = last.Top + 10.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        const HoverResult hover = pbMouseMove(rects, data.ElementCount, ptselSize, x, y);
+        benchmark::DoNotOptimize(hover);
+    }
+}
+BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);
