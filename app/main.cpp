@@ -1,7 +1,16 @@
+#include "systemplatform.h"
+#include "zelmain.h"
+#include "zelmod.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Zelvane"));
+    SystemPlatform platform;
+    const std::unique_ptr<ZelMain> window = StartUp(platform);
+    if (!window)
+        return 1;
+    return QApplication::exec();
 }

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <cmath>
+
 // Raster operations of the block transfer, by their documented codes.
 enum class RasterOp : quint32 {
     SrcCopy = 13369376,   // SRCCOPY: destination = source
@@ -63,6 +65,7 @@ public:
 protected:
     double unitsPerPoint() const override { return 96.0 / 72.0; }
     void drawText(double x, double y, const QString &text) override;
+    double wholeUnits(double value) const override { return std::round(value); }
 
 private:
     void fill(Colour colour);

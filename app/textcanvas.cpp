@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <utility>
 
 QFont TextCanvas::font() const
 {
@@ -27,7 +28,19 @@ double TextCanvas::textHeight() const
 
 double TextCanvas::columnWidth() const
 {
-    return QFontMetricsF(font()).averageCharWidth();
+    // The classic average character width: lower-case letters and the space
+    // weighted by how often they occur in text. Fonts report this figure in
+    // different ways; computing it keeps metric-compatible fonts in step.
+    static constexpr std::pair<char, int> Weights[] = {
+        {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14},
+        {'h', 42}, {'i', 63}, {'j', 3},  {'k', 6},  {'l', 35},  {'m', 20}, {'n', 56},
+        {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49}, {'s', 56},  {'t', 71}, {'u', 31},
+        {'v', 10}, {'w', 18}, {'x', 3},  {'y', 18}, {'z', 2},   {' ', 166}};
+    const QFontMetricsF metrics(font());
+    double sum = 0;
+    for (const auto &[c, weight] : Weights)
+        sum += weight * metrics.horizontalAdvance(QLatin1Char(c));
+    return wholeUnits(sum / 1000.0);
 }
 
 void TextCanvas::print(const QString &text)

@@ -60,6 +60,8 @@ protected:
     // twips. Font sizes are rounded to whole units, as the screen does to pixels.
     virtual double unitsPerPoint() const = 0;
     virtual void drawText(double x, double y, const QString &text) = 0;
+    // Font metrics as the canvas reports them: whole pixels on screen.
+    virtual double wholeUnits(double value) const { return value; }
 
 private:
     QString m_fontName = QStringLiteral("Arial");

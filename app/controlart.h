@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPixmap>
+
+// The small pictures of the window's graphical controls, drawn by code at their
+// design sizes: 24 x 24 button and tab faces, 24 x 8 and 16 x 16 icons.
+namespace ControlArt {
+
+enum class Picture {
+    ElementTab,     // an atom, for the Element tab
+    Print,          // a printer
+    Exit,           // an open door with an arrow
+    Animate,        // an electron on its orbit with a turning arrow
+    LevelColors,    // rings in several colours
+    LevelsShown,    // rings, drawn or not
+    LevelShape,     // circle and ellipse
+};
+
+// Raised (unchecked) or pressed-in (checked) face of a 24 x 24 picture.
+QPixmap picture(Picture which, bool down = false);
+// 24 x 8 strip from black to white: the background colour bar's icon.
+QPixmap backgroundColorIcon();
+// 16 x 16 stopwatch: the animation speed bar's icon.
+QPixmap speedIcon();
+// 16 x 16 window icon.
+QPixmap windowIcon();
+
+} // namespace ControlArt

@@ -1,0 +1,98 @@
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureButton::PictureButton(QWidget *parent, Colour face) : QAbstractButton(parent), m_face(face)
+{
+}
+
+void PictureButton::setPictures(const QPixmap &up, const QPixmap &down)
+{
+    m_up = up;
+    m_down = down.isNull() ? up : down;
+    update();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool over = rect().contains(event->position().toPoint());
+    QAbstractButton::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && over)
+        emit mouseUp();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const bool pressed = isChecked() || isDown();
+    const QRect r = rect();
+    p.fillRect(r, QColor::fromRgb(toQRgb(m_face)));
+
+    // Raised: light top-left, dark bottom-right; pressed in: the other way round.
+    const QColor light(255, 255, 255);
+    const QColor dark(64, 64, 64);
+    const QColor shadow(128, 128, 128);
+    p.setPen(pressed ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(pressed ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(pressed ? light : shadow);
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+
+    const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
+    const QPixmap &picture = isChecked() ? m_down : m_up;
+    if (!isEnabled())
+        p.setOpacity(0.5);
+    if (!picture.isNull()) {
+        const QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+        p.drawPixmap(at + shift, picture);
+    } else if (!text().isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(r.translated(shift), Qt::AlignCenter, text());
+    }
+    if (hasFocus()) {
+        p.setOpacity(1);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+OutlineShape::OutlineShape(QWidget *parent, Colour colour, int borderWidth)
+    : QWidget(parent), m_colour(colour), m_borderWidth(borderWidth)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void OutlineShape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor c = QColor::fromRgb(toQRgb(m_colour));
+    const int b = m_borderWidth;
+    p.fillRect(0, 0, width(), b, c);
+    p.fillRect(0, height() - b, width(), b, c);
+    p.fillRect(0, 0, b, height(), c);
+    p.fillRect(width() - b, 0, b, height(), c);
+}
+
+ColourFrame::ColourFrame(QWidget *parent, Colour back, bool bordered)
+    : QWidget(parent), m_back(back), m_bordered(bordered)
+{
+}
+
+void ColourFrame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor::fromRgb(toQRgb(m_back)));
+    if (m_bordered) {
+        const QRect r = rect().adjusted(0, 6, -1, -1);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(Qt::white);
+        p.drawRect(r.adjusted(1, 1, 0, 0));
+    }
+}

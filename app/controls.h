@@ -1,0 +1,67 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QWidget>
+
+// A graphical check box or command button: it shows its picture while raised
+// (unchecked) and its down picture while pressed in (checked), on a face colour,
+// with an optional caption under or instead of the picture.
+class PictureButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, Colour face);
+
+    void setPictures(const QPixmap &up, const QPixmap &down);
+    // VB-style value: 1 checked, 0 clear. Setting a different value raises the
+    // click handler (toggled) at once; the same value raises nothing.
+    int value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+
+signals:
+    // Sent when the mouse button is released over the control.
+    void mouseUp();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Colour m_face;
+    QPixmap m_up;
+    QPixmap m_down;
+};
+
+// The rectangle outline laid over the table: a frame of a given width and colour,
+// no fill, transparent to the mouse so the picture under it keeps its events.
+class OutlineShape : public QWidget
+{
+    Q_OBJECT
+public:
+    OutlineShape(QWidget *parent, Colour colour, int borderWidth);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Colour m_colour;
+    int m_borderWidth;
+};
+
+// A frame filled with one colour, optionally with a thin etched border.
+class ColourFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    ColourFrame(QWidget *parent, Colour back, bool bordered);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Colour m_back;
+    bool m_bordered;
+};

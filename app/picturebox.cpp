@@ -1,0 +1,50 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered)
+    : QWidget(parent), m_surface(0, 0, back), m_bordered(bordered)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    moveAndResize(geometry);
+}
+
+void PictureBox::moveAndResize(QRect geometry)
+{
+    setGeometry(geometry);
+    m_surface.resize(geometry.width() - 2 * border(), geometry.height() - 2 * border());
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_bordered) {
+        const QRect r = rect();
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(64, 64, 64));
+        p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+        p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+        p.setPen(Qt::white);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.setPen(QColor(212, 208, 200));
+        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    }
+    p.drawImage(border(), border(), m_surface.image());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->position().x() - border(), event->position().y() - border());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

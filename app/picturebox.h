@@ -1,0 +1,36 @@
+#pragma once
+
+#include "surface.h"
+
+#include <QWidget>
+
+// A picture box: a control that shows the persistent image of the surface it
+// owns. A bordered box has a sunken two-pixel border around its drawing area.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered = false);
+
+    Surface &surface() { return m_surface; }
+    const Surface &surface() const { return m_surface; }
+    bool isBordered() const { return m_bordered; }
+
+    // Moves and sizes the control; the drawing area follows the new size.
+    void moveAndResize(QRect geometry);
+
+signals:
+    void clicked();
+    void mouseMoved(double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int border() const { return m_bordered ? 2 : 0; }
+
+    Surface m_surface;
+    bool m_bordered;
+};

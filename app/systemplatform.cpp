@@ -1,0 +1,41 @@
+#include "systemplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+SystemPlatform::SystemPlatform()
+    : m_printer([] {
+          return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                              QStringLiteral("Save as PDF"),
+                                              QDir::home().filePath(QStringLiteral("zelvane.pdf")),
+                                              QStringLiteral("PDF files (*.pdf)"));
+      })
+{
+}
+
+QString SystemPlatform::executableDir() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool SystemPlatform::askYesNo(QWidget *parent, const QString &prompt, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SystemPlatform::showStartupError(const QString &message)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), message);
+}
+
+void SystemPlatform::endProgram()
+{
+    // Nothing to save: the program ends here, whatever else is running.
+    std::exit(0);
+}

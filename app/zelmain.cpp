@@ -1,0 +1,386 @@
+#include "zelmain.h"
+
+#include "animation.h"
+#include "atomdraw.h"
+#include "atomsprites.h"
+#include "banner.h"
+#include "datasheet.h"
+#include "hittest.h"
+#include "pageprinter.h"
+#include "platform.h"
+#include "tableartwork.h"
+
+#include <QEvent>
+
+namespace {
+
+constexpr int WindowWidth = 800;
+constexpr int WindowHeight = 600;
+constexpr int BannerWidth = 540;
+constexpr int BannerHeight = 200;
+
+QString tagOf(const QWidget *tab)
+{
+    return tab->property("tag").toString();
+}
+
+void setLabelColour(QLabel *label, Colour colour)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(toQRgb(colour)));
+    label->setPalette(pal);
+}
+
+} // namespace
+
+ZelMain::ZelMain(Platform &platform) : m_platform(platform)
+{
+    Elements.ElementTable.fill(ElementRecord::blank());
+    Cells.fill(CellRect{});
+    createControls();
+    connectHandlers();
+    setTabOrderByDesign();
+}
+
+void ZelMain::connectHandlers()
+{
+    for (int i = 0; i < 4; ++i) {
+        // A tab's click comes with every change of its value, from the user or code.
+        connect(tab_Frame[i], &QAbstractButton::toggled, this, [this, i] { tab_Frame_Click(i); });
+        connect(tab_Frame[i], &PictureButton::mouseUp, this, &ZelMain::SetTabFocus);
+    }
+    connect(cb_print, &QAbstractButton::clicked, this, &ZelMain::cb_print_Click);
+    connect(cb_print, &PictureButton::mouseUp, this, &ZelMain::SetTabFocus);
+    connect(cb_exit, &QAbstractButton::clicked, this, &ZelMain::cb_exit_Click);
+    connect(cb_exit, &PictureButton::mouseUp, this, &ZelMain::SetTabFocus);
+    connect(tmAbout, &QTimer::timeout, this, &ZelMain::tmAbout_Timer);
+    connect(tmElectron, &QTimer::timeout, this, &ZelMain::tmElectron_Timer);
+    connect(pb, &PictureBox::mouseMoved, this, &ZelMain::pb_MouseMove);
+    connect(pb, &PictureBox::clicked, this, &ZelMain::pb_Click);
+    connect(eScroll, &QScrollBar::valueChanged, this, &ZelMain::eScroll_Change);
+    connect(atScroll, &QScrollBar::valueChanged, this, &ZelMain::atScroll_Change);
+    connect(cScroll, &QScrollBar::valueChanged, this, &ZelMain::cScroll_Change);
+    connect(ck_animate, &QAbstractButton::toggled, this, &ZelMain::ck_animate_Click);
+    connect(ck_ColorRings, &QAbstractButton::toggled, this, &ZelMain::ck_ColorRings_Click);
+    connect(ck_dispRings, &QAbstractButton::toggled, this, &ZelMain::ck_dispRings_Click);
+    connect(ring_opt, &QAbstractButton::toggled, this, &ZelMain::ring_opt_Click);
+    // A clicked option keeps no focus: it goes to the data sheet.
+    for (PictureButton *box : {ck_animate, ck_ColorRings, ck_dispRings, ring_opt})
+        connect(box, &PictureButton::mouseUp, this, [this] { pbData->setFocus(); });
+}
+
+QString ZelMain::Form_Load()
+{
+    InitClassificationNames(ClassNames);
+    PrintMode = 0;
+    CurrentElement = 1;
+    SetNData(Atom.nucleons);
+    SetupAtom(Atom, ring_opt->value() != 0);
+
+    const QString error = LoadElementTable(
+        m_platform.executableDir() + QStringLiteral("/elementDat.edb"), Elements);
+    if (!error.isEmpty())
+        return error;
+
+    // An empty table still leaves element 1 (blank) to show.
+    eScroll->setMaximum(std::max<int>(1, Elements.ElementCount));
+    eScroll->setValue(CurrentElement);
+
+    TabSwitchState = 1;
+    tab_Frame_Click(0);
+    atScroll->setValue(60);
+    DispAtom(CurrentElement);
+    return {};
+}
+
+void ZelMain::finishStartUp()
+{
+    // The outer window is 800 x 600; without a window frame that is the client area.
+    setFixedSize(WindowWidth, WindowHeight);
+    PT_Frame->setGeometry(E_Frame->geometry());
+
+    applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
+                              E_Frame->pos()));
+    pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
+
+    show();
+    // Take the window manager's frame, if any, out of the 800 x 600.
+    const QSize frame = frameGeometry().size() - size();
+    if (!frame.isEmpty() && frame != QSize(0, 0))
+        setFixedSize(WindowWidth - frame.width(), WindowHeight - frame.height());
+
+    for (QWidget *control : bannerLockedControls())
+        control->setEnabled(false);
+
+    lbl_about->resize(BannerWidth, BannerHeight);
+    lbl_about->move(pb->width() / 2 - BannerWidth / 2, pb->height() / 2 - BannerHeight / 2);
+    lbl_about->setText(bannerDisplayText());
+    lbl_about->show();
+    tmAbout->start();
+}
+
+void ZelMain::applyTableLayout(const PTLayout &layout)
+{
+    if (!layout.pbGeometry.isEmpty()) {
+        // pb lies on the window, so its place is in window coordinates.
+        pb->moveAndResize(layout.pbGeometry);
+    }
+    ptsel->resize(layout.ptselSize);
+    pb->update();
+}
+
+void ZelMain::tab_Frame_Click(int index)
+{
+    if (TabSwitchState == 2)
+        return;
+    TabSwitchState = 2;
+    for (int i = 0; i < 4; ++i)
+        tab_Frame[i]->setValue(i == index ? 0 : 1);
+    TabSwitchState = 1;
+    CurrentTab = qint16(index);
+
+    E_Frame->hide();
+    PT_Frame->hide();
+    pb->hide();
+    ptsel->hide();
+
+    const QString tag = tagOf(tab_Frame[index]);
+    if (tag == QLatin1String("Table")) {
+        setElectronTimer(false);
+        PT_Frame->show();
+        pb->show();
+        lbl_click->show();
+        if (pb->isVisible())
+            pb->setFocus();
+    } else if (tag == QLatin1String("Element")) {
+        restoreElectronTimer();
+        E_Frame->show();
+        lbl_click->hide();
+        if (eScroll->isVisible())
+            eScroll->setFocus();
+    }
+    tabs_fr->raise();
+}
+
+void ZelMain::SetTabFocus()
+{
+    const QString tag = tagOf(tab_Frame[CurrentTab]);
+    if (tag == QLatin1String("Table"))
+        pb->setFocus();
+    else if (tag == QLatin1String("Element"))
+        eScroll->setFocus();
+}
+
+void ZelMain::tmAbout_Timer()
+{
+    lbl_about->hide();
+    tmAbout->stop();
+    for (QWidget *control : bannerLockedControls())
+        control->setEnabled(true);
+}
+
+void ZelMain::cb_exit_Click()
+{
+    m_platform.endProgram();
+}
+
+void ZelMain::pb_MouseMove(double x, double y)
+{
+    const HoverResult hover = pbMouseMove(Cells, Elements.ElementCount, ptsel->size(), x, y);
+    HoverElement = hover.hoverElement;
+    if (hover.outline) {
+        ptsel->setGeometry(*hover.outline);
+        ptsel->show();
+    } else {
+        ptsel->hide();
+    }
+}
+
+void ZelMain::pb_Click()
+{
+    if (HoverElement < 1)
+        return;
+    if (eScroll->value() == HoverElement)
+        eScroll_Change();
+    else
+        eScroll->setValue(HoverElement);
+    tab_Frame_Click(1);
+}
+
+void ZelMain::eScroll_Change()
+{
+    setElectronTimer(false);
+    CurrentElement = qint16(eScroll->value());
+    DispAtom(CurrentElement);
+}
+
+void ZelMain::DispAtom(qint16 n)
+{
+    setElectronTimer(false);
+    pbAtom->surface().clearPicture();
+    if (n < 0 || n > MaxElements)
+        return;
+    const ElementRecord &record = Elements.ElementTable[n];
+    d_neutrons->setText(QString::number(record.Neutrons));
+    d_protons->setText(QString::number(record.AtomicNumber));
+
+    if (PrintMode) {
+        const AtomSprites &s = atomSprites();
+        PrintHeaderY = writePrintSheet(PrintPage, pbprt->surface(), Elements, n, ClassNames,
+                                       {s.pbP, s.pbN, s.pbE, s.pbEmask},
+                                       pbAtom->height() * PageCanvas::TwipsPerPixel);
+    } else {
+        const TableArtwork &art = tableArtwork();
+        writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
+        // Show the finished sheet before the atom is drawn.
+        pbData->repaint();
+    }
+
+    const AtomOptions options{ck_animate->value() != 0, ck_dispRings->value() != 0,
+                              ck_ColorRings->value() != 0, ring_opt->value() != 0};
+    const AtomDisplayResult result =
+        displayAtom(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(), atomSprites(),
+                    record, options, PrintMode != 0, atScroll->value());
+    for (int i = 0; i < LevelMax; ++i) {
+        const LevelLabel &level = result.legend[i];
+        d_ring[i]->setText(level.ringCaption);
+        d_ringE[i]->setText(level.electronCaption);
+        setLabelColour(d_ring[i], level.ringColour);
+        d_ring[i]->setVisible(level.visible);
+        d_ringE[i]->setVisible(level.visible);
+    }
+    pbAtom->update();
+    if (PrintMode)
+        return;
+    d_electrons->setText(result.electronsCaption);
+    atScroll_Change();
+    if (result.startTimer)
+        setElectronTimer(true);
+}
+
+void ZelMain::tmElectron_Timer()
+{
+    if (tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
+                       atomSprites()))
+        pbAtom->update();
+}
+
+void ZelMain::atScroll_Change()
+{
+    tmElectron->setInterval(electronTimerInterval(atScroll->value(), Atom.AtomLevels));
+}
+
+void ZelMain::ck_animate_Click()
+{
+    const bool on = ck_animate->value() != 0;
+    setElectronTimer(on);
+    atScroll->setEnabled(on);
+}
+
+void ZelMain::ck_ColorRings_Click()
+{
+    setElectronTimer(false);
+    DispAtom(CurrentElement);
+    restoreElectronTimer();
+}
+
+void ZelMain::ck_dispRings_Click()
+{
+    setElectronTimer(false);
+    ck_ColorRings->setEnabled(ck_dispRings->value() != 0);
+    DispAtom(CurrentElement);
+    restoreElectronTimer();
+}
+
+void ZelMain::ring_opt_Click()
+{
+    setElectronTimer(false);
+    SetupAtom(Atom, ring_opt->value() != 0);
+    DispAtom(CurrentElement);
+    restoreElectronTimer();
+}
+
+void ZelMain::cScroll_Change()
+{
+    setElectronTimer(false);
+    pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
+    DispAtom(CurrentElement);
+    restoreElectronTimer();
+}
+
+void ZelMain::setElectronTimer(bool enabled)
+{
+    if (enabled && !tmElectron->isActive())
+        tmElectron->start();
+    else if (!enabled)
+        tmElectron->stop();
+}
+
+void ZelMain::restoreElectronTimer()
+{
+    setElectronTimer(ck_animate->value() != 0);
+}
+
+void ZelMain::changeEvent(QEvent *event)
+{
+    // A minimised window shows no animation, so it uses no time either.
+    if (event->type() == QEvent::WindowStateChange && CurrentTab == 1) {
+        if (isMinimized())
+            setElectronTimer(false);
+        else
+            restoreElectronTimer();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ZelMain::cb_print_Click()
+{
+    const QString tag = tagOf(tab_Frame[CurrentTab]);
+    if (tag == QLatin1String("Table"))
+        printTable();
+    else if (tag == QLatin1String("Element"))
+        printElement();
+}
+
+void ZelMain::printTable()
+{
+    if (!m_platform.askYesNo(this, QStringLiteral("Print Periodic Table"), QStringLiteral("Print")))
+        return;
+    pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
+    PrintMode = 1;
+    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells, pw->surface(),
+                              E_Frame->pos()));
+
+    // The picture keeps its natural size and lies centred on the printable area.
+    PagePrinter &printer = m_platform.printer();
+    const QSizeF area = printer.printableSize(PageOrientation::Landscape);
+    const int widthTwips = pbprt->surface().width() * PageCanvas::TwipsPerPixel;
+    const int heightTwips = pbprt->surface().height() * PageCanvas::TwipsPerPixel;
+    PageCanvas page;
+    page.paintPicture(pbprt->surface(), qRound(area.width()) / 2 - widthTwips / 2,
+                      qRound(area.height()) / 2 - heightTwips / 2);
+    printer.printPage(page, PageOrientation::Landscape);
+
+    pbprt->surface().clearPicture();
+    PrintMode = 0;
+}
+
+void ZelMain::printElement()
+{
+    if (!m_platform.askYesNo(this, QStringLiteral("Print Element"), QStringLiteral("Print")))
+        return;
+    PrintMode = 1;
+    pbAtom->surface().setBackColor(ColourWhite);
+    pbprt->surface().setBackColor(ColourWhite);
+    PrintPage.clear();
+    DispAtom(CurrentElement);
+
+    // The sheet was composed first, so the page can now go out in portrait.
+    PrintPage.paintPicture(pbAtom->surface(), 200, PrintHeaderY);
+    m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
+
+    pbprt->surface().clearPicture();
+    PrintMode = 0;
+    pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
+    DispAtom(CurrentElement);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "atomgeometry.h"
+#include "controls.h"
+#include "creatept.h"
+#include "elementdata.h"
+#include "pagecanvas.h"
+#include "picturebox.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+class Platform;
+
+// The program's one window, zelMain, with all its controls and the program-wide
+// state. Handlers keep the names of their control and event; the rules they
+// apply live in the subsystem libraries.
+class ZelMain : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ZelMain(Platform &platform);
+
+    // The load handler: fixed tables, the data file, both pages and element 1.
+    // Returns an empty string, or why the program cannot start.
+    QString Form_Load();
+    // The rest of start-up: size, page layout, the table, showing the window and
+    // the banner.
+    void finishStartUp();
+
+    // Tabs and focus.
+    void tab_Frame_Click(int index);
+    void SetTabFocus();
+    // Banner and exit.
+    void tmAbout_Timer();
+    void cb_exit_Click();
+    // The table page.
+    void pb_MouseMove(double x, double y);
+    void pb_Click();
+    // The element page.
+    void eScroll_Change();
+    void DispAtom(qint16 n);
+    void tmElectron_Timer();
+    void atScroll_Change();
+    void ck_animate_Click();
+    void ck_ColorRings_Click();
+    void ck_dispRings_Click();
+    void ring_opt_Click();
+    void cScroll_Change();
+    // Printing.
+    void cb_print_Click();
+
+    // Program-wide state.
+    ElementData Elements;
+    ClassificationNames ClassNames;
+    CellRects Cells;
+    AtomModel Atom;
+    qint16 CurrentElement = 1;
+    qint16 PrintMode = 0;
+    qint16 PrintHeaderY = 0;
+    qint16 CurrentTab = 0;
+    qint16 TabSwitchState = 1;
+    qint16 HoverElement = 0;
+    // The page an element print writes its sheet onto.
+    PageCanvas PrintPage;
+
+    // Window-level controls.
+    QTimer *tmAbout;
+    QTimer *tmElectron;
+    PictureBox *pbHold;
+    PictureBox *pbprt;
+    PictureButton *cb_print;
+    PictureButton *cb_exit;
+    PictureBox *pb;
+    QLabel *lbl_about;
+    OutlineShape *ptsel;
+    ColourFrame *Frame5;
+    QLabel *lbl_click;
+    QLabel *Label3;
+    ColourFrame *tabs_fr;
+    std::array<PictureButton *, 4> tab_Frame;
+    PictureBox *pbSave;
+    ColourFrame *PT_Frame;
+    ColourFrame *E_Frame;
+    // Children of PT_Frame: the table's template artwork.
+    PictureBox *ptserW, *ptconnW, *pw, *ptconn, *ptLser, *ptAser, *ptBox, *ptBoxM;
+    std::array<PictureBox *, 4> ptst, ptstM;
+    std::array<QLabel *, 11> ptcolor;
+    // Children of E_Frame: the element page.
+    PictureBox *pbAtom;
+    QScrollBar *eScroll;
+    PictureBox *pbEmask;
+    ColourFrame *pbData_fr;
+    PictureBox *pbData;
+    ColourFrame *Frame3, *Frame4, *Frame1;
+    PictureBox *pbP, *pbN, *pbE;
+    QLabel *Label1, *Label2, *Label4, *Label7;
+    QLabel *d_protons, *d_neutrons, *d_electrons;
+    std::array<QLabel *, 7> d_ring, d_ringE;
+    PictureButton *ck_animate, *ck_ColorRings, *ck_dispRings, *ring_opt;
+    QScrollBar *cScroll, *atScroll;
+    QLabel *Image1, *Image2;
+
+    // The five controls locked while the banner shows, in their order.
+    std::array<QWidget *, 5> bannerLockedControls() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void createElementPage();
+    void createTableTemplates();
+    void connectHandlers();
+    void setTabOrderByDesign();
+    void applyTableLayout(const PTLayout &layout);
+    void setElectronTimer(bool enabled);
+    void restoreElectronTimer();
+    void printTable();
+    void printElement();
+
+    Platform &m_platform;
+};

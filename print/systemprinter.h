@@ -1,0 +1,29 @@
+#pragma once
+
+#include "pageprinter.h"
+
+#include <QString>
+#include <functional>
+
+// Prints on the system's default printer through Qt's printing support. When no
+// printer is installed at all, it asks for a file name and writes the page as a
+// PDF file there instead; no name, no print.
+class SystemPrinter : public PagePrinter
+{
+public:
+    // Asks for the PDF file's name; an empty answer cancels.
+    using FileNameAsker = std::function<QString()>;
+
+    explicit SystemPrinter(FileNameAsker askFileName);
+
+    QSizeF printableSize(PageOrientation orientation) override;
+    bool printPage(const PageCanvas &page, PageOrientation orientation) override;
+
+    // Writes one page to a PDF file, in the given orientation, on the default
+    // page size. Used when there is no printer, and by tests.
+    static bool printToPdf(const PageCanvas &page, PageOrientation orientation,
+                           const QString &fileName);
+
+private:
+    FileNameAsker m_askFileName;
+};
