@@ -19,10 +19,14 @@ constexpr std::array<qint16, LevelMax + 1> TickSteps{0, 8, 7, 5, 5, 3, 3, 2};
 // AtomLevels changes nothing. An electron index or degree out of range ends
 // the call early, leaving what was drawn so far.
 //
-// Only the 8 x 8 blocks that changed since the last call are restored, as long
-// as neither pbAtom nor pbSave was modified elsewhere in between (checked by
-// their image keys); otherwise the whole background is copied first. pbHold
-// holds only the blocks the erasing reads and means nothing between calls.
+// The picture is the same as those documented steps leave, pixel for pixel,
+// but cheaper: only the 8 x 8 blocks the last call drew on are restored, a
+// sprite that stands alone at the same place is left as it is, and of the
+// level's rounds only the last is drawn (earlier rounds are wiped by later
+// ones). This holds while neither pbAtom nor pbSave was modified elsewhere
+// since the last call (checked by their image keys) and every electron is in
+// range; otherwise the steps run as documented. pbHold holds only the blocks
+// the erasing reads and means nothing between calls.
 bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
               const AtomSprites &sprites, qint16 level, qint16 steps);
 

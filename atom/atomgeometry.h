@@ -55,15 +55,23 @@ struct ElectronPath
 // Top-left corners of the 8 x 8 nucleon sprites; slot 107 is the centre.
 using NucleonSlots = std::array<AtomPoint, NucleonSlotCount + 1>;
 
-// Where the animation's fast path last left the picture; see animation.h.
+// What the animation's fast path knows about the picture its last call left;
+// see animation.h. The vectors are reused from call to call.
 struct AnimationCache
 {
     const void *atom = nullptr;
     const void *save = nullptr;
     qint64 atomKey = 0;
     qint64 saveKey = 0;
-    // Top-left corners of the 8 x 8 blocks where pbAtom may differ from pbSave.
-    std::vector<AtomPoint> touched;
+    // Top-left corners of the sprites last drawn for the levels standing still,
+    // and of the blocks drawn for the moving level. Outside these 8 x 8 blocks
+    // pbAtom equals pbSave.
+    std::vector<AtomPoint> others;
+    std::vector<AtomPoint> moved;
+    // Scratch space of one call.
+    std::vector<AtomPoint> nextOthers, nextMoved, erased, blocks;
+    std::vector<quint8> keep;
+    std::vector<int> gridNext;
 };
 
 struct AtomModel

@@ -1,0 +1,76 @@
+#include "animation.h"
+#include "atomdraw.h"
+#include "elementdata.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The shipped record of element z, or, without the data file, a record with
+// the documented level counts of H, Fe, U and Og.
+ElementRecord benchRecord(int z)
+{
+    static const ElementData data = [] {
+        ElementData d;
+        LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), d);
+        return d;
+    }();
+    if (z <= data.ElementCount && data.ElementTable[z].AtomicNumber == z)
+        return data.ElementTable[z];
+
+    ElementRecord r;
+    r.AtomicNumber = qint16(z);
+    std::vector<int> levels;
+    switch (z) {
+    case 1: levels = {1}; r.Neutrons = 0; break;
+    case 26: levels = {2, 8, 14, 2}; r.Neutrons = 30; break;
+    case 92: levels = {2, 8, 18, 32, 21, 9, 2}; r.Neutrons = 146; break;
+    default: levels = {2, 8, 18, 32, 32, 18, 8}; r.Neutrons = 176; break;
+    }
+    r.LevelCount = qint16(levels.size());
+    for (size_t i = 0; i < levels.size(); ++i)
+        r.LevelElectrons[i + 1] = qint16(levels[i]);
+    return r;
+}
+
+struct AtomView
+{
+    AtomModel model;
+    Surface pbAtom{AtomPictureSize, AtomPictureSize};
+    Surface pbSave{AtomPictureSize, AtomPictureSize};
+    Surface pbHold{AtomPictureSize, AtomPictureSize};
+};
+
+} // namespace
+
+// One tmElectron tick of a displayed atom: seven MoveRing calls.
+static void BM_ElectronTick(benchmark::State &state)
+{
+    const ElementRecord record = benchRecord(int(state.range(0)));
+    AtomView v;
+    AtomOptions o;
+    o.animate = true;
+    displayAtom(v.model, v.pbAtom, v.pbSave, v.pbHold, atomSprites(), record, o, false, 60);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tmElectronTick(v.model, v.pbAtom, v.pbSave, v.pbHold, atomSprites()));
+    }
+    state.SetLabel(record.Symbol.trimmed().toStdString());
+}
+BENCHMARK(BM_ElectronTick)->Arg(1)->Arg(26)->Arg(92)->Arg(118)->Unit(benchmark::kMicrosecond);
+
+// The atom part of a display: legend, nucleus, paths and the saved background.
+static void BM_AtomBackground(benchmark::State &state)
+{
+    const ElementRecord record = benchRecord(int(state.range(0)));
+    AtomView v;
+    const AtomOptions o;
+    for (auto _ : state) {
+        prepareLevels(v.model, record, o);
+        drawAtomBackground(v.pbAtom, v.pbSave, v.model, atomSprites(), record.AtomicNumber,
+                           record.Neutrons, o, false);
+        benchmark::DoNotOptimize(v.pbSave.image().constBits());
+    }
+    state.SetLabel(record.Symbol.trimmed().toStdString());
+}
+BENCHMARK(BM_AtomBackground)->Arg(1)->Arg(92)->Arg(118)->Unit(benchmark::kMicrosecond);
