@@ -45,15 +45,16 @@ const SheetLineSpec SheetLines[SheetLineCount] = {
     {.label = u"Period: ", .number = [](const Record &r) { return double(r.Period); }},
     {.label = u"Group: ",
      .number = [](const Record &r) { return double(r.Group); },
-     .suffix = [](const Record &r) { return QStringLiteral("     [") + trimmed(r.GroupLabel) + u']'; }},
+     .suffix =
+         [](const Record &r) { return QStringLiteral("     [") + trimmed(r.GroupLabel) + u']'; }},
     {.label = u"Classification: ",
-     .text = [](const Record &r, const ClassificationNames &names) {
-         return shown(classificationText(names, r.Classification));
-     }},
+     .text =
+         [](const Record &r, const ClassificationNames &names) {
+             return shown(classificationText(names, r.Classification));
+         }},
     {.label = u"State: ",
-     .text = [](const Record &r, const ClassificationNames &) {
-         return stateText(r.State) + QStringLiteral("  ");
-     }},
+     .text = [](const Record &r,
+                const ClassificationNames &) { return stateText(r.State) + QStringLiteral("  "); }},
     {.label = u"Atomic Weight: ",
      .number = [](const Record &r) { return r.AtomicWeight; },
      .unit = u"     g/mol"},
@@ -71,7 +72,8 @@ const SheetLineSpec SheetLines[SheetLineCount] = {
     {.label = u"Electro Negativity: ",
      .number = [](const Record &r) { return r.ElectroNegativity; }},
     {.label = u"Electro Conduct:",
-     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.ElectroConduct); }},
+     .text = [](const Record &r,
+                const ClassificationNames &) { return trimmed(r.ElectroConduct); }},
     {.label = u"Thermal Conduct:",
      .number = [](const Record &r) { return r.ThermalConduct; },
      .unit = u"     Wm-\u00B9K-\u00B9 (at 300 K)"},
@@ -110,16 +112,18 @@ const SheetLineSpec SheetLines[SheetLineCount] = {
      .unit = u"      kj/mol",
      .dashWhenZero = true},
     {.label = u"Oxidation States:",
-     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.OxidationStates); }},
+     .text = [](const Record &r,
+                const ClassificationNames &) { return trimmed(r.OxidationStates); }},
     {.label = u"Crystal Structure:",
-     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.CrystalStructure); }},
+     .text = [](const Record &r,
+                const ClassificationNames &) { return trimmed(r.CrystalStructure); }},
     {.label = u"Crystal Constant:",
      .number = [](const Record &r) { return r.CrystalConstant; },
      .unit = u"     (A)"},
-    {.label = u"Crystal CA Ratio:",
-     .number = [](const Record &r) { return r.CrystalCARatio; }},
+    {.label = u"Crystal CA Ratio:", .number = [](const Record &r) { return r.CrystalCARatio; }},
     {.label = u"Electronic Config:",
-     .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.ElectronicConfig); }},
+     .text = [](const Record &r,
+                const ClassificationNames &) { return trimmed(r.ElectronicConfig); }},
     {.label = u"Discovered: ",
      .text = [](const Record &r, const ClassificationNames &) { return shown(r.Discovered); }},
     {.label = u"Discoverer: ",
@@ -173,8 +177,7 @@ void writeNameOrigin(TextCanvas &canvas, int indent, int column, const QStringLi
 // number; a slot or state outside the tables gives no marker.
 int markerState(const ElementData &data, const Record &record)
 {
-    if (record.AtomicNumber < 0 || record.AtomicNumber > MaxElements)
-        return -1;
+    if (record.AtomicNumber < 0 || record.AtomicNumber > MaxElements) return -1;
     const qint16 state = data.ElementTable[record.AtomicNumber].State;
     return state >= 0 && state <= 3 ? state : -1;
 }
@@ -202,8 +205,7 @@ double writeScreenHeader(Surface &pbData, const Record &record)
 // State marker at the cursor: mask with AND, then the symbol with XOR.
 void drawStateMarker(Surface &pbData, const StateSprites &states, int state)
 {
-    if (state < 0)
-        return;
+    if (state < 0) return;
     const int x = int(std::lround(pbData.currentX()));
     const int y = int(std::lround(pbData.currentY())) + 2;
     pbData.bitBlt(x, y, 10, 10, states.ptstM[state], 0, 0, RasterOp::SrcAnd);
@@ -227,10 +229,8 @@ void writeScreenValues(Surface &pbData, const Record &record, const Classificati
         } else {
             pbData.printStay(value.suffix);
         }
-        if (line == 3)
-            pbData.setForeColor(ColourBlack);
-        if (line == 4)
-            drawStateMarker(pbData, states, marker);
+        if (line == 3) pbData.setForeColor(ColourBlack);
+        if (line == 4) drawStateMarker(pbData, states, marker);
         pbData.newLine();
     }
     pbData.setForeColor(ColourBlue);
@@ -269,8 +269,7 @@ void writeParticleLegend(PageCanvas &page, Surface &pbprt, const ParticleSprites
         pbprt.bitBlt(0, 0, 8, 8, *legend[i].first, 0, 0, RasterOp::SrcInvert);
         page.paintPicture(pbprt, page.currentX() - 190, page.currentY() + 46);
         page.print(QString::fromUtf16(legend[i].second));
-        if (i < 2)
-            page.newLine();
+        if (i < 2) page.newLine();
     }
 }
 
@@ -342,8 +341,7 @@ void writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout 
         const qint16 count = record.LevelElectrons[level];
         const QString text = numberText(count);
         double x = layout.levelPos[level] - page.textWidth(text);
-        if (count > 9)
-            x += 70;
+        if (count > 9) x += 70;
         page.setCurrentX(std::max(0.0, x));
         page.printStay(text);
     }
@@ -375,15 +373,13 @@ SheetValue sheetValue(int line, const ElementRecord &record, const Classificatio
     SheetValue value;
     if (spec.number) {
         const double number = spec.number(record);
-        if (spec.dashWhenZero && number == 0)
-            return {QStringLiteral("--"), {}};
+        if (spec.dashWhenZero && number == 0) return {QStringLiteral("--"), {}};
         value.text = numberText(number);
     } else {
         value.text = spec.text(record, names);
     }
     value.suffix = QString::fromUtf16(spec.unit);
-    if (spec.suffix)
-        value.suffix += spec.suffix(record);
+    if (spec.suffix) value.suffix += spec.suffix(record);
     return value;
 }
 
@@ -403,8 +399,7 @@ QString stateText(qint16 state)
 
 QString classificationText(const ClassificationNames &names, qint16 classification)
 {
-    if (classification < 0 || classification >= qint16(names.size()))
-        return {};
+    if (classification < 0 || classification >= qint16(names.size())) return {};
     return names[classification];
 }
 
@@ -424,8 +419,7 @@ QStringList wrapSheetText(const QString &text, int maxLines)
 void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
                       const ClassificationNames &names, const StateSprites &states)
 {
-    if (n < 0 || n > MaxElements)
-        return;
+    if (n < 0 || n > MaxElements) return;
     const Record &record = data.ElementTable[n];
     pbData.setFontName(QStringLiteral("Arial"));
     pbData.setFontUnderline(false);
@@ -444,8 +438,7 @@ qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data
                        const ClassificationNames &names, const ParticleSprites &sprites,
                        int atomHeightTwips)
 {
-    if (n < 0 || n > MaxElements)
-        return 0;
+    if (n < 0 || n > MaxElements) return 0;
     const Record &record = data.ElementTable[n];
     page.setFontUnderline(false);
     page.setFontBold(true);

@@ -37,8 +37,7 @@ public:
     const Text *find(const QString &text) const
     {
         for (const Text &t : texts)
-            if (t.text == text)
-                return &t;
+            if (t.text == text) return &t;
         return nullptr;
     }
 

@@ -49,14 +49,14 @@ struct PrintSheet
     void write(qint16 n)
     {
         page.clear();
-        headerY = writePrintSheet(page, pbprt, data, n, names, particles.sprites(), AtomHeightTwips);
+        headerY =
+            writePrintSheet(page, pbprt, data, n, names, particles.sprites(), AtomHeightTwips);
     }
     std::vector<const PageCanvas::Item *> texts(const QString &text) const
     {
         std::vector<const PageCanvas::Item *> found;
         for (const auto &item : page.items())
-            if (item.kind == PageCanvas::Item::Text && item.text == text)
-                found.push_back(&item);
+            if (item.kind == PageCanvas::Item::Text && item.text == text) found.push_back(&item);
         return found;
     }
     const PageCanvas::Item *text(const QString &t) const
@@ -108,8 +108,7 @@ TEST(PrintSheet, LegendIconsLevelRowAndCountsBlock)
     // Icons: left of each word, composed over white in the 8 x 8 scratch.
     std::vector<const PageCanvas::Item *> icons;
     for (const auto &item : s.page.items())
-        if (item.kind == PageCanvas::Item::Picture)
-            icons.push_back(&item);
+        if (item.kind == PageCanvas::Item::Picture) icons.push_back(&item);
     ASSERT_EQ(icons.size(), 3u);
     const Colour colours[3] = {ColourRed, 0x00C0C0, 0x808080};
     const PageCanvas::Item *words[3] = {protons, neutrons, electrons};
@@ -206,8 +205,7 @@ TEST(PrintSheet, TooManyLevelsAndBadIndexesDoNotCrash)
     // Only the seven places of the level row are printed, with their counts.
     QStringList digits;
     for (const auto &item : s.page.items())
-        if (item.kind == PageCanvas::Item::Text && item.font.underline())
-            digits << item.text;
+        if (item.kind == PageCanvas::Item::Text && item.font.underline()) digits << item.text;
     EXPECT_EQ(digits, (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}));
     EXPECT_EQ(s.texts(u"7"_s).size(), 2u);
     EXPECT_NE(s.text(sheetLabel(3)), nullptr);

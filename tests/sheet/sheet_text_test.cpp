@@ -90,8 +90,7 @@ TEST(NumberText, PointHoldsUnderAGermanLocale)
 
     const QString weight = numberText(55.845);
     const QString tiny = Str(0.0899);
-    const SheetValue value =
-        sheetValue(5, sheetTestRecord(26), testClassNames()); // Atomic Weight
+    const SheetValue value = sheetValue(5, sheetTestRecord(26), testClassNames()); // Atomic Weight
 
     QLocale::setDefault(before);
     std::setlocale(LC_ALL, cBefore.c_str());
