@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench clean
+.PHONY: run test deps configure build bench clean fuzz check-asan
 
 run: build
 	./$(BUILD)/zelvane
@@ -25,3 +25,32 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# make fuzz  - build the data file reader's fuzzer with clang and run it for
+#              FUZZ_TIME seconds; new inputs go to $(FUZZ_BUILD)/corpus, the
+#              committed seeds in fuzz/corpus are only read
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME ?= 120
+# Inputs are kept to eight records' worth: every check runs per record, and
+# whole-table inputs cost forty times as much per run.
+FUZZ_MAX_LEN ?= 4096
+FUZZ_ARGS ?=
+fuzz:
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang (apt-get install clang)" >&2; exit 1; }
+	@test -f $(FUZZ_BUILD)/build.ninja || cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD)
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
+	./$(FUZZ_BUILD)/zelvane_fuzz_reader -max_total_time=$(FUZZ_TIME) -max_len=$(FUZZ_MAX_LEN) -timeout=10 -rss_limit_mb=2048 \
+	    -artifact_prefix=$(FUZZ_BUILD)/findings/ -print_final_stats=1 $(FUZZ_ARGS) $(FUZZ_BUILD)/corpus fuzz/corpus
+
+# make check-asan - every test under AddressSanitizer and UndefinedBehaviorSanitizer
+# in a build folder of its own. Test discovery runs the test programs at build
+# time, so the build step gets the same sanitizer options as ctest.
+ASAN_BUILD ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:abort_on_error=0 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+check-asan: deps
+	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DZELVANE_SANITIZE=ON -DZELVANE_BENCH=OFF $(CMAKE_FLAGS)
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure
