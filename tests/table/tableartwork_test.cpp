@@ -1,7 +1,5 @@
 #include "tableartwork.h"
 
-#include <QColor>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -187,17 +185,6 @@ TEST(TableArtwork, ConnectorAndBannersHaveTheirSizesAndBackgrounds)
         for (int x = 0; x < 20; ++x)
             EXPECT_EQ(art.ptLser.pixel(112 + x, y) == body, art.ptserW.pixel(x, y) == body)
                 << x << "," << y;
-}
-
-TEST(TableArtwork, ClassColoursAreTheDocumentedValues)
-{
-    const TableArtwork &art = tableArtwork();
-    const std::array<Colour, 11> expected = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0,
-                                             0xDEDEE7, 0xDCCCAB, 0x8BD58B, 0xA6F9F0,
-                                             0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
-    EXPECT_EQ(art.ptcolor, expected);
-    // Blue-green-red: index 8 is a light red (246, 155, 155).
-    EXPECT_EQ(QColor(toQRgb(art.ptcolor[8])), QColor(246, 155, 155));
 }
 
 } // namespace
