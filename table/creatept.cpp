@@ -24,10 +24,10 @@ struct LegendEntry
     const char *label;
 };
 constexpr LegendEntry Legend[10] = {
-    {0, false, 3, "Non Metals"},    {0, true, 6, "Alkali Metals"},
-    {1, false, 2, "Halogens"},      {1, true, 7, "Alkaline Earth Metals"},
-    {2, false, 1, "Inert Gases"},   {2, true, 8, "Other Metals"},
-    {3, false, 4, "Semimetallics"}, {3, true, 9, "Rare Earth Elements"},
+    {0, false, 3, "Non Metals"},        {0, true, 6, "Alkali Metals"},
+    {1, false, 2, "Halogens"},          {1, true, 7, "Alkaline Earth Metals"},
+    {2, false, 1, "Inert Gases"},       {2, true, 8, "Other Metals"},
+    {3, false, 4, "Semimetallics"},     {3, true, 9, "Rare Earth Elements"},
     {4, false, 5, "Transition Metals"}, {4, true, 10, "Radioactive RE Elements"},
 };
 
@@ -63,8 +63,7 @@ private:
     }
     void stateSymbol(int state, int x, int y)
     {
-        if (state < 0 || state > 3)
-            return;
+        if (state < 0 || state > 3) return;
         T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], 0, 0, RasterOp::SrcAnd);
         T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptst[state], 0, 0, RasterOp::SrcInvert);
     }
@@ -91,8 +90,7 @@ void TableDrawer::walk()
     int y = GridTop;
     for (int r = 1; r <= GridRows; ++r) {
         int x = GridLeft;
-        if (r <= 7)
-            printAt(32, y + 16, Str(r));
+        if (r <= 7) printAt(32, y + 16, Str(r));
         for (int c = 1; c <= GridColumns; ++c) {
             if (r == 2 && c == 1) {
                 T.setForeColor(L);
@@ -103,15 +101,11 @@ void TableDrawer::walk()
                 }
                 T.setForeColor(ColourBlack);
             }
-            if (r == 1 && c == 7)
-                keyCell(x);
-            if (r == 1 && c == 3)
-                classificationLegend(x, y);
-            if (r == 8 && c == 1)
-                y += SeriesGap;
+            if (r == 1 && c == 7) keyCell(x);
+            if (r == 1 && c == 3) classificationLegend(x, y);
+            if (r == 8 && c == 1) y += SeriesGap;
             const int e = GetEfromRC(m_data, qint16(r), qint16(c));
-            if (e > 0)
-                elementCell(e, r, c, x, y);
+            if (e > 0) elementCell(e, r, c, x, y);
             if (r == 6 && c == 3) {
                 const Surface &conn = m_printing ? m_art.ptconnW : m_art.ptconn;
                 T.bitBlt(x, y, w, conn.height(), conn, 0, 0, RasterOp::SrcCopy);
@@ -121,8 +115,8 @@ void TableDrawer::walk()
                 // has no source pixels leaves the target as it was.
                 T.bitBlt(6, y + 14, m_art.ptLser.width(), m_art.ptLser.height() + 1, m_art.ptLser,
                          0, 0, RasterOp::SrcCopy);
-                T.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(), m_art.ptAser, 0,
-                         0, RasterOp::SrcCopy);
+                T.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(), m_art.ptAser, 0, 0,
+                         RasterOp::SrcCopy);
                 if (m_printing) {
                     const int tipX = 6 + m_art.ptLser.width() - m_art.ptserW.width();
                     for (const int tipY : {y + 14, y + 64})
@@ -147,10 +141,9 @@ void TableDrawer::composeCell(Colour k)
     m_pw.bitBlt(0, 0, w, h, m_art.ptBox, 0, 0, RasterOp::SrcInvert);
     if (m_printing) {
         // On paper the rounded corners must match the white page.
-        const int corners[12][2] = {{0, 0},         {1, 0},         {0, 1},
-                                    {w - 1, 0},     {w - 2, 0},     {w - 1, 1},
-                                    {0, h - 1},     {0, h - 2},     {1, h - 1},
-                                    {w - 1, h - 1}, {w - 1, h - 2}, {w - 2, h - 1}};
+        const int corners[12][2] = {{0, 0},     {1, 0},         {0, 1},         {w - 1, 0},
+                                    {w - 2, 0}, {w - 1, 1},     {0, h - 1},     {0, h - 2},
+                                    {1, h - 1}, {w - 1, h - 1}, {w - 1, h - 2}, {w - 2, h - 1}};
         for (const auto &p : corners)
             m_pw.setPixel(p[0], p[1], ColourWhite);
     }
@@ -158,8 +151,8 @@ void TableDrawer::composeCell(Colour k)
 
 void TableDrawer::elementCell(int e, int r, int c, int x, int y)
 {
-    m_rects[e] = CellRect{qint16(r), qint16(c), qint16(x), qint16(y), qint16(x + w - 1),
-                          qint16(y + h - 1)};
+    m_rects[e] =
+        CellRect{qint16(r), qint16(c), qint16(x), qint16(y), qint16(x + w - 1), qint16(y + h - 1)};
     const ElementRecord &rec = record(e);
 
     // A class outside the colour table leaves the cell in the work picture's
@@ -169,8 +162,7 @@ void TableDrawer::elementCell(int e, int r, int c, int x, int y)
     T.bitBlt(x, y, w, h, m_pw, 0, 0, RasterOp::SrcCopy);
     stateSymbol(rec.State, x + 2, y + 2);
 
-    if (headsGroup(r, c))
-        groupHeading(e, r, c, x, y);
+    if (headsGroup(r, c)) groupHeading(e, r, c, x, y);
 
     // Six pixels per character of the number text, its leading space included.
     const QString number = Str(e);
@@ -301,8 +293,7 @@ qint16 GetEfromRC(const ElementData &data, qint16 row, qint16 column)
     const int count = std::clamp<int>(data.ElementCount, 0, MaxElements);
     for (int e = 1; e <= count; ++e) {
         const ElementRecord &rec = data.ElementTable[e];
-        if (rec.TableRow == row && rec.TableColumn == column)
-            return qint16(e);
+        if (rec.TableRow == row && rec.TableColumn == column) return qint16(e);
     }
     return 0;
 }
@@ -314,8 +305,8 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
     PTLayout layout;
     target.clearPicture();
     if (!printing) {
-        layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8,
-                                  TablePictureWidth, TablePictureHeight);
+        layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
+                                  TablePictureHeight);
         target.resize(TablePictureWidth, TablePictureHeight);
         target.setBackColor(TableBackColour);
     }

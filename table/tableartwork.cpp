@@ -97,14 +97,13 @@ void buildCellBox(Surface &box, Surface &mask)
              BevelRight[0]);
     box.line(CellInteriorRight + 2, CellInteriorTop, CellInteriorRight + 2, CellInteriorBottom,
              BevelRight[1]);
-    box.line(CellInteriorRight + 3, CellInteriorTop + 1, CellInteriorRight + 3,
-             CellInteriorBottom, BevelRight[2]);
+    box.line(CellInteriorRight + 3, CellInteriorTop + 1, CellInteriorRight + 3, CellInteriorBottom,
+             BevelRight[2]);
 
     // The corners carry the screen background so that the box looks rounded.
     for (int y = 0; y < BoxHeight; ++y)
         for (int x = 0; x < BoxWidth; ++x)
-            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight))
-                box.setPixel(x, y, TableBackColour);
+            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight)) box.setPixel(x, y, TableBackColour);
 
     mask.filledBox(CellInteriorLeft, CellInteriorTop, CellInteriorRight, CellInteriorBottom,
                    ColourWhite);
@@ -118,8 +117,7 @@ void buildStateSymbols(std::array<Surface, 4> &sprites, std::array<Surface, 4> &
         for (int y = 0; y < StateSymbolSize; ++y) {
             for (int x = 0; x < StateSymbolSize; ++x) {
                 const char c = StateGlyphs[s][y][x];
-                if (c == '.')
-                    continue;
+                if (c == '.') continue;
                 sprites[s].setPixel(x, y, glyphColour(c));
                 masks[s].setPixel(x, y, ColourBlack);
             }
@@ -218,8 +216,7 @@ bool isCellCornerPixel(int x, int y, int w, int h)
     const bool right = x == w - 1 || x == w - 2;
     const bool top = y == 0 || y == 1;
     const bool bottom = y == h - 1 || y == h - 2;
-    if (!((left || right) && (top || bottom)))
-        return false;
+    if (!((left || right) && (top || bottom))) return false;
     // Of each 2 x 2 corner block, all but the pixel diagonally inside.
     const bool innerX = x == 1 || x == w - 2;
     const bool innerY = y == 1 || y == h - 2;

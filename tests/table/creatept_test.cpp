@@ -36,17 +36,15 @@ void expectCellFrame(const Surface &s, int x, int y, Colour k, bool printing,
 {
     const TableArtwork &art = tableArtwork();
     for (int j = 0; j < 50; ++j) {
-        if (std::find(crossedRows.begin(), crossedRows.end(), j) != crossedRows.end())
-            continue;
+        if (std::find(crossedRows.begin(), crossedRows.end(), j) != crossedRows.end()) continue;
         for (int i = 0; i < 40; ++i) {
             const bool ring = i <= 1 || i == 39 || j == 0 || j >= 48;
             const bool rightBevel = i >= 36 && j >= 14 && j <= 33;
-            if (!ring && !rightBevel)
-                continue;
+            if (!ring && !rightBevel) continue;
             const Colour expected =
                 printing && isCellCornerPixel(i, j, 40, 50) ? ColourWhite : art.ptBox.pixel(i, j);
-            ASSERT_EQ(s.pixel(x + i, y + j), expected) << "cell " << x << "," << y << " at " << i
-                                                       << "," << j;
+            ASSERT_EQ(s.pixel(x + i, y + j), expected)
+                << "cell " << x << "," << y << " at " << i << "," << j;
         }
     }
     for (int i = 2; i <= 35; ++i)
@@ -60,13 +58,11 @@ void expectStateSymbol(const Surface &s, int x, int y, int state, Colour k, int 
     const TableArtwork &art = tableArtwork();
     for (int j = 0; j < 10; ++j)
         for (int i = 0; i < 10; ++i) {
-            if (j == crossedRow)
-                continue;
-            const Colour expected = art.ptstM[state].pixel(i, j) == ColourWhite
-                                        ? k
-                                        : art.ptst[state].pixel(i, j);
-            ASSERT_EQ(s.pixel(x + i, y + j), expected) << "state " << state << " at " << i << ","
-                                                       << j;
+            if (j == crossedRow) continue;
+            const Colour expected =
+                art.ptstM[state].pixel(i, j) == ColourWhite ? k : art.ptst[state].pixel(i, j);
+            ASSERT_EQ(s.pixel(x + i, y + j), expected)
+                << "state " << state << " at " << i << "," << j;
         }
 }
 
@@ -132,8 +128,8 @@ TEST(CreatePT, PlacesEveryCellOnTheGridAndRecordsIt)
     for (int z = 1; z <= MaxElements; ++z) {
         const auto [row, column] = standardPosition(z);
         const QPoint p = cellCorner(row, column);
-        const CellRect expected{qint16(row),     qint16(column),      qint16(p.x()),
-                                qint16(p.y()),   qint16(p.x() + 39), qint16(p.y() + 49)};
+        const CellRect expected{qint16(row),   qint16(column),     qint16(p.x()),
+                                qint16(p.y()), qint16(p.x() + 39), qint16(p.y() + 49)};
         EXPECT_EQ(d.rects[z], expected) << "element " << z;
     }
     EXPECT_EQ(d.rects[0], CellRect{}) << "slot 0 is never written";
@@ -174,10 +170,10 @@ TEST(CreatePT, PrintsNumbersSymbolsAndWeightsWhereDocumented)
         const Colour k = art.ptcolor[data.ElementTable[n.e].Classification];
         const QRect area(r.Left + 12, r.Top + 1, 24, 12);
         QString where;
-        EXPECT_TRUE(regionLooksLike(d.pb, area, k,
-                                    text(8, false, ColourRed, r.Left + n.offset, r.Top,
-                                         QStringLiteral(" %1").arg(n.e)),
-                                    &where))
+        EXPECT_TRUE(regionLooksLike(
+            d.pb, area, k,
+            text(8, false, ColourRed, r.Left + n.offset, r.Top, QStringLiteral(" %1").arg(n.e)),
+            &where))
             << qPrintable(where);
         EXPECT_GT(inkCount(d.pb, area, k), 10);
     }
@@ -198,14 +194,13 @@ TEST(CreatePT, PrintsNumbersSymbolsAndWeightsWhereDocumented)
         const QString weight = Str(rec.AtomicWeight).trimmed().left(6);
         const double weightX = r.Left + 20 - intDiv(measure.textWidth(weight), 2);
         QString where;
-        EXPECT_TRUE(regionLooksLike(d.pb, QRect(r.Left + 2, r.Top + 14, 34, 34), k,
-                                    [&](Surface &s) {
-                                        text(12, true, ColourBlack, symbolX, r.Top + 14,
-                                             symbol)(s);
-                                        text(8, false, ColourBlack, weightX, r.Top + 34,
-                                             weight)(s);
-                                    },
-                                    &where))
+        EXPECT_TRUE(regionLooksLike(
+            d.pb, QRect(r.Left + 2, r.Top + 14, 34, 34), k,
+            [&](Surface &s) {
+                text(12, true, ColourBlack, symbolX, r.Top + 14, symbol)(s);
+                text(8, false, ColourBlack, weightX, r.Top + 34, weight)(s);
+            },
+            &where))
             << qPrintable(where);
     }
 }
@@ -238,14 +233,13 @@ TEST(CreatePT, DrawsGroupHeadingsAboveTheFirstCellOfEachGroup)
         const double numberX = p.x() + 20 - intDiv(measure.textWidth(number), 2);
         const double labelX = p.x() + 20 - intDiv(measure.textWidth(label), 2);
         const QRect area(p.x(), p.y() - 24, 40, 24);
-        EXPECT_TRUE(regionLooksLike(d.pb, area, TableBackColour,
-                                    [&](Surface &s) {
-                                        text(8, false, ColourBlack, numberX, p.y() - 24,
-                                             number)(s);
-                                        text(8, false, ColourBlack, labelX, p.y() - 12,
-                                             label)(s);
-                                    },
-                                    &where))
+        EXPECT_TRUE(regionLooksLike(
+            d.pb, area, TableBackColour,
+            [&](Surface &s) {
+                text(8, false, ColourBlack, numberX, p.y() - 24, number)(s);
+                text(8, false, ColourBlack, labelX, p.y() - 12, label)(s);
+            },
+            &where))
             << qPrintable(where);
     }
     // Row 1 headings: numbers at y 18, labels at y 30.
@@ -303,13 +297,13 @@ TEST(CreatePT, DrawsTheKeyCellStateLegendAndClassLegend)
     for (const auto &s : states)
         expectStateSymbol(d.pb, s.x, s.y, s.state, TableBackColour);
     EXPECT_TRUE(regionLooksLike(d.pb, QRect(206, 39, 35, 14), TableBackColour,
-                                text(8, false, ColourWhite, 206, 39, QStringLiteral("Gas")), &where))
+                                text(8, false, ColourWhite, 206, 39, QStringLiteral("Gas")),
+                                &where))
         << qPrintable(where);
 
     // Pointer lines in the label colour.
     for (int x = 316 - 23; x <= 316 + 3; ++x)
-        if (x < 316)
-            EXPECT_EQ(d.pb.pixel(x, 29), ColourWhite) << "State line at " << x;
+        if (x < 316) EXPECT_EQ(d.pb.pixel(x, 29), ColourWhite) << "State line at " << x;
     for (int x = 316 + 40; x <= 316 + 58; ++x) {
         EXPECT_EQ(d.pb.pixel(x, 29), ColourWhite) << "Atomic Number line at " << x;
         EXPECT_EQ(d.pb.pixel(x, 45), ColourWhite) << "Symbol line at " << x;
@@ -324,8 +318,7 @@ TEST(CreatePT, DrawsTheKeyCellStateLegendAndClassLegend)
     for (int y = 93; y <= 161; ++y) {
         EXPECT_EQ(d.pb.pixel(190, y), ColourBlack) << y;
         // The longest label of the last line may reach over the right edge.
-        if (y < 145 || y > 158)
-            EXPECT_EQ(d.pb.pixel(450, y), ColourBlack) << y;
+        if (y < 145 || y > 158) EXPECT_EQ(d.pb.pixel(450, y), ColourBlack) << y;
     }
     EXPECT_EQ(d.pb.pixel(189, 120), TableBackColour);
     EXPECT_EQ(d.pb.pixel(451, 120), TableBackColour);
@@ -354,7 +347,8 @@ TEST(CreatePT, DrawsPeriodNumbersConnectorAndBanners)
     QString where;
     // Row 1's number uses the entry font; later ones 8-point, all black.
     EXPECT_TRUE(regionLooksLike(d.pb, QRect(30, 58, 13, 14), TableBackColour,
-                                text(8.25, false, ColourBlack, 32, 58, QStringLiteral(" 1")), &where))
+                                text(8.25, false, ColourBlack, 32, 58, QStringLiteral(" 1")),
+                                &where))
         << qPrintable(where);
     EXPECT_TRUE(regionLooksLike(d.pb, QRect(30, 358, 13, 14), TableBackColour,
                                 text(8, false, ColourBlack, 32, 358, QStringLiteral(" 7")), &where))
@@ -419,8 +413,8 @@ TEST(CreatePT, WithNoElementsStillDrawsTheDecorations)
 
     // Everything that is not a cell is as with the data: key cell (showing
     // element 1's entry), legends, "PERIOD", period numbers, connector and banners.
-    const QRect decorations[] = {{316, 22, 40, 50},  {190, 40, 270, 122}, {8, 192, 20, 96},
-                                 {30, 58, 13, 314},  {124, 292, 40, 108}, {6, 414, 132, 71}};
+    const QRect decorations[] = {{316, 22, 40, 50}, {190, 40, 270, 122}, {8, 192, 20, 96},
+                                 {30, 58, 13, 314}, {124, 292, 40, 108}, {6, 414, 132, 71}};
     for (const QRect &r : decorations)
         EXPECT_TRUE(regionIsCopyOf(d.pb, r, withData.pb, r.left(), r.top()))
             << r.x() << "," << r.y();
@@ -485,7 +479,8 @@ TEST(CreatePT, PrintModeDrawsIntoPbprtWithPaperColours)
                                 &where))
         << qPrintable(where);
     EXPECT_TRUE(regionLooksLike(pbprt, QRect(206, 39, 35, 14), ColourWhite,
-                                text(8, false, ColourBlack, 206, 39, QStringLiteral("Gas")), &where))
+                                text(8, false, ColourBlack, 206, 39, QStringLiteral("Gas")),
+                                &where))
         << qPrintable(where);
     for (int x = 316 + 40; x <= 316 + 58; ++x)
         EXPECT_EQ(pbprt.pixel(x, 29), ColourBlack) << "pointer line at " << x;

@@ -51,7 +51,8 @@ TEST(GetRCfromXY, CrossingFromCellToNeighbourHidesTheOutlineForOnePixel)
     const QPoint fe = cellCorner(4, 8);
     std::vector<qint16> across;
     for (int x = fe.x() + 36; x <= fe.x() + 42; ++x) {
-        const HoverResult h = pbMouseMove(t.rects, t.data.ElementCount, t.ptselSize, x, fe.y() + 20);
+        const HoverResult h =
+            pbMouseMove(t.rects, t.data.ElementCount, t.ptselSize, x, fe.y() + 20);
         across.push_back(h.hoverElement);
         EXPECT_EQ(h.outline.has_value(), h.hoverElement != 0) << x;
     }

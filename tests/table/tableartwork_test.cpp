@@ -4,16 +4,28 @@
 
 namespace {
 
-int red(Colour c) { return int(c & 0xFF); }
-int green(Colour c) { return int((c >> 8) & 0xFF); }
-int blue(Colour c) { return int((c >> 16) & 0xFF); }
+int red(Colour c)
+{
+    return int(c & 0xFF);
+}
+int green(Colour c)
+{
+    return int((c >> 8) & 0xFF);
+}
+int blue(Colour c)
+{
+    return int((c >> 16) & 0xFF);
+}
 
 bool isLightGrey(Colour c)
 {
     return red(c) == green(c) && green(c) == blue(c) && red(c) >= 0x90 && red(c) < 0xFF;
 }
 
-bool isDark(Colour c) { return red(c) < 0x70 && green(c) < 0x70 && blue(c) < 0x70; }
+bool isDark(Colour c)
+{
+    return red(c) < 0x70 && green(c) < 0x70 && blue(c) < 0x70;
+}
 
 // Draws a sprite over a plain background with the mask AND and the sprite XOR.
 Surface maskedOver(const Surface &sprite, const Surface &mask, Colour background, int w, int h)
@@ -32,7 +44,7 @@ TEST(TableArtwork, CellBoxHasBackgroundCornersBlackInsideAndBevels)
     ASSERT_EQ(art.ptBoxM.width(), 40);
     ASSERT_EQ(art.ptBoxM.height(), 50);
 
-    const int corners[12][2] = {{0, 0},  {1, 0},  {0, 1},  {39, 0}, {38, 0}, {39, 1},
+    const int corners[12][2] = {{0, 0},  {1, 0},  {0, 1},  {39, 0},  {38, 0},  {39, 1},
                                 {0, 49}, {0, 48}, {1, 49}, {39, 49}, {39, 48}, {38, 49}};
     int cornerCount = 0;
     for (int y = 0; y < 50; ++y)
@@ -48,8 +60,7 @@ TEST(TableArtwork, CellBoxHasBackgroundCornersBlackInsideAndBevels)
         for (int x = 0; x < 40; ++x) {
             const bool inside = x >= 2 && x <= 35 && y >= 1 && y <= 47;
             EXPECT_EQ(art.ptBox.pixel(x, y) == ColourBlack, inside) << x << "," << y;
-            EXPECT_EQ(art.ptBoxM.pixel(x, y), inside ? ColourWhite : ColourBlack)
-                << x << "," << y;
+            EXPECT_EQ(art.ptBoxM.pixel(x, y), inside ? ColourWhite : ColourBlack) << x << "," << y;
         }
     }
 

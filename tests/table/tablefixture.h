@@ -17,20 +17,17 @@ namespace tablefixture {
 // rows 1 to 7, lanthanides in row 8 and actinides in row 9, columns 4 to 18.
 inline std::pair<int, int> standardPosition(int z)
 {
-    if (z == 1)
-        return {1, 1};
-    if (z == 2)
-        return {1, 18};
+    if (z == 1) return {1, 1};
+    if (z == 2) return {1, 18};
     struct Run
     {
         int first, last, row, column;
     };
-    const Run runs[] = {{3, 4, 2, 1},     {5, 10, 2, 13},   {11, 12, 3, 1}, {13, 18, 3, 13},
-                        {19, 36, 4, 1},   {37, 54, 5, 1},   {55, 56, 6, 1}, {57, 71, 8, 4},
-                        {72, 86, 6, 4},   {87, 88, 7, 1},   {89, 103, 9, 4}, {104, 118, 7, 4}};
+    const Run runs[] = {{3, 4, 2, 1},   {5, 10, 2, 13}, {11, 12, 3, 1},  {13, 18, 3, 13},
+                        {19, 36, 4, 1}, {37, 54, 5, 1}, {55, 56, 6, 1},  {57, 71, 8, 4},
+                        {72, 86, 6, 4}, {87, 88, 7, 1}, {89, 103, 9, 4}, {104, 118, 7, 4}};
     for (const Run &r : runs)
-        if (z >= r.first && z <= r.last)
-            return {r.row, r.column + z - r.first};
+        if (z >= r.first && z <= r.last) return {r.row, r.column + z - r.first};
     return {0, 0};
 }
 
@@ -111,8 +108,7 @@ inline bool regionLooksLike(const Surface &actual, const QRect &region, Colour b
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
             if (actual.pixel(x, y) != expected.pixel(x, y)) {
-                if (where)
-                    *where = QStringLiteral("first difference at %1,%2").arg(x).arg(y);
+                if (where) *where = QStringLiteral("first difference at %1,%2").arg(x).arg(y);
                 return false;
             }
     return true;
