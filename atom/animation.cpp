@@ -107,7 +107,7 @@ private:
     std::array<int, Cells * Cells> m_head;
 };
 
-// The documented steps as they stand: the whole background, every other level,
+// The plain step order: the whole background, every other level,
 // the whole picture into pbHold, then the level one degree per round. Used when
 // the picture was changed elsewhere or an electron is out of range; an index or
 // degree out of range ends the call there.

@@ -19,13 +19,13 @@ constexpr std::array<qint16, LevelMax + 1> TickSteps{0, 8, 7, 5, 5, 3, 3, 2};
 // AtomLevels changes nothing. An electron index or degree out of range ends
 // the call early, leaving what was drawn so far.
 //
-// The picture is the same as those documented steps leave, pixel for pixel,
+// The picture is the one that plain step order leaves, pixel for pixel,
 // but cheaper: only the 8 x 8 blocks the last call drew on are restored, a
 // sprite that stands alone at the same place is left as it is, and of the
 // level's rounds only the last is drawn (earlier rounds are wiped by later
 // ones). This holds while neither pbAtom nor pbSave was modified elsewhere
 // since the last call (checked by their image keys) and every electron is in
-// range; otherwise the steps run as documented. pbHold holds only the blocks
+// range; otherwise the plain steps run. pbHold holds only the blocks
 // the erasing reads and means nothing between calls.
 bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
               const AtomSprites &sprites, qint16 level, qint16 steps);

@@ -9,7 +9,7 @@
 
 // The atom's fixed geometry and state: the seven levels, the precomputed level
 // paths, the nucleon positions and the electrons' current degrees. Tables keep
-// their documented index ranges (levels 1 to 7, degrees 1 to 360, slots 1 to
+// their natural index ranges (levels 1 to 7, degrees 1 to 360, slots 1 to
 // 107, electrons 1 to 118); index 0 is unused.
 
 constexpr qint16 AtomCenter = 200;

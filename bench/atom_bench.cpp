@@ -7,7 +7,7 @@
 namespace {
 
 // The shipped record of element z, or, without the data file, a record with
-// the documented level counts of H, Fe, U and Og.
+// the level counts of H, Fe, U and Og.
 ElementRecord benchRecord(int z)
 {
     static const ElementData data = [] {

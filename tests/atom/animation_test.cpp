@@ -16,7 +16,7 @@ bool samePicture(const Surface &a, const Surface &b)
            std::memcmp(x.constBits(), y.constBits(), size_t(x.sizeInBytes())) == 0;
 }
 
-// The fast MoveRing and the documented steps side by side, each on its own
+// The fast MoveRing and the plain step-by-step reference side by side, each on its own
 // model and pictures, started from the same display.
 struct TwinAtoms
 {
@@ -108,7 +108,7 @@ TEST(Animation, LevelsOutsideTheAtomChangeNothing)
     EXPECT_EQ(m.ElectronAngles, angles);
 }
 
-TEST(Animation, FastStepsMatchTheDocumentedStepsOverManyTicks)
+TEST(Animation, FastStepsMatchTheReferenceOverManyTicks)
 {
     const ElementData &data = shippedElements();
     AtomOptions elliptic;

@@ -15,7 +15,7 @@ struct PathSample
     AtomPoint point;
 };
 
-// The documented sample points; levels 1 and 7 are the same in both layouts.
+// Known points of the paths; levels 1 and 7 are the same in both layouts.
 const PathSample PathSamples[] = {
     {true, 1, 1, {201, 160}},   {true, 1, 90, {240, 200}},  {true, 1, 180, {200, 240}},
     {true, 1, 270, {160, 200}}, {true, 1, 360, {200, 160}}, {false, 1, 1, {201, 160}},
@@ -35,7 +35,7 @@ const PathSample PathSamples[] = {
 
 } // namespace
 
-TEST(AtomGeometry, PathTableMatchesDocumentedSamplesInBothLayouts)
+TEST(AtomGeometry, PathTableMatchesKnownPointsInBothLayouts)
 {
     AtomModel elliptic;
     AtomModel circular;

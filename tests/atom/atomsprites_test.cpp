@@ -12,7 +12,7 @@ int brightness(Colour c) { return red(c) + green(c) + blue(c); }
 
 } // namespace
 
-TEST(AtomSprites, MaskIsTheDocumentedDisc)
+TEST(AtomSprites, MaskIsTheEightByEightDisc)
 {
     const Surface &mask = atomSprites().pbEmask;
     ASSERT_EQ(mask.width(), 8);

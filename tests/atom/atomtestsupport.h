@@ -13,7 +13,7 @@ const ElementData &shippedElements();
 // A record with the given protons, neutrons and electrons per level.
 ElementRecord atomRecord(int protons, int neutrons, std::initializer_list<int> levels);
 
-// The animation step exactly as documented: restore the whole background, draw
+// The animation step in its plain order: restore the whole background, draw
 // the other levels, keep the whole picture in pbHold, then move the level one
 // degree per round (erase from pbHold, advance, draw). A bad index or degree
 // ends the call where it happens.
