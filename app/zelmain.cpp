@@ -250,12 +250,13 @@ void ZelMain::DispAtom(qint16 n)
         d_ringE[i]->setVisible(level.visible);
     }
     pbAtom->update();
-    if (PrintMode)
-        return;
-    d_electrons->setText(result.electronsCaption);
-    atScroll_Change();
-    if (result.startTimer)
-        setElectronTimer(true);
+    if (!PrintMode) {
+        d_electrons->setText(result.electronsCaption);
+        atScroll_Change();
+        if (result.startTimer)
+            setElectronTimer(true);
+    }
+    emit displayed(n);
 }
 
 void ZelMain::tmElectron_Timer()

@@ -108,6 +108,10 @@ public:
     // The five controls locked while the banner shows, in their order.
     std::array<QWidget *, 5> bannerLockedControls() const;
 
+signals:
+    // An element display has finished, on screen or for print.
+    void displayed(qint16 n);
+
 protected:
     void changeEvent(QEvent *event) override;
 

@@ -1,0 +1,225 @@
+#include "atomdraw.h"
+#include "fakeplatform.h"
+#include "systemprinter.h"
+#include "zelmain.h"
+#include "zelmod.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Started
+{
+    FakePlatform platform;
+    std::unique_ptr<ZelMain> window = StartUp(platform);
+    Started()
+    {
+        EXPECT_TRUE(window);
+        window->tmAbout_Timer();
+    }
+    ZelMain &w() { return *window; }
+    RecordingPrinter &printer() { return platform.printerRecord; }
+};
+
+std::vector<const PageCanvas::Item *> pictures(const PageCanvas &page)
+{
+    std::vector<const PageCanvas::Item *> found;
+    for (const PageCanvas::Item &item : page.items())
+        if (item.kind == PageCanvas::Item::Picture)
+            found.push_back(&item);
+    return found;
+}
+
+// The table page holds one picture.
+const PageCanvas::Item *onlyPicture(const PageCanvas &page)
+{
+    const auto found = pictures(page);
+    EXPECT_EQ(found.size(), 1u);
+    return found.empty() ? nullptr : found.front();
+}
+
+bool allWhite(const Surface &s)
+{
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (s.pixel(x, y) != ColourWhite)
+                return false;
+    return true;
+}
+
+QString pageText(const PageCanvas &page)
+{
+    QString text;
+    for (const PageCanvas::Item &item : page.items())
+        if (item.kind == PageCanvas::Item::Text)
+            text += item.text + QLatin1Char('|');
+    return text;
+}
+
+} // namespace
+
+TEST(Printing, AnsweringNoChangesNothing)
+{
+    Started s;
+    ZelMain &w = s.w();
+    const QImage table = w.pb->surface().image();
+    s.platform.answer = false;
+    w.cb_print_Click();
+    w.tab_Frame_Click(1);
+    w.cb_print_Click();
+    EXPECT_EQ(s.platform.questions,
+              (std::vector<QString>{QStringLiteral("Print: Print Periodic Table"),
+                                    QStringLiteral("Print: Print Element")}));
+    EXPECT_EQ(s.printer().calls, 0);
+    EXPECT_EQ(w.PrintMode, 0);
+    EXPECT_EQ(w.pb->surface().image(), table);
+    EXPECT_EQ(w.pbprt->surface().width(), w.pb->surface().width());
+}
+
+TEST(Printing, TheTableGoesCentredOnALandscapePage)
+{
+    Started s;
+    ZelMain &w = s.w();
+    const QImage table = w.pb->surface().image();
+    const CellRects cells = w.Cells;
+    w.cb_print_Click();
+
+    ASSERT_EQ(s.printer().jobs.size(), 1u);
+    const RecordingPrinter::Job &job = s.printer().jobs[0];
+    EXPECT_EQ(job.orientation, PageOrientation::Landscape);
+    const PageCanvas::Item *picture = onlyPicture(job.page);
+    ASSERT_TRUE(picture);
+    // 791 x 510 pixels at 15 twips each, centred on 15120 x 11520 twips.
+    EXPECT_EQ(picture->image.size(), QSize(791, 510));
+    EXPECT_DOUBLE_EQ(picture->x, 15120 / 2 - 11865 / 2);
+    EXPECT_DOUBLE_EQ(picture->y, 11520 / 2 - 7650 / 2);
+
+    // The printed table is in its print style: white page, white cell corners.
+    const CellRect &fe = cells[26];
+    EXPECT_EQ(fromQRgb(picture->image.pixel(5, 5)), ColourWhite);
+    EXPECT_EQ(fromQRgb(picture->image.pixel(fe.Left, fe.Top)), ColourWhite);
+    EXPECT_NE(fromQRgb(table.pixel(fe.Left, fe.Top)), ColourWhite);
+
+    // The screen is as before; the print picture is emptied again.
+    EXPECT_EQ(w.pb->surface().image(), table);
+    EXPECT_EQ(w.pb->geometry(), QRect(2, 45, 791, 510));
+    EXPECT_TRUE(allWhite(w.pbprt->surface()));
+    EXPECT_EQ(w.PrintMode, 0);
+    EXPECT_TRUE(w.Cells == cells);
+}
+
+TEST(Printing, TheElementGoesOnAPortraitPageWithTheAtomUnderTheTitle)
+{
+    Started s;
+    ZelMain &w = s.w();
+    w.tab_Frame_Click(1);
+    w.eScroll->setValue(26);
+    w.cScroll->setValue(2);
+    w.ck_animate->setValue(1);
+    w.cb_print_Click();
+
+    ASSERT_EQ(s.printer().jobs.size(), 1u);
+    const RecordingPrinter::Job &job = s.printer().jobs[0];
+    EXPECT_EQ(job.orientation, PageOrientation::Portrait);
+    // Three 8 x 8 legend icons, then the atom, painted last.
+    const auto all = pictures(job.page);
+    ASSERT_EQ(all.size(), 4u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(all[i]->image.size(), QSize(8, 8));
+    const PageCanvas::Item *picture = all.back();
+    EXPECT_DOUBLE_EQ(picture->x, 200);
+    EXPECT_DOUBLE_EQ(picture->y, w.PrintHeaderY);
+    EXPECT_GT(w.PrintHeaderY, 0);
+    EXPECT_EQ(picture->image.size(), QSize(400, 400));
+    // The atom was drawn on white for paper.
+    EXPECT_EQ(fromQRgb(picture->image.pixel(0, 0)), ColourWhite);
+    const QString text = pageText(job.page);
+    EXPECT_TRUE(text.contains(QStringLiteral("Iron"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Protons:")));
+
+    // Afterwards the screen shows the chosen background and animates again.
+    EXPECT_EQ(w.PrintMode, 0);
+    EXPECT_EQ(w.pbAtom->surface().pixel(0, 0), backgroundColour(2));
+    EXPECT_TRUE(w.tmElectron->isActive());
+    EXPECT_EQ(w.d_protons->text(), QStringLiteral("26"));
+
+    w.ck_animate->setValue(0);
+    w.cb_print_Click();
+    EXPECT_FALSE(w.tmElectron->isActive());
+}
+
+TEST(Printing, ATablePrintAfterAnElementPrintIsTheWholeTable)
+{
+    Started s;
+    ZelMain &w = s.w();
+    w.tab_Frame_Click(1);
+    w.cb_print_Click();
+    EXPECT_EQ(w.pbprt->surface().width(), 8);
+    w.tab_Frame_Click(0);
+    w.cb_print_Click();
+    ASSERT_EQ(s.printer().jobs.size(), 2u);
+    const PageCanvas::Item *picture = onlyPicture(s.printer().jobs[1].page);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->image.size(), QSize(791, 510));
+}
+
+TEST(Printing, AFailingPrinterLeavesTheProgramRunningAndTheScreenRestored)
+{
+    Started s;
+    ZelMain &w = s.w();
+    s.printer().failing = true;
+    const QImage table = w.pb->surface().image();
+    w.cb_print_Click();
+    EXPECT_EQ(w.PrintMode, 0);
+    EXPECT_EQ(w.pb->surface().image(), table);
+
+    w.tab_Frame_Click(1);
+    w.cScroll->setValue(3);
+    w.ck_animate->setValue(1);
+    w.cb_print_Click();
+    EXPECT_GT(s.printer().calls, 0);
+    EXPECT_TRUE(s.printer().jobs.empty());
+    EXPECT_EQ(w.PrintMode, 0);
+    EXPECT_EQ(w.pbAtom->surface().pixel(0, 0), backgroundColour(3));
+    EXPECT_TRUE(w.tmElectron->isActive());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(s.platform.endRequests, 0);
+}
+
+TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
+{
+    Started s;
+    ZelMain &w = s.w();
+    w.cb_print_Click();
+    w.tab_Frame_Click(1);
+    w.eScroll->setValue(92);
+    w.cb_print_Click();
+    ASSERT_EQ(s.printer().jobs.size(), 2u);
+
+    QTemporaryDir dir;
+    const QString names[2] = {dir.filePath(QStringLiteral("table.pdf")),
+                              dir.filePath(QStringLiteral("element.pdf"))};
+    for (int i = 0; i < 2; ++i) {
+        const RecordingPrinter::Job &job = s.printer().jobs[i];
+        ASSERT_TRUE(SystemPrinter::printToPdf(job.page, job.orientation, names[i]));
+        QFile file(names[i]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString pdf = QString::fromLatin1(file.readAll());
+        EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF")));
+        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1) << i;
+        const QRegularExpression box(
+            QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
+        const auto match = box.match(pdf);
+        ASSERT_TRUE(match.hasMatch()) << i;
+        const double width = match.captured(1).toDouble();
+        const double height = match.captured(2).toDouble();
+        if (i == 0)
+            EXPECT_GT(width, height) << "the table page is landscape";
+        else
+            EXPECT_LT(width, height) << "the element page is portrait";
+    }
+}
