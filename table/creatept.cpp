@@ -1,6 +1,6 @@
 #include "creatept.h"
 
-#include "../sheet/numbertext.h"
+#include "numbertext.h"
 
 #include <algorithm>
 #include <cmath>
