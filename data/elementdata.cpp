@@ -14,6 +14,16 @@ constexpr char16_t HighControls[32] = {
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
+// All 256 bytes of Windows-1252 as UTF-16 code units, for decoding in one look-up.
+constexpr std::array<char16_t, 256> makeCodePage()
+{
+    std::array<char16_t, 256> page{};
+    for (int b = 0; b < 256; ++b)
+        page[b] = (b >= 0x80 && b <= 0x9F) ? HighControls[b - 0x80] : char16_t(b);
+    return page;
+}
+constexpr std::array<char16_t, 256> CodePage = makeCodePage();
+
 struct Reader
 {
     const unsigned char *p;
@@ -37,9 +47,10 @@ struct Reader
     }
     void text(QString &value, int width, const char *)
     {
-        value.resize(width);
+        value = QString(width, Qt::Uninitialized);
+        QChar *out = value.data();
         for (int i = 0; i < width; ++i)
-            value[i] = cp1252ToChar(p[i]);
+            out[i] = QChar(CodePage[p[i]]);
         p += width;
     }
 };
@@ -100,9 +111,7 @@ struct Blanker
 
 QChar cp1252ToChar(unsigned char byte)
 {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return QChar(HighControls[byte - 0x80]);
-    return QChar(byte);
+    return QChar(CodePage[byte]);
 }
 
 int charToCp1252(QChar c)
@@ -186,31 +195,39 @@ QString validateRecord(const ElementRecord &r)
 
 QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, ElementData &data)
 {
-    data.ElementTable.fill(ElementRecord::blank());
-    data.ElementCount = 0;
+    // On any fault the table is left blank rather than half filled.
+    auto refuse = [&data](const QString &message) {
+        data.ElementTable.fill(ElementRecord::blank());
+        data.ElementCount = 0;
+        return message;
+    };
     if (bytes.size() < 2)
-        return QStringLiteral("%1 is too short to hold its record count").arg(fileName);
+        return refuse(QStringLiteral("%1 is too short to hold its record count").arg(fileName));
 
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qint16 count = qint16(quint16(p[0] | (p[1] << 8)));
     if (count > MaxElements)
-        return QStringLiteral("%1 says it holds %2 records, more than 118").arg(fileName).arg(count);
+        return refuse(
+            QStringLiteral("%1 says it holds %2 records, more than 118").arg(fileName).arg(count));
     const qsizetype whole = (bytes.size() - 2) / RecordSize;
     if (count > 0 && whole < count)
-        return QStringLiteral("%1 holds %2 whole records, but its header promises %3")
-            .arg(fileName)
-            .arg(whole)
-            .arg(count);
+        return refuse(QStringLiteral("%1 holds %2 whole records, but its header promises %3")
+                          .arg(fileName)
+                          .arg(whole)
+                          .arg(count));
 
-    ElementTable table;
-    table.fill(ElementRecord::blank());
+    // Records are decoded in place: start-up reads once into an empty table.
     for (int i = 1; i <= count; ++i) {
-        table[i] = decodeRecord(bytes.constData() + 2 + qsizetype(i - 1) * RecordSize);
-        const QString fault = validateRecord(table[i]);
+        ElementRecord &record = data.ElementTable[i];
+        visitFields(record, Reader{p + 2 + qsizetype(i - 1) * RecordSize});
+        const QString fault = validateRecord(record);
         if (!fault.isEmpty())
-            return QStringLiteral("%1, record %2: %3").arg(fileName).arg(i).arg(fault);
+            return refuse(QStringLiteral("%1, record %2: %3").arg(fileName).arg(i).arg(fault));
     }
-    data.ElementTable = std::move(table);
+    const ElementRecord blank = ElementRecord::blank();
+    data.ElementTable[0] = blank;
+    for (int i = std::max<int>(1, count + 1); i <= MaxElements; ++i)
+        data.ElementTable[i] = blank;
     data.ElementCount = count;
     return {};
 }
@@ -219,19 +236,19 @@ QString LoadElementTable(const QString &path, ElementData &data)
 {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
-    if (!file.exists()) {
-        data.ElementTable.fill(ElementRecord::blank());
-        data.ElementCount = 0;
-        return QStringLiteral("%1 was not found in %2").arg(name, QFileInfo(path).absolutePath());
+    QString fault;
+    if (!file.exists())
+        fault = QStringLiteral("%1 was not found in %2").arg(name, QFileInfo(path).absolutePath());
+    else if (!file.open(QIODevice::ReadOnly))
+        fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+    if (fault.isEmpty()) {
+        // Only the header and the records it may announce are used; the rest is ignored.
+        const QByteArray bytes = file.read(2 + qint64(MaxElements + 1) * RecordSize);
+        if (file.error() == QFileDevice::NoError)
+            return LoadElementTableFrom(bytes, name, data);
+        fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        data.ElementTable.fill(ElementRecord::blank());
-        data.ElementCount = 0;
-        return QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
-    }
-    // Only the header and the records it announces are used; the rest is ignored.
-    const QByteArray bytes = file.read(2 + qint64(MaxElements + 1) * RecordSize);
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
-    return LoadElementTableFrom(bytes, name, data);
+    data.ElementTable.fill(ElementRecord::blank());
+    data.ElementCount = 0;
+    return fault;
 }
