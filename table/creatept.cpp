@@ -74,6 +74,7 @@ private:
     void keyCell(int x);
     void classificationLegend(int x, int y);
     void groupHeading(int e, int r, int c, int x, int y);
+    void symbolAndWeight(int x, int y, const ElementRecord &rec);
 
     Surface &T;
     const bool m_printing;
@@ -170,6 +171,12 @@ void TableDrawer::elementCell(int e, int r, int c, int x, int y)
     printAt(x + w - 6 * number.size(), y, number);
     T.setForeColor(ColourBlack);
 
+    symbolAndWeight(x, y, rec);
+}
+
+// The symbol in 12-point bold, then the weight in 8-point regular, centred.
+void TableDrawer::symbolAndWeight(int x, int y, const ElementRecord &rec)
+{
     T.setFontBold(true);
     T.setFontSize(12);
     printCentred(x + w / 2, y + 14, trimmedText(rec.Symbol));
@@ -203,12 +210,7 @@ void TableDrawer::keyCell(int x)
     printAt(kx + w - 12, ky, Str(1));
     T.setForeColor(ColourBlack);
 
-    T.setFontBold(true);
-    T.setFontSize(12);
-    printCentred(kx + w / 2, ky + 14, trimmedText(first.Symbol));
-    T.setFontSize(8);
-    T.setFontBold(false);
-    printCentred(kx + w / 2, ky + 34, cellWeightText(first.AtomicWeight));
+    symbolAndWeight(kx, ky, first);
 
     T.setForeColor(L);
     printAt(kx - 50, ky, QStringLiteral("State"));
