@@ -1,0 +1,22 @@
+#include "headless.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace {
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    qt_message_output(type, context, message);
+}
+
+} // namespace
+
+void prepareHeadlessRun()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietHandler);
+}
