@@ -74,8 +74,8 @@ QString ZelMain::Form_Load()
     InitClassificationNames(ClassNames);
     PrintMode = 0;
     CurrentElement = 1;
-    SetNData(Atom.nucleons);
-    SetupAtom(Atom, ring_opt->value() != 0);
+    // The level table, the nucleon slots and the paths of the layout ring_opt
+    // starts with (elliptic) were filled when Atom was made.
 
     const QString error = LoadElementTable(
         m_platform.executableDir() + QStringLiteral("/elementDat.edb"), Elements);
