@@ -11,6 +11,7 @@
 #include "tableartwork.h"
 
 #include <QEvent>
+#include <QScreen>
 
 namespace {
 
@@ -103,6 +104,9 @@ void ZelMain::finishStartUp()
                               E_Frame->pos()));
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 
+    // Centred on the screen when first shown.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(WindowWidth / 2, WindowHeight / 2));
     show();
     // Take the window manager's frame, if any, out of the 800 x 600.
     const QSize frame = frameGeometry().size() - size();
