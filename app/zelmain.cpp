@@ -19,6 +19,7 @@ constexpr int WindowWidth = 800;
 constexpr int WindowHeight = 600;
 constexpr int BannerWidth = 540;
 constexpr int BannerHeight = 200;
+constexpr int FrameMs = 15;
 
 QString tagOf(const QWidget *tab)
 {
@@ -265,9 +266,15 @@ void ZelMain::DispAtom(qint16 n)
 
 void ZelMain::tmElectron_Timer()
 {
-    if (tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
-                       atomSprites()))
+    if (!tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
+                        atomSprites()))
+        return;
+    // Ticks faster than a screen frame move the electrons in the picture, but
+    // only about one a frame is painted; the next tick paints the rest.
+    if (!m_framePace.isValid() || m_framePace.elapsed() >= FrameMs) {
         pbAtom->update();
+        m_framePace.restart();
+    }
 }
 
 void ZelMain::atScroll_Change()
@@ -280,6 +287,8 @@ void ZelMain::ck_animate_Click()
     const bool on = ck_animate->value() != 0;
     setElectronTimer(on);
     atScroll->setEnabled(on);
+    // Stopped electrons show where the last tick left them.
+    pbAtom->update();
 }
 
 void ZelMain::ck_ColorRings_Click()

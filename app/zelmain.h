@@ -7,6 +7,7 @@
 #include "pagecanvas.h"
 #include "picturebox.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
@@ -128,4 +129,5 @@ private:
     void printElement();
 
     Platform &m_platform;
+    QElapsedTimer m_framePace;
 };
