@@ -26,10 +26,13 @@ bench: build
 clean:
 	rm -rf $(BUILD)
 
-# make fuzz  - build the data file reader's fuzzer with clang and run it for
-#              FUZZ_TIME seconds; new inputs go to $(FUZZ_BUILD)/corpus, the
-#              committed seeds in fuzz/corpus are only read
+# make fuzz  - build the fuzzers with clang and run one for FUZZ_TIME seconds:
+#              FUZZ_TARGET=reader (the data file reader, the default) or
+#              display (accepted files shown as table, sheet and atom). New
+#              inputs go to $(FUZZ_BUILD)/corpus-<target>; the committed seeds
+#              in fuzz/corpus are only read; findings land in $(FUZZ_BUILD)/findings.
 FUZZ_BUILD ?= build-fuzz
+FUZZ_TARGET ?= reader
 FUZZ_TIME ?= 120
 # Inputs are kept to eight records' worth: every check runs per record, and
 # whole-table inputs cost forty times as much per run.
@@ -39,9 +42,11 @@ fuzz:
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang (apt-get install clang)" >&2; exit 1; }
 	@test -f $(FUZZ_BUILD)/build.ninja || cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD)
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
-	./$(FUZZ_BUILD)/zelvane_fuzz_reader -max_total_time=$(FUZZ_TIME) -max_len=$(FUZZ_MAX_LEN) -timeout=10 -rss_limit_mb=2048 \
-	    -artifact_prefix=$(FUZZ_BUILD)/findings/ -print_final_stats=1 $(FUZZ_ARGS) $(FUZZ_BUILD)/corpus fuzz/corpus
+	mkdir -p $(FUZZ_BUILD)/corpus-$(FUZZ_TARGET) $(FUZZ_BUILD)/findings
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	  ./$(FUZZ_BUILD)/zelvane_fuzz_$(FUZZ_TARGET) -max_total_time=$(FUZZ_TIME) -max_len=$(FUZZ_MAX_LEN) \
+	    -timeout=10 -rss_limit_mb=2048 -artifact_prefix=$(FUZZ_BUILD)/findings/$(FUZZ_TARGET)- \
+	    -print_final_stats=1 $(FUZZ_ARGS) $(FUZZ_BUILD)/corpus-$(FUZZ_TARGET) fuzz/corpus
 
 # make check-asan - every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # in a build folder of its own. Test discovery runs the test programs at build
