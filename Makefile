@@ -50,9 +50,12 @@ fuzz:
 
 # make check-asan - every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # in a build folder of its own. Test discovery runs the test programs at build
-# time, so the build step gets the same sanitizer options as ctest.
+# time, so the build step gets the same sanitizer options as ctest. Leaks inside
+# fontconfig and libdbus are suppressed (tools/lsan.supp); strict_string_checks
+# stays off because Qt's X11 keyboard set-up (libxkbcommon-x11) hands strndup
+# names that are not NUL-terminated, which that check reports as an overflow.
 ASAN_BUILD ?= build-asan
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:abort_on_error=0 \
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:abort_on_error=0 \
     LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 check-asan: deps
