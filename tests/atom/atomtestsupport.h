@@ -1,28 +1,37 @@
 #pragma once
 
-#include "atomgeometry.h"
-#include "atomsprites.h"
-#include "elementdata.h"
-#include "surface.h"
+#include "animation.h"
+#include "atomdraw.h"
 
-#include <initializer_list>
+#include <gtest/gtest.h>
 
 // The shipped element table, loaded once.
-const ElementData &shippedElements();
-
-// A record with the given protons, neutrons and electrons per level.
-ElementRecord atomRecord(int protons, int neutrons, std::initializer_list<int> levels);
-
-// The animation step in its plain order: restore the whole background, draw
-// the other levels, keep the whole picture in pbHold, then move the level one
-// degree per round (erase from pbHold, advance, draw). A bad index or degree
-// ends the call where it happens.
-void referenceMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
-                       const AtomSprites &s, int level, int steps);
-
-// The three 400 x 400 pictures of the atom view.
-struct AtomSurfaces
+inline const ElementData &shippedElements()
 {
-    explicit AtomSurfaces(Colour background = ColourBlack);
+    static ElementData data;
+    static const QString error = LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), data);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return data;
+}
+
+// An atom model with the three 400 x 400 pictures of the atom view.
+struct Atom
+{
+    explicit Atom(Colour background = ColourBlack)
+        : pbAtom(400, 400, background), pbSave(400, 400, background), pbHold(400, 400, background)
+    {
+    }
+    AtomDisplayResult display(const ElementRecord &r, const AtomOptions &o, bool print = false)
+    {
+        return displayAtom(m, pbAtom, pbSave, pbHold, atomSprites(), r, o, print, 60);
+    }
+    bool move(int l, int s) { return MoveRing(m, pbAtom, pbSave, pbHold, atomSprites(), l, s); }
+    bool tick() { return tmElectronTick(m, pbAtom, pbSave, pbHold, atomSprites()); }
+    AtomModel m;
     Surface pbAtom, pbSave, pbHold;
 };
+
+inline AtomOptions animated(bool elliptic = true)
+{
+    return {.animate = true, .elliptic = elliptic};
+}
