@@ -73,7 +73,7 @@ TEST(Animation, IntervalWrapAroundAndLevelsOutsideTheAtom)
         EXPECT_EQ(electronTimerInterval(c[0], c[1]), c[2]) << c[0] << " with " << c[1];
 
     Atom h;
-    h.display(shippedElements().ElementTable[1], animated());
+    h.display(shippedData().ElementTable[1], animated());
     h.m.ElectronAngles[1] = 358;
     EXPECT_TRUE(h.tick());
     EXPECT_EQ(h.m.ElectronAngles[1], 6);
@@ -91,17 +91,17 @@ TEST(Animation, FastStepsMatchTheReference)
 {
     // Every element in both layouts, on black with paths and on white without;
     // in 180 ticks every electron of the long runs laps its level.
-    for (int z = 1; z <= shippedElements().ElementCount; ++z)
+    for (int z = 1; z <= shippedData().ElementCount; ++z)
         for (bool elliptic : {true, false}) {
             AtomOptions o = animated(elliptic);
             o.dispRings = z % 2;
-            Twins t(shippedElements().ElementTable[z], o, z % 2 ? ColourBlack : ColourWhite);
+            Twins t(shippedData().ElementTable[z], o, z % 2 ? ColourBlack : ColourWhite);
             for (int tick = 0; tick < (z % 39 == 1 ? 180 : 4) && !HasFatalFailure(); ++tick)
                 t.tick();
             ASSERT_FALSE(HasFatalFailure()) << "Z " << z << " elliptic " << elliptic;
         }
     // Crowded levels: sprites of a level overlap each other and the crossing ellipses.
-    ElementRecord crowded = shippedElements().ElementTable[100];
+    ElementRecord crowded = shippedData().ElementTable[100];
     crowded.LevelCount = 3;
     crowded.LevelElectrons = {0, 30, 40, 48};
     Twins t(crowded, animated());
@@ -122,17 +122,4 @@ TEST(Animation, FastStepsMatchTheReference)
                            {.animate = true, .colorRings = false}, false);
     });
     onBoth([](Atom &a) { a.pbSave.setPixel(200, 120, 999); });
-}
-
-TEST(Animation, LayoutSwitchRestartsElectronsAtTheTopAndKeepsRunning)
-{
-    const ElementRecord &fe = shippedElements().ElementTable[26];
-    Atom a;
-    a.display(fe, animated());
-    a.tick(); // electrons away from the top
-    SetupAtom(a.m, false);
-    EXPECT_TRUE(a.display(fe, animated(false)).startTimer);
-    for (int level = 1; level <= a.m.AtomLevels; ++level)
-        EXPECT_EQ(a.m.ElectronAngles[a.m.shells[level].FirstElectron], 1) << level;
-    EXPECT_EQ(a.m.paths.at(2, 90), (AtomPoint{261, 200}));
 }

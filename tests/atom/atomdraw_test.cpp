@@ -23,7 +23,7 @@ TEST(AtomDraw, LegendPathAndNumberColoursFollowTheOptions)
     for (const auto &[dispRings, colorRings, print, path, number] : cases) {
         Atom a;
         const AtomOptions o{.animate = true, .dispRings = dispRings, .colorRings = colorRings};
-        const AtomDisplayResult r = a.display(shippedElements().ElementTable[118], o, print);
+        const AtomDisplayResult r = a.display(shippedData().ElementTable[118], o, print);
         EXPECT_EQ(colorRingsEnabled(o), dispRings);
         for (int level = 1; level <= 7; ++level) {
             const Colour own = a.m.shells[level].LevelColor;
@@ -36,7 +36,7 @@ TEST(AtomDraw, LegendPathAndNumberColoursFollowTheOptions)
 
 TEST(AtomDraw, WithoutAnimationOneTickIsDrawnAndTheTimerStaysOff)
 {
-    const ElementRecord &fe = shippedElements().ElementTable[26];
+    const ElementRecord &fe = shippedData().ElementTable[26];
     Atom still, moving;
     still.pbAtom.filledBox(0, 0, 399, 399, 12345); // leftovers must not reach pbSave
     const AtomDisplayResult r = still.display(fe, AtomOptions{});
@@ -52,7 +52,7 @@ TEST(AtomDraw, WithoutAnimationOneTickIsDrawnAndTheTimerStaysOff)
 
 TEST(AtomDraw, PrintKeepsTheElectronsMovesLevelOneByOneAndShowsNoBlackOnWhite)
 {
-    const ElementRecord &u = shippedElements().ElementTable[92];
+    const ElementRecord &u = shippedData().ElementTable[92];
     Atom a;
     a.display(u, animated());
     for (int i = 0; i < 5; ++i)

@@ -2,17 +2,10 @@
 
 #include "animation.h"
 #include "atomdraw.h"
+#include "testdata.h"
 
 #include <gtest/gtest.h>
 
-// The shipped element table, loaded once.
-inline const ElementData &shippedElements()
-{
-    static ElementData data;
-    static const QString error = LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), data);
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    return data;
-}
 
 // An atom model with the three 400 x 400 pictures of the atom view.
 struct Atom

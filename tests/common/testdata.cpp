@@ -49,3 +49,11 @@ ElementData makeTestData(int n)
     data.ElementCount = qint16(n);
     return data;
 }
+
+const ElementData &shippedData()
+{
+    static ElementData data;
+    static const QString error = LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), data);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return data;
+}

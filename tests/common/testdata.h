@@ -15,5 +15,8 @@ ElementRecord makeTestRecord(int z);
 // the number of records).
 QByteArray makeEdbBytes(const std::vector<ElementRecord> &records, std::optional<int> count = {});
 
+// The shipped data file, loaded once through the program's reader.
+const ElementData &shippedData();
+
 // An ElementData holding records 1..n made by makeTestRecord.
 ElementData makeTestData(int n);

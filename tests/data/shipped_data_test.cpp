@@ -3,6 +3,7 @@
 // and that every figure is physically plausible.
 
 #include "elementdata.h"
+#include "testdata.h"
 
 #include <QSet>
 
@@ -12,20 +13,9 @@
 
 namespace {
 
-const ElementData &shipped()
-{
-    static const ElementData data = [] {
-        ElementData d;
-        const QString error = LoadElementTable(QStringLiteral(ZELVANE_EDB_PATH), d);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return d;
-    }();
-    return data;
-}
-
 const ElementRecord &el(int z)
 {
-    return shipped().ElementTable[z];
+    return shippedData().ElementTable[z];
 }
 
 std::string name(int z)
@@ -40,7 +30,7 @@ bool isActinide(int z) { return z >= 89 && z <= 103; }
 
 TEST(ShippedData, RecordsAreInOrderAndTextsFitTheirFields)
 {
-    ASSERT_EQ(shipped().ElementCount, 118);
+    ASSERT_EQ(shippedData().ElementCount, 118);
     QSet<QString> symbols;
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord &r = el(z);
