@@ -5,14 +5,16 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
-// Bytes 0x80 to 0x9F of Windows-1252; the rest of the code page is Latin-1.
+// Bytes 0x80 to 0x9F of Windows-1252. The five bytes the code page leaves
+// undefined keep their own code points, so every file reads back as written.
 constexpr char16_t HighControls[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // All 256 bytes of Windows-1252 as UTF-16 code units, for decoding in one look-up.
 constexpr std::array<char16_t, 256> makeCodePage()
@@ -86,7 +88,7 @@ struct Writer
         for (int i = 0; i < width; ++i) {
             int byte = ' ';
             if (i < value.size()) {
-                byte = charToCp1252(value[i]);
+                byte = charToCp1252(std::as_const(value)[i]);
                 if (byte < 0) {
                     if (error.isEmpty())
                         error = QStringLiteral("%1 has a character outside Windows-1252")
@@ -120,7 +122,7 @@ int charToCp1252(QChar c)
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return u;
     for (int i = 0; i < 32; ++i)
-        if (HighControls[i] == u && u != 0xFFFD)
+        if (HighControls[i] == u)
             return 0x80 + i;
     return -1;
 }

@@ -63,6 +63,9 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsAndTextIsWindows1252)
     EXPECT_EQ(valueAt<qint16>(bytes, 488), 4);
     EXPECT_EQ(valueAt<qint16>(bytes, 490), 8);
 
+    // Every byte of the code page, the five it leaves undefined too, reads back as written.
+    for (int byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(charToCp1252(cp1252ToChar(uchar(byte))), byte);
     // Reading gives the texts back with their padding kept.
     const ElementRecord back = decodeRecord(bytes.constData());
     EXPECT_EQ(back.Symbol, QStringLiteral("Fe "));
