@@ -14,7 +14,6 @@ public:
 
     Surface &surface() { return m_surface; }
     const Surface &surface() const { return m_surface; }
-    bool isBordered() const { return m_bordered; }
 
     // Moves and sizes the control; the drawing area follows the new size.
     void moveAndResize(QRect geometry);

@@ -241,11 +241,9 @@ void ZelMain::DispAtom(qint16 n)
         pbData->repaint();
     }
 
-    const AtomOptions options{ck_animate->value() != 0, ck_dispRings->value() != 0,
-                              ck_ColorRings->value() != 0, ring_opt->value() != 0};
     const AtomDisplayResult result =
         displayAtom(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(), atomSprites(),
-                    record, options, PrintMode != 0, atScroll->value());
+                    record, atomOptions(), PrintMode != 0, atScroll->value());
     for (int i = 0; i < LevelMax; ++i) {
         const LevelLabel &level = result.legend[i];
         d_ring[i]->setText(level.ringCaption);
@@ -301,7 +299,7 @@ void ZelMain::ck_ColorRings_Click()
 void ZelMain::ck_dispRings_Click()
 {
     setElectronTimer(false);
-    ck_ColorRings->setEnabled(ck_dispRings->value() != 0);
+    ck_ColorRings->setEnabled(colorRingsEnabled(atomOptions()));
     DispAtom(CurrentElement);
     restoreElectronTimer();
 }
@@ -320,6 +318,12 @@ void ZelMain::cScroll_Change()
     pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
     DispAtom(CurrentElement);
     restoreElectronTimer();
+}
+
+AtomOptions ZelMain::atomOptions() const
+{
+    return {ck_animate->value() != 0, ck_dispRings->value() != 0, ck_ColorRings->value() != 0,
+            ring_opt->value() != 0};
 }
 
 void ZelMain::setElectronTimer(bool enabled)

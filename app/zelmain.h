@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atomdraw.h"
 #include "atomgeometry.h"
 #include "controls.h"
 #include "creatept.h"
@@ -123,6 +124,8 @@ private:
     void connectHandlers();
     void setTabOrderByDesign();
     void applyTableLayout(const PTLayout &layout);
+    // The display options as the four toggles hold them.
+    AtomOptions atomOptions() const;
     void setElectronTimer(bool enabled);
     void restoreElectronTimer();
     void printTable();
