@@ -4,7 +4,10 @@
 #include "zelmain.h"
 #include "zelmod.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -201,4 +204,20 @@ TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
         else
             EXPECT_LT(width, height) << "the element page is portrait";
     }
+}
+
+TEST(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed here";
+    QTemporaryDir dir;
+    QString answer; // the file name the save dialog gives back
+    SystemPrinter printer([&answer] { return answer; });
+    PageCanvas page;
+    page.print(QStringLiteral("Iron"));
+    EXPECT_FALSE(printer.printPage(page, PageOrientation::Portrait)) << "cancelled";
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    answer = dir.filePath(QStringLiteral("iron.pdf"));
+    EXPECT_TRUE(printer.printPage(page, PageOrientation::Portrait));
+    EXPECT_GT(QFileInfo(answer).size(), 0);
 }
