@@ -18,7 +18,7 @@ constexpr int MaxPrintedLevels = 7;
 // One line of the sheet, shared by the screen and the print form. A numeric line
 // has `number`; a text line has `text`. The unit follows the value unless the
 // line shows "--" for a value of exactly 0.
-struct SheetLineSpec
+struct SheetLineDef
 {
     const char16_t *label;
     double (*number)(const Record &) = nullptr;
@@ -41,7 +41,7 @@ QString trimmed(const QString &text)
     return shown(text).trimmed();
 }
 
-const SheetLineSpec SheetLines[SheetLineCount] = {
+const SheetLineDef SheetLines[SheetLineCount] = {
     {.label = u"Period: ", .number = [](const Record &r) { return double(r.Period); }},
     {.label = u"Group: ",
      .number = [](const Record &r) { return double(r.Group); },
@@ -134,7 +134,7 @@ const SheetLineSpec SheetLines[SheetLineCount] = {
      .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.NameOrigin); }},
 };
 
-const SheetLineSpec &lineSpec(int line)
+const SheetLineDef &lineDef(int line)
 {
     Q_ASSERT(line >= 1 && line <= SheetLineCount);
     return SheetLines[std::clamp(line, 1, SheetLineCount) - 1];
@@ -364,22 +364,22 @@ void writePrintValues(PageCanvas &page, const Record &record, const Classificati
 
 QString sheetLabel(int line)
 {
-    return QString::fromUtf16(lineSpec(line).label);
+    return QString::fromUtf16(lineDef(line).label);
 }
 
 SheetValue sheetValue(int line, const ElementRecord &record, const ClassificationNames &names)
 {
-    const SheetLineSpec &spec = lineSpec(line);
+    const SheetLineDef &def = lineDef(line);
     SheetValue value;
-    if (spec.number) {
-        const double number = spec.number(record);
-        if (spec.dashWhenZero && number == 0) return {QStringLiteral("--"), {}};
+    if (def.number) {
+        const double number = def.number(record);
+        if (def.dashWhenZero && number == 0) return {QStringLiteral("--"), {}};
         value.text = numberText(number);
     } else {
-        value.text = spec.text(record, names);
+        value.text = def.text(record, names);
     }
-    value.suffix = QString::fromUtf16(spec.unit);
-    if (spec.suffix) value.suffix += spec.suffix(record);
+    value.suffix = QString::fromUtf16(def.unit);
+    if (def.suffix) value.suffix += def.suffix(record);
     return value;
 }
 
