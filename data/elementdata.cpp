@@ -172,6 +172,20 @@ void InitClassificationNames(ClassificationNames &names)
         names[i + 1] = QString::fromLatin1(Names[i]).leftJustified(50, QLatin1Char(' '));
 }
 
+std::vector<std::pair<QString, int>> textFields(const ElementRecord &record)
+{
+    struct Collector
+    {
+        std::vector<std::pair<QString, int>> texts;
+        void i16(const qint16 &, const char *) {}
+        void f64(const double &, const char *) {}
+        void levels(const std::array<qint16, 9> &, const char *) {}
+        void text(const QString &value, int width, const char *) { texts.emplace_back(value, width); }
+    } collector;
+    visitFields(record, collector);
+    return collector.texts;
+}
+
 QString validateRecord(const ElementRecord &r)
 {
     if (r.Classification < 0 || r.Classification > 10)

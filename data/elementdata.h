@@ -5,6 +5,8 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // One element as stored in elementDat.edb. Text fields hold exactly their
 // declared number of characters, padding included.
@@ -83,6 +85,9 @@ ElementRecord decodeRecord(const char *bytes);
 // Pads each text to its width. Returns nothing when a text is too long for its
 // field or has a character outside Windows-1252; error then says which field.
 std::optional<QByteArray> encodeRecord(const ElementRecord &record, QString *error = nullptr);
+
+// Each text field of a record with its declared width, in file order.
+std::vector<std::pair<QString, int>> textFields(const ElementRecord &record);
 
 // Empty when a record's values are safe for every later step; otherwise the fault,
 // naming the field.

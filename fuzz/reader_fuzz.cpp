@@ -53,14 +53,8 @@ bool isBlank(const ElementRecord &r)
 
 bool textsAtWidth(const ElementRecord &r)
 {
-    const std::pair<const QString *, int> texts[] = {
-        {&r.Symbol, 3},          {&r.Spare, 1},             {&r.ElementName, 15},
-        {&r.Discovered, 4},      {&r.Discoverer, 30},       {&r.NameOrigin, 100},
-        {&r.Appearance, 60},     {&r.DensityUnit, 20},      {&r.IonicRadius, 20},
-        {&r.ElectroConduct, 20}, {&r.OxidationStates, 10},  {&r.ElectronicConfig, 20},
-        {&r.CrystalStructure, 20}, {&r.GroupLabel, 5}};
-    for (const auto &[text, width] : texts)
-        if (text->size() != width)
+    for (const auto &[text, width] : textFields(r))
+        if (text.size() != width)
             return false;
     return true;
 }

@@ -152,26 +152,21 @@ TEST(Tabs, SwitchingShowsOnePageMovesTheFocusAndRulesTheTimer)
     w.tab_Frame_Click(1);
     EXPECT_TRUE(w.tmElectron->isActive());
 
-    // Inside a switch the guard absorbs the clicks the value changes raise.
-    w.TabSwitchState = 2;
-    w.tab_Frame_Click(0);
-    EXPECT_EQ(w.CurrentTab, 1);
-}
-
-TEST(Focus, ClickedGraphicalControlsDoNotKeepIt)
-{
-    Started s;
-    ZelMain &w = s.w();
-    s.activate();
-    w.tab_Frame_Click(1);
+    // Clicked graphical controls keep no focus.
     QTest::mouseClick(w.ring_opt, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), w.pbData);
     s.platform.answer = false;
     QTest::mouseClick(w.cb_print, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), w.eScroll);
+
+    // Inside a switch the guard absorbs the clicks the value changes raise.
+    w.TabSwitchState = 2;
     w.tab_Frame_Click(0);
-    w.pbData->setFocus();
-    QTest::mouseClick(w.cb_print, Qt::LeftButton);
+    EXPECT_EQ(w.CurrentTab, 1);
+    w.TabSwitchState = 1;
+    w.tab_Frame_Click(0);
+    w.cb_exit->setFocus();
+    w.SetTabFocus();
     EXPECT_EQ(QApplication::focusWidget(), w.pb);
 }
 
@@ -271,12 +266,8 @@ TEST(AtomOptions, HandlersRedrawAndKeepTheTimerRule)
     w.ck_animate->setValue(0);
     EXPECT_FALSE(w.tmElectron->isActive());
     EXPECT_FALSE(w.atScroll->isEnabled());
-}
 
-TEST(Exit, TheExitButtonEndsTheProgram)
-{
-    Started s;
-    s.w().ck_animate->setValue(1);
-    QTest::mouseClick(s.w().cb_exit, Qt::LeftButton);
+    // The exit button ends the program at once.
+    QTest::mouseClick(w.cb_exit, Qt::LeftButton);
     EXPECT_EQ(s.platform.endRequests, 1);
 }

@@ -35,15 +35,9 @@ TEST(ShippedData, RecordsAreInOrderAndTextsFitTheirFields)
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord &r = el(z);
         EXPECT_EQ(r.AtomicNumber, z);
-        const std::pair<const QString *, int> texts[] = {
-            {&r.Symbol, 3},          {&r.Spare, 1},            {&r.ElementName, 15},
-            {&r.Discovered, 4},      {&r.Discoverer, 30},      {&r.NameOrigin, 100},
-            {&r.Appearance, 60},     {&r.DensityUnit, 20},     {&r.IonicRadius, 20},
-            {&r.ElectroConduct, 20}, {&r.OxidationStates, 10}, {&r.ElectronicConfig, 20},
-            {&r.CrystalStructure, 20}, {&r.GroupLabel, 5}};
-        for (const auto &[text, width] : texts) {
-            EXPECT_EQ(text->size(), width) << name(z);
-            EXPECT_FALSE(text->contains(QChar(0))) << name(z) << ": unfilled text";
+        for (const auto &[text, width] : textFields(r)) {
+            EXPECT_EQ(text.size(), width) << name(z);
+            EXPECT_FALSE(text.contains(QChar(0))) << name(z) << ": unfilled text";
         }
         EXPECT_FALSE(symbols.contains(r.Symbol)) << name(z) << " twice";
         symbols.insert(r.Symbol);
