@@ -1,6 +1,5 @@
 #include "pagecanvas.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 void PageCanvas::paintPicture(const Surface &picture, double x, double y)
@@ -10,14 +9,12 @@ void PageCanvas::paintPicture(const Surface &picture, double x, double y)
 
 void PageCanvas::clear()
 {
-    m_items.clear();
-    setCurrentX(0);
-    setCurrentY(0);
+    *this = PageCanvas();
 }
 
 void PageCanvas::drawText(double x, double y, const QString &text)
 {
-    m_items.push_back({Item::Text, x, y, text, font(), foreColor(), {}});
+    m_items.push_back({Item::Text, x, y, text, font(), foreColor(), {}, y + baselineOffset()});
 }
 
 void PageCanvas::render(QPainter &painter, double deviceDpi) const
@@ -34,8 +31,7 @@ void PageCanvas::render(QPainter &painter, double deviceDpi) const
         } else {
             painter.setFont(item.font);
             painter.setPen(QColor::fromRgb(toQRgb(item.colour)));
-            painter.drawText(QPointF(item.x, item.y + QFontMetricsF(item.font).ascent()),
-                             item.text);
+            painter.drawText(QPointF(item.x, item.baseline), item.text);
         }
     }
     painter.restore();

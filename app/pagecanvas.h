@@ -24,10 +24,12 @@ public:
         QFont font;    // Text, in twips
         Colour colour; // Text
         QImage image;  // Picture, drawn at TwipsPerPixel twips per pixel
+        double baseline = 0; // Text: where its baseline lies
     };
 
     void paintPicture(const Surface &picture, double x, double y) override;
-    // Starts the page again, empty, with the cursor at (0, 0).
+    // Starts the page again: empty, the cursor at (0, 0) and the text settings
+    // of a new page, so that every print of one element is the same.
     void clear();
 
     const std::vector<Item> &items() const { return m_items; }

@@ -208,5 +208,5 @@ void Surface::drawText(double x, double y, const QString &text)
     const QFont f = font();
     painter.setFont(f);
     painter.setPen(QColor::fromRgb(toQRgb(foreColor())));
-    painter.drawText(QPointF(x, y + QFontMetricsF(f).ascent()), text);
+    painter.drawText(QPointF(x, y + baselineOffset()), text);
 }

@@ -1,19 +1,30 @@
 #include "textcanvas.h"
 
+#include "fonts.h"
+
 #include <QFontMetricsF>
 
 #include <cmath>
 #include <utility>
 
+QFont TextCanvas::resolveFont(const QString &face, int size, bool bold, bool underline) const
+{
+    return Fonts::font(face, size, bold, underline);
+}
+
+int TextCanvas::fontUnits() const
+{
+    return int(std::lround(m_fontSize * unitsPerPoint()));
+}
+
 QFont TextCanvas::font() const
 {
-    QFont f(m_fontName);
-    const double size = m_fontSize * unitsPerPoint();
-    f.setPixelSize(std::max(1, int(std::lround(size))));
-    f.setBold(m_bold);
-    f.setUnderline(m_underline);
-    f.setStyleHint(QFont::AnyStyle, QFont::PreferDefault);
-    return f;
+    return resolveFont(m_fontName, fontUnits(), m_bold, m_underline);
+}
+
+QFont TextCanvas::regularFont() const
+{
+    return resolveFont(m_fontName, fontUnits(), false, false);
 }
 
 double TextCanvas::textWidth(const QString &text) const
@@ -23,7 +34,14 @@ double TextCanvas::textWidth(const QString &text) const
 
 double TextCanvas::textHeight() const
 {
-    return QFontMetricsF(font()).height();
+    // One pitch for bold and regular type alike, so that lines written in
+    // either face stay on the same baselines: the regular face's line height.
+    return QFontMetricsF(regularFont()).height();
+}
+
+double TextCanvas::baselineOffset() const
+{
+    return QFontMetricsF(regularFont()).ascent();
 }
 
 double TextCanvas::columnWidth() const

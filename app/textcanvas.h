@@ -45,7 +45,11 @@ public:
     void spc(int count);
 
     double textWidth(const QString &text) const;
+    // The height of one text line at the current face and size, bold or not.
     double textHeight() const;
+    // From the top of a text line down to its baseline; bold and regular text on
+    // one line share it.
+    double baselineOffset() const;
     // Average character width of the current font: the width of one column.
     double columnWidth() const;
 
@@ -56,9 +60,13 @@ public:
     virtual void paintPicture(const Surface &picture, double x, double y) = 0;
 
 protected:
+    // The font for a face name, size in canvas units and style: the carried
+    // faces. A canvas may measure with other faces, as tests do.
+    virtual QFont resolveFont(const QString &face, int size, bool bold, bool underline) const;
     // Canvas units per point of font size: 4/3 on a 96 dpi pixel surface, 20 in
     // twips. Font sizes are rounded to whole units, as the screen does to pixels.
     virtual double unitsPerPoint() const = 0;
+    // Draws text whose line starts at y; its baseline is y + baselineOffset().
     virtual void drawText(double x, double y, const QString &text) = 0;
     // Font metrics as the canvas reports them: whole pixels on screen.
     virtual double wholeUnits(double value) const { return value; }
@@ -69,6 +77,8 @@ private:
     bool m_bold = false;
     bool m_underline = false;
     Colour m_foreColor = ColourBlack;
+    int fontUnits() const;
+    QFont regularFont() const;
     double m_x = 0;
     double m_y = 0;
 };

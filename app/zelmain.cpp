@@ -233,7 +233,8 @@ void ZelMain::DispAtom(qint16 n)
         const AtomSprites &s = atomSprites();
         PrintHeaderY = writePrintSheet(PrintPage, pbprt->surface(), Elements, n, ClassNames,
                                        {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                                       pbAtom->height() * PageCanvas::TwipsPerPixel);
+                                       pbAtom->height() * PageCanvas::TwipsPerPixel,
+                                       m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
         const TableArtwork &art = tableArtwork();
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});

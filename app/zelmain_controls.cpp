@@ -4,6 +4,7 @@
 
 #include "atomsprites.h"
 #include "controlart.h"
+#include "fonts.h"
 #include "tableartwork.h"
 
 #include <QIcon>
@@ -17,10 +18,7 @@ constexpr Colour PageBlue = 0xD09311;
 
 QFont arial(double points, bool bold = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
-    f.setBold(bold);
-    return f;
+    return Fonts::font(QStringLiteral("Arial"), int(std::lround(points * 96.0 / 72.0)), bold);
 }
 
 QColor qcolour(Colour c)

@@ -23,6 +23,8 @@ bool paintPage(QPrinter &printer, const PageCanvas &page)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // Pictures reach the page with their own pixels, never as lossy JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     // Page coordinates count from the top left of the printable area.
     page.render(painter, printer.resolution());
     return painter.end();

@@ -350,14 +350,45 @@ void writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout 
     page.newLine();
 }
 
-void writePrintValues(PageCanvas &page, const Record &record, const ClassificationNames &names)
+// Splits text into lines that fit the width at the canvas's current font, each
+// broken where StrWWrap finds a break among the characters that fit.
+QStringList wrapToWidth(const TextCanvas &canvas, const QString &text, double width)
 {
-    for (int line = 1; line < NameOriginLine; ++line) {
+    QStringList lines;
+    QString rest = text;
+    while (rest.size() > 1 && canvas.textWidth(rest) > width) {
+        int fit = 1;
+        while (fit < rest.size() && canvas.textWidth(rest.left(fit + 1)) <= width)
+            ++fit;
+        const qint16 k = StrWWrap(qint16(std::min(fit, 32767)), rest);
+        lines << rest.left(k);
+        rest = rest.mid(k);
+    }
+    lines << rest;
+    return lines;
+}
+
+// Appearance and Name Origin are the free texts that can be longer than the
+// page is wide; on paper they wrap at its right edge so that nothing is lost.
+QStringList printLines(const PageCanvas &page, const QString &text, double pageWidth)
+{
+    const double width = pageWidth - (PrintValueColumn - 1) * page.columnWidth();
+    // A printer that cannot tell its page size gets the text unwrapped.
+    if (width <= 0) return {text};
+    return wrapToWidth(page, text, width);
+}
+
+void writePrintValues(PageCanvas &page, const Record &record, const ClassificationNames &names,
+                      double pageWidth)
+{
+    for (int line = 1; line < AppearanceLine; ++line) {
         const SheetValue value = sheetValue(line, record, names);
         page.tab(PrintValueColumn);
         page.printStay(value.text);
         page.print(value.suffix);
     }
+    printAtColumn(page, PrintValueColumn,
+                  printLines(page, sheetValue(AppearanceLine, record, names).text, pageWidth));
 }
 
 } // namespace
@@ -436,7 +467,7 @@ void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
 
 qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data, qint16 n,
                        const ClassificationNames &names, const ParticleSprites &sprites,
-                       int atomHeightTwips)
+                       int atomHeightTwips, double pageWidthTwips)
 {
     if (n < 0 || n > MaxElements) return 0;
     const Record &record = data.ElementTable[n];
@@ -447,8 +478,9 @@ qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data
     page.setFontBold(false);
 
     writeCountsBlock(page, record, layout);
-    writePrintValues(page, record, names);
+    writePrintValues(page, record, names, pageWidthTwips);
     writeNameOrigin(page, PrintLabelIndent, PrintValueColumn,
-                    {sheetValue(NameOriginLine, record, names).text});
+                    printLines(page, sheetValue(NameOriginLine, record, names).text,
+                               pageWidthTwips));
     return layout.headerY;
 }

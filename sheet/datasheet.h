@@ -72,8 +72,10 @@ void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
 // particle legend with its level row, the labels, the counts block and the
 // values in Courier. pbprt is left as the 8 x 8 scratch picture of the icons.
 // atomHeightTwips is the atom picture's height on the page; the data block
-// starts 1000 twips below it. Returns the position just below the title line
-// (where the atom picture goes); n outside 0 to 118 writes nothing and returns 0.
+// starts 1000 twips below it. Appearance and Name Origin wrap where they would
+// run past pageWidthTwips, the printable width. Returns the position just below
+// the title line (where the atom picture goes); n outside 0 to 118 writes
+// nothing and returns 0.
 qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data, qint16 n,
                        const ClassificationNames &names, const ParticleSprites &sprites,
-                       int atomHeightTwips);
+                       int atomHeightTwips, double pageWidthTwips);

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when
-# they are missing. Recommended packages are left out on purpose: they pull in
-# other fonts that change which face "Courier" resolves to.
+# they are missing, without recommended packages. The program carries its own
+# faces; the common desktop fonts below are installed so that the tests run
+# where other fonts answer to the same names (an older Liberation, the URW
+# Courier, DejaVu), as on users' machines.
 set -eu
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils)
+          xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils
+          fonts-liberation fonts-urw-base35 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -192,6 +193,8 @@ TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QString pdf = QString::fromLatin1(file.readAll());
         EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF")));
+        // Pictures go in losslessly: no JPEG-compressed image.
+        EXPECT_FALSE(pdf.contains(QStringLiteral("DCTDecode"))) << i;
         EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1) << i;
         const QRegularExpression box(
             QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
@@ -203,6 +206,32 @@ TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
             EXPECT_GT(width, height) << "the table page is landscape";
         else
             EXPECT_LT(width, height) << "the element page is portrait";
+    }
+}
+
+TEST(Printing, TheSameElementPrintsTheSamePageEveryTime)
+{
+    Started s;
+    ZelMain &w = s.w();
+    w.tab_Frame_Click(1);
+    w.eScroll->setValue(26);
+    w.cb_print_Click();
+    w.cb_print_Click();
+    ASSERT_EQ(s.printer().jobs.size(), 2u);
+    const auto render = [](const PageCanvas &page) {
+        QImage image(850, 1100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.render(painter, 100);
+        return image;
+    };
+    EXPECT_EQ(render(s.printer().jobs[0].page), render(s.printer().jobs[1].page));
+    // The title is 12-point Courier both times: 240 twips.
+    for (const RecordingPrinter::Job &job : s.printer().jobs) {
+        const auto title = std::find_if(job.page.items().begin(), job.page.items().end(),
+                                        [](const auto &item) { return item.text == u"Iron"; });
+        ASSERT_NE(title, job.page.items().end());
+        EXPECT_EQ(title->font.pixelSize(), 240);
     }
 }
 

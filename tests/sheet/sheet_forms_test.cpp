@@ -2,6 +2,8 @@
 #include "sheet_fixture.h"
 #include "surface.h"
 
+#include <QFontMetricsF>
+
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -100,14 +102,14 @@ TEST(PrintSheet, TitleLevelRowCountsLabelsAndValues)
     Surface pbprt(791, 510);
     const qint16 headerY = writePrintSheet(
         page, pbprt, data, 26, classNames(),
-        {atomSprites().pbP, atomSprites().pbN, atomSprites().pbE, atomSprites().pbEmask}, 6060);
+        {atomSprites().pbP, atomSprites().pbN, atomSprites().pbE, atomSprites().pbEmask}, 6060, 11000);
     // Whether a black Courier text was printed at (x, y) in that style.
     const auto printed = [&page](const QString &text, double x, double y, bool bold = false,
                                  bool underline = false) {
         return std::any_of(page.items().begin(), page.items().end(), [&](const auto &t) {
             return std::tuple(t.text, t.x, t.y, t.font.bold(), t.font.underline(), t.colour,
                               t.font.family()) ==
-                   std::tuple(text, x, y, bold, underline, ColourBlack, u"Courier"_s);
+                   std::tuple(text, x, y, bold, underline, ColourBlack, u"Liberation Mono"_s);
         });
     };
     const PageCanvas title = withFont(PageCanvas(), u"Courier"_s, 12, true);
@@ -149,5 +151,81 @@ TEST(PrintSheet, TitleLevelRowCountsLabelsAndValues)
         EXPECT_TRUE(printed(sheetLabel(line), 6 * plain.columnWidth(), y, true)) << line;
         const QString value = sheetValue(line, r, classNames()).text;
         EXPECT_TRUE(printed(value, 29 * plain.columnWidth(), y)) << line;
+    }
+}
+
+namespace {
+
+// A page whose bold face is a fifth taller than its regular face, as some
+// installed Courier faces are: lines must still keep one pitch.
+struct TallBoldPage : PageCanvas
+{
+    QFont resolveFont(const QString &face, int size, bool bold, bool underline) const override
+    {
+        return PageCanvas::resolveFont(face, bold ? size * 6 / 5 : size, bold, underline);
+    }
+};
+
+qint16 printSheet(PageCanvas &page, const ElementData &data, qint16 n, double pageWidth)
+{
+    Surface pbprt(8, 8);
+    const AtomSprites &s = atomSprites();
+    return writePrintSheet(page, pbprt, data, n, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
+                           6060, pageWidth);
+}
+
+} // namespace
+
+TEST(PrintSheet, ValuesShareTheirLabelsBaselinesWhateverTheBoldFace)
+{
+    const ElementData &data = shippedData();
+    TallBoldPage page;
+    printSheet(page, data, 26, 11520);
+    // Values at column 30, 120 twips a column; labels are unique texts.
+    const auto baselineOf = [&page](const QString &text, double x = -1) {
+        for (const PageCanvas::Item &item : page.items())
+            if (item.kind == PageCanvas::Item::Text && item.text == text &&
+                (x < 0 || std::abs(item.x - x) < 1))
+                return item.baseline;
+        ADD_FAILURE() << "not printed: " << text.toStdString();
+        return -1.0;
+    };
+    // Fe's values, literally: each lies on its label's baseline, one pitch apart.
+    const std::pair<int, const char16_t *> lines[] = {
+        {1, u"4"}, {5, u"55.845"}, {12, u"1811"}, {21, u"+2,+3"}, {26, u"Anc."},
+        {27, u"Known since antiquity         "}, {29, u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"}};
+    double previous = 0;
+    int previousLine = 0;
+    for (const auto &[line, value] : lines) {
+        const double label = baselineOf(sheetLabel(line));
+        EXPECT_DOUBLE_EQ(baselineOf(QString::fromUtf16(value), 3480), label) << "line " << line;
+        if (previousLine)
+            EXPECT_NEAR((label - previous) / (line - previousLine), 226.5625, 0.01) << line;
+        previous = label;
+        previousLine = line;
+    }
+}
+
+TEST(PrintSheet, EveryElementsTextStaysInsideThePrintableWidth)
+{
+    const ElementData &data = shippedData();
+    constexpr double Width = 11000;
+    for (qint16 n = 1; n <= 118; ++n) {
+        PageCanvas page;
+        printSheet(page, data, n, Width);
+        QString origin;
+        for (const PageCanvas::Item &item : page.items()) {
+            if (item.kind != PageCanvas::Item::Text)
+                continue;
+            EXPECT_LE(item.x + QFontMetricsF(item.font).horizontalAdvance(item.text), Width)
+                << n << ": " << item.text.toStdString();
+            if (item.y > page.items().back().y - 3 * 227)
+                origin += item.text;
+        }
+        // Nothing is lost: the wrapped lines still make up the whole text.
+        if (n == 23)
+            EXPECT_TRUE(origin.endsWith(
+                u"Vanadis, a name of the Norse goddess Freyja, for its colourful compounds"_s))
+                << origin.toStdString();
     }
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The program carries the faces it draws with: Liberation Sans and Liberation
+// Mono, metric-compatible with Arial and Courier New, regular and bold. Text
+// therefore looks and measures the same whatever fonts a machine has installed.
+// Every font the program asks for comes from here.
+namespace Fonts {
+
+// The carried family that stands for a face name of the artwork: "Courier New"
+// and "Courier" give the fixed-pitch family, every other name the proportional
+// one. The first call registers the carried faces (a QGuiApplication must exist).
+QString family(const QString &face);
+
+// A carried font of that face, sized in pixels, so that its size never follows
+// the screen's dots per inch.
+QFont font(const QString &face, int pixelSize, bool bold = false, bool underline = false);
+
+// The carried font files, as resource paths, for checking what a font resolved to.
+QStringList carriedFiles();
+
+} // namespace Fonts
