@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench clean fuzz check-asan
+.PHONY: run test deps configure build bench clean fuzz check-asan golden
 
 run: build
 	./$(BUILD)/zelvane
@@ -19,6 +19,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD)
+
+# make golden - draw the golden pictures anew into tests/golden; look at each
+#               changed one (git diff --stat, then open it) before committing it.
+golden: build
+	cd $(BUILD) && ZELVANE_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ./zelvane_golden_tests
 
 bench: build
 	./$(BUILD)/bench/zelvane_bench

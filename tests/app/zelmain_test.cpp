@@ -12,26 +12,6 @@
 
 namespace {
 
-// Starts the program on the fake platform and ends the banner, as four seconds do.
-struct Started
-{
-    FakePlatform platform;
-    std::unique_ptr<ZelMain> window = StartUp(platform);
-
-    explicit Started(bool endBanner = true)
-    {
-        EXPECT_TRUE(window);
-        if (window && endBanner)
-            window->tmAbout_Timer();
-    }
-    ZelMain &w() { return *window; }
-    void activate()
-    {
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-};
-
 QPoint cellCentre(const ZelMain &w, int z)
 {
     const CellRect &r = w.Cells[z];

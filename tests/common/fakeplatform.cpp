@@ -1,6 +1,11 @@
 #include "fakeplatform.h"
 
+#include "zelmain.h"
+#include "zelmod.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +43,19 @@ bool FakePlatform::askYesNo(QWidget *, const QString &prompt, const QString &tit
 {
     questions.push_back(title + QStringLiteral(": ") + prompt);
     return answer;
+}
+
+Started::Started(bool endBanner) : window(StartUp(platform))
+{
+    EXPECT_TRUE(window);
+    if (window && endBanner)
+        window->tmAbout_Timer();
+}
+
+Started::~Started() = default;
+
+void Started::activate()
+{
+    QApplication::setActiveWindow(window.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }

@@ -4,7 +4,10 @@
 #include "platform.h"
 
 #include <QTemporaryDir>
+#include <memory>
 #include <vector>
+
+class ZelMain;
 
 // A printer that keeps every page it is sent, and can be told to fail.
 class RecordingPrinter : public PagePrinter
@@ -50,4 +53,19 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// The program started on the fake platform, with the banner ended as four
+// seconds end it unless told otherwise.
+struct Started
+{
+    FakePlatform platform;
+    std::unique_ptr<ZelMain> window;
+
+    explicit Started(bool endBanner = true);
+    ~Started();
+    ZelMain &w() { return *window; }
+    RecordingPrinter &printer() { return platform.printerRecord; }
+    // Makes the window the active one, as a click on it would.
+    void activate();
 };

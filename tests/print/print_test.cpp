@@ -16,19 +16,6 @@
 
 namespace {
 
-struct Started
-{
-    FakePlatform platform;
-    std::unique_ptr<ZelMain> window = StartUp(platform);
-    Started()
-    {
-        EXPECT_TRUE(window);
-        window->tmAbout_Timer();
-    }
-    ZelMain &w() { return *window; }
-    RecordingPrinter &printer() { return platform.printerRecord; }
-};
-
 std::vector<const PageCanvas::Item *> pictures(const PageCanvas &page)
 {
     std::vector<const PageCanvas::Item *> found;
