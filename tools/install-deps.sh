@@ -4,7 +4,8 @@
 # other fonts that change which face "Courier" resolves to.
 set -eu
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils)
+          fonts-liberation xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox
+          imagemagick poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
