@@ -14,8 +14,7 @@ void prepareScreenScaling()
 void usePixelSizedAppFont()
 {
     QFont font = QApplication::font();
-    if (font.pixelSize() > 0)
-        return;
+    if (font.pixelSize() > 0) return;
     // The size it has at 96 DPI, where one point is 4/3 pixels.
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 9.0;
     font.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0))));
