@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "pixelpaint.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,13 +20,16 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool over = rect().contains(event->position().toPoint());
     QAbstractButton::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && over)
-        emit mouseUp();
+    if (event->button() == Qt::LeftButton && over) emit mouseUp();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
+    paintPixelExact(this, [this](QPainter &p) { paintFace(p); });
+}
+
+void PictureButton::paintFace(QPainter &p)
+{
     const bool pressed = isChecked() || isDown();
     const QRect r = rect();
     p.fillRect(r, QColor::fromRgb(toQRgb(m_face)));
@@ -45,8 +50,7 @@ void PictureButton::paintEvent(QPaintEvent *)
 
     const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
     const QPixmap &picture = isChecked() ? m_down : m_up;
-    if (!isEnabled())
-        p.setOpacity(0.5);
+    if (!isEnabled()) p.setOpacity(0.5);
     if (!picture.isNull()) {
         const QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
         p.drawPixmap(at + shift, picture);
@@ -70,13 +74,14 @@ OutlineShape::OutlineShape(QWidget *parent, Colour colour, int borderWidth)
 
 void OutlineShape::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    const QColor c = QColor::fromRgb(toQRgb(m_colour));
-    const int b = m_borderWidth;
-    p.fillRect(0, 0, width(), b, c);
-    p.fillRect(0, height() - b, width(), b, c);
-    p.fillRect(0, 0, b, height(), c);
-    p.fillRect(width() - b, 0, b, height(), c);
+    paintPixelExact(this, [this](QPainter &p) {
+        const QColor c = QColor::fromRgb(toQRgb(m_colour));
+        const int b = m_borderWidth;
+        p.fillRect(0, 0, width(), b, c);
+        p.fillRect(0, height() - b, width(), b, c);
+        p.fillRect(0, 0, b, height(), c);
+        p.fillRect(width() - b, 0, b, height(), c);
+    });
 }
 
 ColourFrame::ColourFrame(QWidget *parent, Colour back, bool bordered)
@@ -86,13 +91,14 @@ ColourFrame::ColourFrame(QWidget *parent, Colour back, bool bordered)
 
 void ColourFrame::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    p.fillRect(rect(), QColor::fromRgb(toQRgb(m_back)));
-    if (m_bordered) {
-        const QRect r = rect().adjusted(0, 6, -1, -1);
-        p.setPen(QColor(128, 128, 128));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(Qt::white);
-        p.drawRect(r.adjusted(1, 1, 0, 0));
-    }
+    paintPixelExact(this, [this](QPainter &p) {
+        p.fillRect(rect(), QColor::fromRgb(toQRgb(m_back)));
+        if (m_bordered) {
+            const QRect r = rect().adjusted(0, 6, -1, -1);
+            p.setPen(QColor(128, 128, 128));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(Qt::white);
+            p.drawRect(r.adjusted(1, 1, 0, 0));
+        }
+    });
 }

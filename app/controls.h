@@ -30,6 +30,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void paintFace(QPainter &p);
+
     Colour m_face;
     QPixmap m_up;
     QPixmap m_down;

@@ -1,5 +1,7 @@
 #include "headless.h"
 
+#include "screenscaling.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -19,4 +21,6 @@ void prepareHeadlessRun()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
+    // Scaled as the program is.
+    prepareScreenScaling();
 }

@@ -1,3 +1,4 @@
+#include "screenscaling.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -6,7 +7,9 @@
 
 int main(int argc, char **argv)
 {
+    prepareScreenScaling();
     QApplication app(argc, argv);
+    usePixelSizedAppFont();
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     SystemPlatform platform;
     const std::unique_ptr<ZelMain> window = StartUp(platform);

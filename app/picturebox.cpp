@@ -1,5 +1,7 @@
 #include "picturebox.h"
 
+#include "pixelpaint.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,23 +21,24 @@ void PictureBox::moveAndResize(QRect geometry)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    if (m_bordered) {
-        const QRect r = rect();
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-        p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-        p.setPen(Qt::white);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.setPen(QColor(212, 208, 200));
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
-    }
-    p.drawImage(border(), border(), m_surface.image());
+    paintPixelExact(this, [this](QPainter &p) {
+        if (m_bordered) {
+            const QRect r = rect();
+            p.setPen(QColor(128, 128, 128));
+            p.drawLine(r.topLeft(), r.topRight());
+            p.drawLine(r.topLeft(), r.bottomLeft());
+            p.setPen(QColor(64, 64, 64));
+            p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+            p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+            p.setPen(Qt::white);
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomRight());
+            p.setPen(QColor(212, 208, 200));
+            p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+            p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        }
+        p.drawImage(border(), border(), m_surface.image());
+    });
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)

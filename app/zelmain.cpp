@@ -13,6 +13,8 @@
 #include <QEvent>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int WindowWidth = 800;
@@ -79,10 +81,9 @@ QString ZelMain::Form_Load()
     // The level table, the nucleon slots and the paths of the layout ring_opt
     // starts with (elliptic) were filled when Atom was made.
 
-    const QString error = LoadElementTable(
-        m_platform.executableDir() + QStringLiteral("/elementDat.edb"), Elements);
-    if (!error.isEmpty())
-        return error;
+    const QString error =
+        LoadElementTable(m_platform.executableDir() + QStringLiteral("/elementDat.edb"), Elements);
+    if (!error.isEmpty()) return error;
 
     // An empty table still leaves element 1 (blank) to show.
     eScroll->setMaximum(std::max<int>(1, Elements.ElementCount));
@@ -101,18 +102,16 @@ void ZelMain::finishStartUp()
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
 
-    applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
-                              E_Frame->pos()));
+    applyTableLayout(
+        CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(), E_Frame->pos()));
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 
-    // Centred on the screen when first shown.
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(WindowWidth / 2, WindowHeight / 2));
+    // Centred on the screen when first shown. A window manager's frame is known
+    // only some time after the window is mapped; fitToFrame takes it out of the
+    // 800 x 600 then.
+    placeCentred();
     show();
-    // Take the window manager's frame, if any, out of the 800 x 600.
-    const QSize frame = frameGeometry().size() - size();
-    if (!frame.isEmpty() && frame != QSize(0, 0))
-        setFixedSize(WindowWidth - frame.width(), WindowHeight - frame.height());
+    fitToFrame();
 
     for (QWidget *control : bannerLockedControls())
         control->setEnabled(false);
@@ -136,8 +135,7 @@ void ZelMain::applyTableLayout(const PTLayout &layout)
 
 void ZelMain::tab_Frame_Click(int index)
 {
-    if (TabSwitchState == 2)
-        return;
+    if (TabSwitchState == 2) return;
     TabSwitchState = 2;
     for (int i = 0; i < 4; ++i)
         tab_Frame[i]->setValue(i == index ? 0 : 1);
@@ -155,14 +153,12 @@ void ZelMain::tab_Frame_Click(int index)
         PT_Frame->show();
         pb->show();
         lbl_click->show();
-        if (pb->isVisible())
-            pb->setFocus();
+        if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
         restoreElectronTimer();
         E_Frame->show();
         lbl_click->hide();
-        if (eScroll->isVisible())
-            eScroll->setFocus();
+        if (eScroll->isVisible()) eScroll->setFocus();
     }
     tabs_fr->raise();
 }
@@ -203,8 +199,7 @@ void ZelMain::pb_MouseMove(double x, double y)
 
 void ZelMain::pb_Click()
 {
-    if (HoverElement < 1)
-        return;
+    if (HoverElement < 1) return;
     if (eScroll->value() == HoverElement)
         eScroll_Change();
     else
@@ -223,8 +218,7 @@ void ZelMain::DispAtom(qint16 n)
 {
     setElectronTimer(false);
     pbAtom->surface().clearPicture();
-    if (n < 0 || n > MaxElements)
-        return;
+    if (n < 0 || n > MaxElements) return;
     const ElementRecord &record = Elements.ElementTable[n];
     d_neutrons->setText(QString::number(record.Neutrons));
     d_protons->setText(QString::number(record.AtomicNumber));
@@ -257,8 +251,7 @@ void ZelMain::DispAtom(qint16 n)
     if (!PrintMode) {
         d_electrons->setText(result.electronsCaption);
         atScroll_Change();
-        if (result.startTimer)
-            setElectronTimer(true);
+        if (result.startTimer) setElectronTimer(true);
     }
     emit displayed(n);
 }
@@ -338,6 +331,45 @@ void ZelMain::setElectronTimer(bool enabled)
 void ZelMain::restoreElectronTimer()
 {
     setElectronTimer(ck_animate->value() != 0);
+}
+
+void ZelMain::placeCentred()
+{
+    const QScreen *screen = this->screen();
+    if (!screen) return;
+    // The outer window, frame included; on a screen too small for it, its top
+    // left corner stays on the screen, title bar and all.
+    const QRect area = screen->availableGeometry();
+    const int x = area.left() + std::max(0, (area.width() - WindowWidth) / 2);
+    const int y = area.top() + std::max(0, (area.height() - WindowHeight) / 2);
+    move(x, y);
+}
+
+void ZelMain::fitToFrame()
+{
+    if (!isVisible()) return;
+    const QSize frame = frameGeometry().size() - size();
+    // Only a frame not yet fitted to: a window moved by its user stays put.
+    if (frame == m_fittedFrame || frame.width() < 0 || frame.height() < 0) return;
+    m_fittedFrame = frame;
+    setFixedSize(WindowWidth - frame.width(), WindowHeight - frame.height());
+    placeCentred();
+}
+
+bool ZelMain::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The window manager reports its frame with a move or resize of the window.
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        fitToFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 void ZelMain::changeEvent(QEvent *event)

@@ -115,6 +115,7 @@ signals:
     void displayed(qint16 n);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -124,6 +125,12 @@ private:
     void connectHandlers();
     void setTabOrderByDesign();
     void applyTableLayout(const PTLayout &layout);
+    // Puts the 800 x 600 outer window in the middle of the screen's free area.
+    void placeCentred();
+    // Sizes the client area so that with the window manager's frame the window
+    // is 800 x 600 outside, and centres it again; nothing while the frame is
+    // the one last fitted to.
+    void fitToFrame();
     // The display options as the four toggles hold them.
     AtomOptions atomOptions() const;
     void setElectronTimer(bool enabled);
@@ -133,4 +140,6 @@ private:
 
     Platform &m_platform;
     QElapsedTimer m_framePace;
+    // The frame's width and height the client size was last fitted to.
+    QSize m_fittedFrame{0, 0};
 };

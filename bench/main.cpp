@@ -1,4 +1,5 @@
 #include "headless.h"
+#include "screenscaling.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
 {
     prepareHeadlessRun();
     QApplication app(argc, argv);
+    usePixelSizedAppFont();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

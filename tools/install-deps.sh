@@ -6,7 +6,7 @@
 # Courier, DejaVu), as on users' machines.
 set -eu
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils
+          xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
           fonts-liberation fonts-urw-base35 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "headless.h"
+#include "screenscaling.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     // Tests never need a display.
     prepareHeadlessRun();
     QApplication app(argc, argv);
+    usePixelSizedAppFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# Real-window geometry and scaling test: starts zelvane on private Xvfb displays
+# and checks that the window is 800 x 600 outside whatever the desktop does:
+#   - under a window manager (openbox), frame included, centred, its top on screen;
+#   - with the desktop's DPI set to 120 (Xft.dpi), at the same size and pixels;
+#   - at a scale factor of 2, 1600 x 1200, every picture its 1x pixels doubled;
+#   - at 2x on a screen too small for it, with its top left corner on screen.
+#
+#   window.sh <path to zelvane> [folder for the screenshots]
+#
+# Exits 77 (reported as skipped by ctest) when a tool it needs is missing.
+set -u
+bin=${1:?usage: window.sh <zelvane> [screenshot folder]}
+for tool in Xvfb xdpyinfo xdotool xwininfo xprop xrdb openbox import convert compare; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "window: SKIPPED: $tool is not installed" \
+         "(apt-get install xvfb x11-utils xdotool x11-xserver-utils openbox imagemagick)"
+    exit 77
+  fi
+done
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+failures=0
+fail() { echo "window: FAIL: $*"; failures=$((failures + 1)); }
+
+xpid="" wmpid="" app=""
+stop_all() {
+  for p in $app $wmpid $xpid; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
+  app="" wmpid="" xpid=""
+}
+trap stop_all EXIT
+
+# display WxH: a private Xvfb display of that size on the first free number.
+display() {
+  local n
+  for n in $(seq 120 199); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+  done
+  Xvfb ":$n" -screen 0 "${1}x24" -noreset -nolisten tcp >/dev/null 2>&1 &
+  xpid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "Xvfb did not start on :$n"; return 1
+}
+
+# window_manager: openbox, once it has taken the screen.
+window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wmpid=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"; return 1
+}
+
+# start [VAR=value...]: zelvane with those settings; sets wid to its window.
+start() {
+  env "$@" QT_QPA_PLATFORM=xcb "$bin" 2>/dev/null &
+  app=$!
+  wid=""
+  for _ in $(seq 150); do
+    wid=$(xdotool search --onlyvisible --name '^Zelvane$' 2>/dev/null | head -n 1)
+    [ -n "$wid" ] && break
+    kill -0 "$app" 2>/dev/null || { fail "zelvane ended before its window showed"; return 1; }
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { fail "no visible window titled Zelvane within 15 s"; return 1; }
+  xdotool mousemove 0 0   # a corner the window never covers on these screens
+}
+
+# geometry WINDOW: prints "X Y WIDTH HEIGHT" of a window on the screen.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                           /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+# outer WINDOW: the window's top-level ancestor, the frame a window manager put around it.
+outer() {
+  local w=$1 tree
+  while tree=$(xwininfo -tree -id "$w") && ! grep -q 'Parent window id: .*(the root window)' <<<"$tree"; do
+    w=$(sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+  done
+  echo "$w"
+}
+shot() { import -window "$wid" "$shots/$1" || fail "no screenshot $1"; }
+# differing A CROP B: how many pixels of region CROP (WxH+X+Y, in window pixels)
+# of the 1x shot A, doubled by point sampling, differ from the same region of the
+# 2x shot B.
+differing() {
+  local w h x y
+  IFS='x+' read -r w h x y <<<"$2"
+  convert "$shots/$1" -crop "$2" +repage -sample 200% "$shots/crop-1x.png"
+  convert "$shots/$3" -crop "$((2 * w))x$((2 * h))+$((2 * x))+$((2 * y))" +repage "$shots/crop-2x.png"
+  compare -metric AE "$shots/crop-1x.png" "$shots/crop-2x.png" null: 2>&1
+}
+# unblocky B CROP: how many pixels of region CROP (in window pixels) of the 2x
+# shot B break its 2 x 2 blocks, that is differ from their block's top left pixel.
+unblocky() {
+  local w h x y
+  IFS='x+' read -r w h x y <<<"$2"
+  convert "$shots/$1" -crop "$((2 * w))x$((2 * h))+$((2 * x))+$((2 * y))" +repage "$shots/crop-2x.png"
+  convert "$shots/crop-2x.png" -sample 50% -sample 200% "$shots/crop-blocks.png"
+  compare -metric AE "$shots/crop-2x.png" "$shots/crop-blocks.png" null: 2>&1
+}
+
+# pages PREFIX SCALE: the table once the banner is gone, then iron's Element page.
+pages() {
+  sleep 4.8
+  shot "$1-table.png"
+  xdotool mousemove --window "$wid" $((346 * $2)) $((262 * $2)) click 1 mousemove 0 0
+  sleep 1.2
+  shot "$1-element.png"
+}
+
+# 1. The reference: no window manager, 96 DPI, 1x.
+display 1024x768 && start && {
+  read -r x y w h <<<"$(geometry "$wid")"
+  [ "$w x $h" = "800 x 600" ] || fail "plain: window is $w x $h, not 800 x 600"
+  pages plain 1
+}
+stop_all
+
+# 2. Under openbox: 800 x 600 outside, the client inside it, centred in 1024 x 768.
+display 1024x768 && window_manager && start && {
+  for _ in $(seq 30); do   # the frame is fitted to once the window manager reports it
+    read -r fx fy fw fh <<<"$(geometry "$(outer "$wid")")"
+    [ "$fw x $fh" = "800 x 600" ] && break
+    sleep 0.1
+  done
+  read -r x y w h <<<"$(geometry "$wid")"
+  echo "window: openbox: outer ${fw}x${fh} at ($fx,$fy), client ${w}x${h} at ($x,$y)"
+  [ "$fw x $fh" = "800 x 600" ] || fail "openbox: outer window is $fw x $fh, not 800 x 600"
+  [ "$x" -ge "$fx" ] && [ "$y" -ge "$fy" ] && [ $((x + w)) -le $((fx + fw)) ] &&
+    [ $((y + h)) -le $((fy + fh)) ] || fail "openbox: client area ${w}x${h}+$x+$y outside the frame"
+  [ "$w x $h" != "800 x 600" ] || fail "openbox: the frame was not taken out of the client area"
+  [ "$fx,$fy" = "112,84" ] || fail "openbox: outer window at ($fx,$fy), not centred at (112,84)"
+  shot openbox.png
+}
+stop_all
+
+# 3. With the desktop at 120 DPI: the same size, and the table page pixel for pixel.
+display 1024x768 && echo 'Xft.dpi: 120' | xrdb -merge && start && {
+  read -r x y w h <<<"$(geometry "$wid")"
+  echo "window: Xft.dpi 120: ${w}x${h}"
+  [ "$w x $h" = "800 x 600" ] || fail "Xft.dpi 120: window is $w x $h, not 800 x 600"
+  sleep 4.8
+  shot dpi120-table.png
+  n=$(compare -metric AE "$shots/plain-table.png" "$shots/dpi120-table.png" null: 2>&1)
+  [ "$n" = 0 ] || fail "Xft.dpi 120: $n pixels differ from the table at 96 DPI"
+}
+stop_all
+
+# 4. At a scale factor of 2: 1600 x 1200, and every picture in whole 2 x 2 blocks.
+# Pictures without text are their 1x pixels doubled exactly: the Element page's
+# frame and the atom picture in its sunken border, the option buttons, the Print
+# and Exit buttons. Text is drawn unhinted while the window is scaled, so the
+# table and the data sheet, full of it, are only checked for whole blocks.
+display 2048x1536 && start QT_SCALE_FACTOR=2 && {
+  read -r x y w h <<<"$(geometry "$wid")"
+  echo "window: QT_SCALE_FACTOR=2: ${w}x${h} at ($x,$y)"
+  [ "$w x $h" = "1600 x 1200" ] || fail "2x: window is $w x $h, not 1600 x 1200"
+  pages double 2
+  for r in "element 417x430+0+37" "element 117x26+305+474" "table 67x31+721+5"; do
+    read -r page crop <<<"$r"
+    n=$(differing "plain-$page.png" "$crop" "double-$page.png")
+    [ "$n" = 0 ] || fail "2x: $n pixels of the $page page's $crop are not its 1x pixels doubled"
+  done
+  for r in "table 770x439+0+41" "element 339x479+441+56"; do
+    read -r page crop <<<"$r"
+    n=$(unblocky "double-$page.png" "$crop")
+    [ "$n" = 0 ] || fail "2x: $n pixels of the $page page's $crop are not in whole 2 x 2 blocks"
+  done
+}
+stop_all
+
+# 5. At 2x on a screen smaller than the window, under openbox: the title bar stays on screen.
+display 1920x1080 && window_manager && start QT_SCALE_FACTOR=2 && {
+  sleep 1
+  read -r fx fy fw fh <<<"$(geometry "$(outer "$wid")")"
+  echo "window: 2x on 1920x1080 under openbox: outer ${fw}x${fh} at ($fx,$fy)"
+  [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] || fail "2x on 1920x1080: outer window at ($fx,$fy), off the top or left"
+}
+stop_all
+trap - EXIT
+
+if [ "$failures" -gt 0 ]; then
+  echo "window: $failures check(s) failed; screenshots in $shots"
+  exit 1
+fi
+echo "window: outer size under openbox, 120 DPI, 2x crispness and placement all as expected"
