@@ -9,7 +9,6 @@ int main(int argc, char **argv)
 {
     prepareScreenScaling();
     QApplication app(argc, argv);
-    usePixelSizedAppFont();
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     SystemPlatform platform;
     const std::unique_ptr<ZelMain> window = StartUp(platform);

@@ -9,7 +9,3 @@
 // block. Call before the QApplication is created.
 void prepareScreenScaling();
 
-// Gives the application's default font (tooltips and any control without a font
-// of its own) a pixel size in place of a point size, which would grow with the
-// desktop's DPI setting. Call once the QApplication exists.
-void usePixelSizedAppFont();

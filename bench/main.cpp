@@ -1,5 +1,4 @@
 #include "headless.h"
-#include "screenscaling.h"
 
 #include <QApplication>
 
@@ -9,7 +8,6 @@ int main(int argc, char **argv)
 {
     prepareHeadlessRun();
     QApplication app(argc, argv);
-    usePixelSizedAppFont();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

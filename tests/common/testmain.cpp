@@ -1,5 +1,4 @@
 #include "headless.h"
-#include "screenscaling.h"
 
 #include <QApplication>
 
@@ -10,7 +9,6 @@ int main(int argc, char **argv)
     // Tests never need a display.
     prepareHeadlessRun();
     QApplication app(argc, argv);
-    usePixelSizedAppFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
