@@ -60,8 +60,9 @@ TEST(ShippedData, LevelsHoldEveryElectron)
             sum += r.LevelElectrons[level];
         }
         EXPECT_EQ(sum, z) << name(z);
-        if (z != 46)
+        if (z != 46) {
             EXPECT_EQ(r.LevelCount, r.Period) << name(z);
+        }
     }
     // Palladium's fifth level is empty; chromium and copper move an s electron down.
     EXPECT_EQ(el(46).LevelCount, 4);
@@ -114,17 +115,19 @@ TEST(ShippedData, StateAgreesWithMeltingAndBoilingPoints)
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord &r = el(z);
         const double mp = r.MeltingPoint, bp = r.BoilingPoint;
-        if (z == 43 || z == 61 || z >= 93)
+        if (z == 43 || z == 61 || z >= 93) {
             EXPECT_EQ(r.State, 3) << name(z);
-        else if (bp > 0 && bp <= 298)
+        } else if (bp > 0 && bp <= 298) {
             EXPECT_EQ(r.State, 2) << name(z);
-        else if (mp > 298)
+        } else if (mp > 298) {
             EXPECT_EQ(r.State, 0) << name(z);
-        else if (mp > 0)
+        } else if (mp > 0) {
             EXPECT_EQ(r.State, 1) << name(z);
+        }
         // Arsenic sublimes at normal pressure; its melting point is under pressure.
-        if (mp > 0 && bp > 0 && z != 33)
+        if (mp > 0 && bp > 0 && z != 33) {
             EXPECT_LT(mp, bp) << name(z);
+        }
     }
     EXPECT_EQ(el(35).State, 1);
     EXPECT_EQ(el(80).State, 1);
@@ -148,10 +151,11 @@ TEST(ShippedData, FiguresArePlausible)
             << name(z);
         // Density in g/cm³ for solids and liquids, g/L for gases.
         const QString unit = r.DensityUnit.trimmed();
-        if (r.Density > 0 && r.State == 2)
+        if (r.Density > 0 && r.State == 2) {
             EXPECT_TRUE(unit == QStringLiteral("g/L") && r.Density < 15) << name(z);
-        else if (r.Density > 0)
+        } else if (r.Density > 0) {
             EXPECT_TRUE(unit == QStringLiteral("g/cm³") && r.Density < 25) << name(z);
+        }
         // For solids the molar volume is weight over density; 15 % covers the
         // spread of allotropes and temperatures across sources.
         if (r.State != 1 && r.State != 2 && r.Density > 0 && r.AtomicVolume > 0) {

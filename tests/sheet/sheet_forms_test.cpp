@@ -199,8 +199,9 @@ TEST(PrintSheet, ValuesShareTheirLabelsBaselinesWhateverTheBoldFace)
     for (const auto &[line, value] : lines) {
         const double label = baselineOf(sheetLabel(line));
         EXPECT_DOUBLE_EQ(baselineOf(QString::fromUtf16(value), 3480), label) << "line " << line;
-        if (previousLine)
+        if (previousLine) {
             EXPECT_NEAR((label - previous) / (line - previousLine), 226.5625, 0.01) << line;
+        }
         previous = label;
         previousLine = line;
     }
@@ -223,9 +224,10 @@ TEST(PrintSheet, EveryElementsTextStaysInsideThePrintableWidth)
                 origin += item.text;
         }
         // Nothing is lost: the wrapped lines still make up the whole text.
-        if (n == 23)
+        if (n == 23) {
             EXPECT_TRUE(origin.endsWith(
                 u"Vanadis, a name of the Norse goddess Freyja, for its colourful compounds"_s))
                 << origin.toStdString();
+        }
     }
 }
