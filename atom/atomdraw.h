@@ -22,11 +22,11 @@ struct AtomOptions
     bool elliptic = true;    // ring_opt
 };
 
-constexpr Colour LevelGrey = 8421504;
+constexpr Colour LevelGrey = 0x808080;
 
 // Background colours of the atom picture, indexed by cScroll's value 0 to 5.
-constexpr std::array<Colour, 6> BackgroundColors{0, 4210752, 8421504, 12632256, 14737632,
-                                                 16777215};
+constexpr std::array<Colour, 6> BackgroundColors{0x000000, 0x404040, 0x808080,
+                                                 0xC0C0C0, 0xE0E0E0, 0xFFFFFF};
 // The background for a cScroll value; values outside 0 to 5 take the nearest end.
 Colour backgroundColour(int cScrollValue);
 

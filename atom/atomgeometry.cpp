@@ -14,13 +14,13 @@ struct FixedLevel
 };
 
 constexpr std::array<FixedLevel, LevelMax> FixedLevels{{
-    {255, 40, 40, 90},
-    {16711935, 61, 81, 55},
-    {65535, 86, 81, 125},
-    {65280, 111, 130, 90},
-    {16776960, 136, 140, 50},
-    {16711680, 161, 140, 130},
-    {8438015, 186, 186, 90},
+    {0x0000FF, 40, 40, 90},
+    {0xFF00FF, 61, 81, 55},
+    {0x00FFFF, 86, 81, 125},
+    {0x00FF00, 111, 130, 90},
+    {0xFFFF00, 136, 140, 50},
+    {0xFF0000, 161, 140, 130},
+    {0x80C0FF, 186, 186, 90},
 }};
 
 // nearbyint under the default rounding mode rounds halves to the even integer.

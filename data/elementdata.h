@@ -60,11 +60,9 @@ struct ElementRecord
 constexpr int RecordSize = 492;
 constexpr int MaxElements = 118;
 
-// Slots 0 to 118, indexed by atomic number; slot 0 is never filled.
-using ElementTable = std::array<ElementRecord, MaxElements + 1>;
-
 struct ElementData
 {
+    // Slots 0 to 118, indexed by atomic number; slot 0 is never filled.
     std::array<ElementRecord, MaxElements + 1> ElementTable;
     qint16 ElementCount = 0;
 };
@@ -79,8 +77,8 @@ QString LoadElementTable(const QString &path, ElementData &data);
 // The same from bytes already read; fileName is used in messages.
 QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, ElementData &data);
 
-// Record bytes <-> record, at the documented offsets, little-endian, text in
-// Windows-1252.
+// Record bytes <-> record, at the fields' fixed offsets (see recordfields.h),
+// little-endian, text in Windows-1252.
 ElementRecord decodeRecord(const char *bytes);
 // Pads each text to its width. Returns nothing when a text is too long for its
 // field or has a character outside Windows-1252; error then says which field.

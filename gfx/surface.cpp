@@ -175,20 +175,6 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
     }
 }
 
-void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
-                     quint32 opCode)
-{
-    switch (opCode) {
-    case quint32(RasterOp::SrcCopy):
-    case quint32(RasterOp::SrcAnd):
-    case quint32(RasterOp::SrcInvert):
-        bitBlt(dx, dy, width, height, source, sx, sy, RasterOp(opCode));
-        break;
-    default:
-        break;
-    }
-}
-
 void Surface::paintPicture(const Surface &picture, double x, double y)
 {
     bitBlt(int(std::lround(x)), int(std::lround(y)), picture.width(), picture.height(), picture, 0,

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-// Raster operations of the block transfer, by their documented codes.
+// Raster operations of the block transfer, with their GDI raster-operation codes.
 enum class RasterOp : quint32 {
     SrcCopy = 13369376,   // SRCCOPY: destination = source
     SrcAnd = 8913094,     // SRCAND: destination = destination AND source
@@ -51,9 +51,6 @@ public:
     // Only pixels inside both the source and this surface are touched.
     void bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
                 RasterOp op);
-    // Same as bitBlt with the op given as its documented number; unknown codes do nothing.
-    void bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
-                quint32 opCode);
 
     void paintPicture(const Surface &picture, double x, double y) override;
 

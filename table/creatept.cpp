@@ -43,8 +43,9 @@ class TableDrawer
 public:
     TableDrawer(Surface &target, bool printing, const ElementData &data, const TableArtwork &art,
                 CellRects &rects, Surface &pw)
-        : T(target), m_printing(printing), m_data(data), m_art(art), m_rects(rects), m_pw(pw),
-          L(printing ? ColourBlack : ColourWhite), w(art.ptBox.width()), h(art.ptBox.height())
+        : m_target(target), m_printing(printing), m_data(data), m_art(art), m_rects(rects),
+          m_pw(pw), m_labelColour(printing ? ColourBlack : ColourWhite),
+          m_cellWidth(art.ptBox.width()), m_cellHeight(art.ptBox.height())
     {
     }
 
@@ -53,19 +54,20 @@ public:
 private:
     void printAt(double x, double y, const QString &text)
     {
-        T.setCurrentX(x);
-        T.setCurrentY(y);
-        T.print(text);
+        m_target.setCurrentX(x);
+        m_target.setCurrentY(y);
+        m_target.print(text);
     }
     void printCentred(int centreX, double y, const QString &text)
     {
-        printAt(centreX - intDiv(T.textWidth(text), 2), y, text);
+        printAt(centreX - intDiv(m_target.textWidth(text), 2), y, text);
     }
     void stateSymbol(int state, int x, int y)
     {
         if (state < 0 || state > 3) return;
-        T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], 0, 0, RasterOp::SrcAnd);
-        T.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptst[state], 0, 0, RasterOp::SrcInvert);
+        m_target.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], 0, 0, RasterOp::SrcAnd);
+        m_target.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptst[state], 0, 0,
+                        RasterOp::SrcInvert);
     }
     const ElementRecord &record(int e) const { return m_data.ElementTable[e]; }
 
@@ -76,14 +78,14 @@ private:
     void groupHeading(int e, int r, int c, int x, int y);
     void symbolAndWeight(int x, int y, const ElementRecord &rec);
 
-    Surface &T;
+    Surface &m_target;
     const bool m_printing;
     const ElementData &m_data;
     const TableArtwork &m_art;
     CellRects &m_rects;
     Surface &m_pw;
-    const Colour L; // label colour
-    const int w, h; // cell size
+    const Colour m_labelColour; // headings and labels: white on screen, black on paper
+    const int m_cellWidth, m_cellHeight;
 };
 
 void TableDrawer::walk()
@@ -94,13 +96,13 @@ void TableDrawer::walk()
         if (r <= 7) printAt(32, y + 16, Str(r));
         for (int c = 1; c <= GridColumns; ++c) {
             if (r == 2 && c == 1) {
-                T.setForeColor(L);
+                m_target.setForeColor(m_labelColour);
                 int y0 = y + 100;
                 for (const QChar ch : QStringLiteral("PERIOD")) {
                     printCentred(20, y0, QString(ch));
                     y0 += 16;
                 }
-                T.setForeColor(ColourBlack);
+                m_target.setForeColor(ColourBlack);
             }
             if (r == 1 && c == 7) keyCell(x);
             if (r == 1 && c == 3) classificationLegend(x, y);
@@ -109,67 +111,70 @@ void TableDrawer::walk()
             if (e > 0) elementCell(e, r, c, x, y);
             if (r == 6 && c == 3) {
                 const Surface &conn = m_printing ? m_art.ptconnW : m_art.ptconn;
-                T.bitBlt(x, y, w, conn.height(), conn, 0, 0, RasterOp::SrcCopy);
+                m_target.bitBlt(x, y, m_cellWidth, conn.height(), conn, 0, 0, RasterOp::SrcCopy);
             }
             if (r == 8 && c == 1) {
                 // The first copy is one row taller than the banner; the row that
                 // has no source pixels leaves the target as it was.
-                T.bitBlt(6, y + 14, m_art.ptLser.width(), m_art.ptLser.height() + 1, m_art.ptLser,
-                         0, 0, RasterOp::SrcCopy);
-                T.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(), m_art.ptAser, 0, 0,
-                         RasterOp::SrcCopy);
+                m_target.bitBlt(6, y + 14, m_art.ptLser.width(), m_art.ptLser.height() + 1,
+                                m_art.ptLser, 0, 0, RasterOp::SrcCopy);
+                m_target.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(),
+                                m_art.ptAser, 0, 0, RasterOp::SrcCopy);
                 if (m_printing) {
                     const int tipX = 6 + m_art.ptLser.width() - m_art.ptserW.width();
                     for (const int tipY : {y + 14, y + 64})
-                        T.bitBlt(tipX, tipY, m_art.ptserW.width(), m_art.ptserW.height(),
-                                 m_art.ptserW, 0, 0, RasterOp::SrcCopy);
+                        m_target.bitBlt(tipX, tipY, m_art.ptserW.width(), m_art.ptserW.height(),
+                                        m_art.ptserW, 0, 0, RasterOp::SrcCopy);
                 }
             }
-            x += w;
+            x += m_cellWidth;
         }
-        y += h;
+        y += m_cellHeight;
     }
 }
 
 void TableDrawer::composeCell(Colour k)
 {
     // The work picture must hold a whole cell.
-    if (m_pw.width() < w || m_pw.height() < h)
-        m_pw.resize(std::max(m_pw.width(), w), std::max(m_pw.height(), h));
+    if (m_pw.width() < m_cellWidth || m_pw.height() < m_cellHeight)
+        m_pw.resize(std::max(m_pw.width(), m_cellWidth), std::max(m_pw.height(), m_cellHeight));
     m_pw.clearPicture();
     m_pw.setBackColor(k);
-    m_pw.bitBlt(0, 0, w, h, m_art.ptBoxM, 0, 0, RasterOp::SrcAnd);
-    m_pw.bitBlt(0, 0, w, h, m_art.ptBox, 0, 0, RasterOp::SrcInvert);
+    m_pw.bitBlt(0, 0, m_cellWidth, m_cellHeight, m_art.ptBoxM, 0, 0, RasterOp::SrcAnd);
+    m_pw.bitBlt(0, 0, m_cellWidth, m_cellHeight, m_art.ptBox, 0, 0, RasterOp::SrcInvert);
     if (m_printing) {
         // On paper the rounded corners must match the white page.
-        const int corners[12][2] = {{0, 0},     {1, 0},         {0, 1},         {w - 1, 0},
-                                    {w - 2, 0}, {w - 1, 1},     {0, h - 1},     {0, h - 2},
-                                    {1, h - 1}, {w - 1, h - 1}, {w - 1, h - 2}, {w - 2, h - 1}};
-        for (const auto &p : corners)
-            m_pw.setPixel(p[0], p[1], ColourWhite);
+        for (int y = 0; y < m_cellHeight; ++y)
+            for (int x = 0; x < m_cellWidth; ++x)
+                if (isCellCornerPixel(x, y, m_cellWidth, m_cellHeight))
+                    m_pw.setPixel(x, y, ColourWhite);
     }
 }
 
 void TableDrawer::elementCell(int e, int r, int c, int x, int y)
 {
-    m_rects[e] =
-        CellRect{qint16(r), qint16(c), qint16(x), qint16(y), qint16(x + w - 1), qint16(y + h - 1)};
+    m_rects[e] = CellRect{qint16(r),
+                          qint16(c),
+                          qint16(x),
+                          qint16(y),
+                          qint16(x + m_cellWidth - 1),
+                          qint16(y + m_cellHeight - 1)};
     const ElementRecord &rec = record(e);
 
     // A class outside the colour table leaves the cell in the work picture's
     // own white rather than reading past the table.
     const int cls = rec.Classification;
     composeCell(cls >= 0 && cls < int(m_art.ptcolor.size()) ? m_art.ptcolor[cls] : ColourWhite);
-    T.bitBlt(x, y, w, h, m_pw, 0, 0, RasterOp::SrcCopy);
+    m_target.bitBlt(x, y, m_cellWidth, m_cellHeight, m_pw, 0, 0, RasterOp::SrcCopy);
     stateSymbol(rec.State, x + 2, y + 2);
 
     if (headsGroup(r, c)) groupHeading(e, r, c, x, y);
 
     // Six pixels per character of the number text, its leading space included.
     const QString number = Str(e);
-    T.setForeColor(ColourRed);
-    printAt(x + w - 6 * number.size(), y, number);
-    T.setForeColor(ColourBlack);
+    m_target.setForeColor(ColourRed);
+    printAt(x + m_cellWidth - 6 * number.size(), y, number);
+    m_target.setForeColor(ColourBlack);
 
     symbolAndWeight(x, y, rec);
 }
@@ -177,44 +182,44 @@ void TableDrawer::elementCell(int e, int r, int c, int x, int y)
 // The symbol in 12-point bold, then the weight in 8-point regular, centred.
 void TableDrawer::symbolAndWeight(int x, int y, const ElementRecord &rec)
 {
-    T.setFontBold(true);
-    T.setFontSize(12);
-    printCentred(x + w / 2, y + 14, trimmedText(rec.Symbol));
-    T.setFontSize(8);
-    T.setFontBold(false);
-    printCentred(x + w / 2, y + 34, cellWeightText(rec.AtomicWeight));
+    m_target.setFontBold(true);
+    m_target.setFontSize(12);
+    printCentred(x + m_cellWidth / 2, y + 14, trimmedText(rec.Symbol));
+    m_target.setFontSize(8);
+    m_target.setFontBold(false);
+    printCentred(x + m_cellWidth / 2, y + 34, cellWeightText(rec.AtomicWeight));
 }
 
 void TableDrawer::groupHeading(int e, int r, int c, int x, int y)
 {
     if (r == 1 && c == 1) {
-        T.setForeColor(L);
+        m_target.setForeColor(m_labelColour);
         printAt(x + 6, y - 38, QStringLiteral("GROUP"));
-        T.setForeColor(ColourBlack);
+        m_target.setForeColor(ColourBlack);
     }
-    printCentred(x + w / 2, y - 24, QString::number(c));
-    printCentred(x + w / 2, y - 12, trimmedText(record(e).GroupLabel));
+    printCentred(x + m_cellWidth / 2, y - 24, QString::number(c));
+    printCentred(x + m_cellWidth / 2, y - 12, trimmedText(record(e).GroupLabel));
 }
 
 void TableDrawer::keyCell(int x)
 {
-    const int kx = x + w / 2 + 12;
+    const int kx = x + m_cellWidth / 2 + 12;
     const int ky = KeyTop;
     const ElementRecord &first = record(1);
 
     composeCell(m_art.ptcolor[0]);
-    T.bitBlt(kx, ky, w, h, m_pw, 0, 0, RasterOp::SrcCopy);
+    m_target.bitBlt(kx, ky, m_cellWidth, m_cellHeight, m_pw, 0, 0, RasterOp::SrcCopy);
     stateSymbol(StateGas, kx + 2, ky + 2);
 
-    T.setForeColor(ColourRed);
-    printAt(kx + w - 12, ky, Str(1));
-    T.setForeColor(ColourBlack);
+    m_target.setForeColor(ColourRed);
+    printAt(kx + m_cellWidth - 12, ky, Str(1));
+    m_target.setForeColor(ColourBlack);
 
     symbolAndWeight(kx, ky, first);
 
-    T.setForeColor(L);
+    m_target.setForeColor(m_labelColour);
     printAt(kx - 50, ky, QStringLiteral("State"));
-    T.line(kx - 23, ky + 7, kx + 3, ky + 7, L);
+    m_target.line(kx - 23, ky + 7, kx + 3, ky + 7, m_labelColour);
 
     struct StateItem
     {
@@ -222,9 +227,9 @@ void TableDrawer::keyCell(int x)
         const char *label;
     };
     const StateItem states[4] = {
-        {2, kx - 3 * w - 5, ky + 18, kx - 3 * w + 10, ky + 17, "Gas"},
+        {2, kx - 3 * m_cellWidth - 5, ky + 18, kx - 3 * m_cellWidth + 10, ky + 17, "Gas"},
         {1, kx - 71, ky + 18, kx - 56, ky + 17, "Liquid"},
-        {0, kx - 3 * w - 5, ky + 34, kx - 3 * w + 10, ky + 33, "Solid"},
+        {0, kx - 3 * m_cellWidth - 5, ky + 34, kx - 3 * m_cellWidth + 10, ky + 33, "Solid"},
         {3, kx - 71, ky + 34, kx - 56, ky + 33, "Man Made"},
     };
     for (const StateItem &s : states) {
@@ -238,31 +243,31 @@ void TableDrawer::keyCell(int x)
         int labelY, fromX, lineY;
     };
     const Pointer pointers[3] = {
-        {"Symbol", ky + 16, kx + w - 12, ky + 23},
-        {"Atomic Number", ky, kx + w - 3, ky + 7},
-        {"Atomic Weight", ky + 34, kx + w - 3, ky + 41},
+        {"Symbol", ky + 16, kx + m_cellWidth - 12, ky + 23},
+        {"Atomic Number", ky, kx + m_cellWidth - 3, ky + 7},
+        {"Atomic Weight", ky + 34, kx + m_cellWidth - 3, ky + 41},
     };
     for (const Pointer &p : pointers) {
-        printAt(kx + w + 20, p.labelY, QString::fromLatin1(p.label));
-        T.line(p.fromX, p.lineY, kx + w + 18, p.lineY, L);
+        printAt(kx + m_cellWidth + 20, p.labelY, QString::fromLatin1(p.label));
+        m_target.line(p.fromX, p.lineY, kx + m_cellWidth + 18, p.lineY, m_labelColour);
     }
-    T.setForeColor(ColourBlack);
+    m_target.setForeColor(ColourBlack);
 }
 
 void TableDrawer::classificationLegend(int x, int y)
 {
     const int gx = x + 66;
     const int gy = y + 57;
-    T.box(gx, gy - 6, gx + 260, gy + 62, ColourBlack);
-    T.setForeColor(L);
+    m_target.box(gx, gy - 6, gx + 260, gy + 62, ColourBlack);
+    m_target.setForeColor(m_labelColour);
     for (const LegendEntry &entry : Legend) {
         const int sx = gx + (entry.right ? 126 : 6);
         const int tx = gx + (entry.right ? 139 : 19);
         const int top = gy + 12 * entry.line;
-        T.filledBox(sx, top, sx + 8, top + 8, m_art.ptcolor[entry.colour]);
+        m_target.filledBox(sx, top, sx + 8, top + 8, m_art.ptcolor[entry.colour]);
         printAt(tx, top - 2, QString::fromLatin1(entry.label));
     }
-    T.setForeColor(ColourBlack);
+    m_target.setForeColor(ColourBlack);
 }
 
 } // namespace
@@ -310,7 +315,7 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
         layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
                                   TablePictureHeight);
         target.resize(TablePictureWidth, TablePictureHeight);
-        target.setBackColor(TableBackColour);
+        target.setBackColor(ColourPageBlue);
     }
     layout.ptselSize = QSize(art.ptBox.width() + 3, art.ptBox.height() + 3);
 

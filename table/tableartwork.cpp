@@ -103,7 +103,7 @@ void buildCellBox(Surface &box, Surface &mask)
     // The corners carry the screen background so that the box looks rounded.
     for (int y = 0; y < BoxHeight; ++y)
         for (int x = 0; x < BoxWidth; ++x)
-            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight)) box.setPixel(x, y, TableBackColour);
+            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight)) box.setPixel(x, y, ColourPageBlue);
 
     mask.filledBox(CellInteriorLeft, CellInteriorTop, CellInteriorRight, CellInteriorBottom,
                    ColourWhite);
@@ -178,7 +178,7 @@ QPainterPath tipPath(qreal left)
 Surface buildBanner(const QString &text)
 {
     QImage image(BannerWidth, BannerHeight, QImage::Format_RGB32);
-    image.fill(toQRgb(TableBackColour));
+    image.fill(toQRgb(ColourPageBlue));
     QPainter p(&image);
     const QColor body = QColor::fromRgb(toQRgb(BannerBody));
     p.fillRect(0, 0, BannerWidth - TipWidth, BannerHeight, body);
@@ -228,13 +228,13 @@ TableArtwork buildTableArtwork()
     TableArtwork art;
     buildCellBox(art.ptBox, art.ptBoxM);
     buildStateSymbols(art.ptst, art.ptstM);
-    art.ptconn = buildConnector(TableBackColour, ColourWhite);
+    art.ptconn = buildConnector(ColourPageBlue, ColourWhite);
     art.ptconnW = buildConnector(ColourWhite, ColourBlack);
     art.ptLser = buildBanner(QStringLiteral("Lanthanide Series"));
     art.ptAser = buildBanner(QStringLiteral("Actinide Series"));
     art.ptserW = buildTipOnWhite();
-    art.ptcolor = {15263976, 12358588, 16761024, 16777152, 14606055, 14470315,
-                   9164171,  10942960, 10198006, 13027047, 8092647};
+    art.ptcolor = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0, 0xDEDEE7, 0xDCCCAB,
+                   0x8BD58B, 0xA6F9F0, 0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
     return art;
 }
 

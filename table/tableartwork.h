@@ -5,8 +5,6 @@
 
 #include <array>
 
-// Screen background of the table page (hex D09311).
-constexpr Colour TableBackColour = 13669137;
 
 // The template pictures from which the periodic table is composed. Sprites are
 // black where they are transparent and their masks white there, so that an AND

@@ -59,7 +59,7 @@ TEST(CreatePT, SmallerNumberWinsASharedCellAndOddRecordsStaySafe)
     EXPECT_TRUE(showsState(d.pb, {86, 94}, 2, tableArtwork().ptcolor[3]));
     EXPECT_TRUE(framed(d.pb, {44, 42}, tableArtwork().ptBox, ColourWhite));
     EXPECT_TRUE(shows(d.pb, QRect(46, 44, 10, 10), plain(ColourWhite))) << "no state symbol";
-    EXPECT_TRUE(shows(d.pb, QRect(524, 68, 40, 24), plain(TableBackColour)))
+    EXPECT_TRUE(shows(d.pb, QRect(524, 68, 40, 24), plain(ColourPageBlue)))
         << "no element at row 2, column 13: no heading";
     data.ElementCount = 500;
     EXPECT_EQ(GetEfromRC(data, 7, 18), 118) << "a count past the table is held to it";
@@ -104,16 +104,16 @@ TEST(CreatePT, DrawsHeadingsKeyCellLegendAndBanners)
 {
     const Drawn d(standardData());
     const TableArtwork &art = tableArtwork();
-    const Surface bg = plain(TableBackColour);
+    const Surface bg = plain(ColourPageBlue);
 
     // White "GROUP" at y 4; black group number at y 18 and label at y 30,
     // centred over the first cell of each group (column 1: x 44 to 83).
     EXPECT_TRUE(shows(d.pb, QRect(40, 0, 90, 18),
-                      printed(TableBackColour, 8.25, false, ColourWhite, 50, 4, "GROUP")));
+                      printed(ColourPageBlue, 8.25, false, ColourWhite, 50, 4, "GROUP")));
     for (const auto &[y, s] : {std::pair{18, QString("1")}, {30, QString("G1")}})
         EXPECT_TRUE(
             shows(d.pb, QRect(44, y, 40, 12),
-                  printed(TableBackColour, 8, false, ColourBlack, centredX(64, 8, false, s), y, s)))
+                  printed(ColourPageBlue, 8, false, ColourBlack, centredX(64, 8, false, s), y, s)))
             << y;
     for (const auto &[row, column] : {std::pair{1, 18}, {2, 2}, {2, 17}, {4, 3}, {4, 12}})
         EXPECT_FALSE(shows(d.pb, QRect(cellCorner(row, column) - QPoint(0, 24), QSize(40, 24)), bg))
@@ -145,7 +145,7 @@ TEST(CreatePT, WithoutElementsDrawsOnlyTheDecorations)
     CreatePT(d.pb, 0, d.data, tableArtwork(), d.rects, d.pw);
     for (int z = 0; z <= MaxElements; ++z)
         EXPECT_EQ(d.rects[z], marker) << z;
-    EXPECT_TRUE(shows(d.pb, QRect(164, 192, 40, 50), plain(TableBackColour))) << "no cells";
+    EXPECT_TRUE(shows(d.pb, QRect(164, 192, 40, 50), plain(ColourPageBlue))) << "no cells";
     // Key cell (with element 1's entry), legends, "PERIOD", period numbers,
     // connector and banners are drawn as with the elements.
     const QRect decorations[] = {{316, 22, 40, 50}, {190, 40, 270, 122}, {8, 192, 20, 96},

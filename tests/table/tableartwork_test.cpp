@@ -20,7 +20,7 @@ TEST(TableArtwork, CellBoxInteriorMaskAndCorners)
                 x == 0 || x == 39 ? y <= 1 || y >= 48 : (x == 1 || x == 38) && (y == 0 || y == 49);
             EXPECT_EQ(art.ptBox.pixel(x, y) == ColourBlack, inside) << x << "," << y;
             EXPECT_EQ(art.ptBoxM.pixel(x, y), inside ? ColourWhite : ColourBlack) << x << "," << y;
-            EXPECT_EQ(art.ptBox.pixel(x, y) == TableBackColour, corner) << x << "," << y;
+            EXPECT_EQ(art.ptBox.pixel(x, y) == ColourPageBlue, corner) << x << "," << y;
         }
 }
 

@@ -41,7 +41,7 @@ inline ElementData standardData()
     return data;
 }
 
-// The documented corner of grid position (row, column).
+// The top-left corner of the cell at grid position (row, column).
 inline QPoint cellCorner(int row, int column)
 {
     return {44 + 40 * (column - 1), 42 + 50 * (row - 1) + (row >= 8 ? 8 : 0)};
