@@ -148,16 +148,11 @@ void literalMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surfa
     rememberPictures(c, pbAtom, pbSave);
 }
 
-// The same picture with far less copying; see fastMoveRing's steps.
-void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
-                  const AtomSprites &s, int level, int steps, int levels)
+// The sprites of the levels standing still, in drawing order, and for the
+// moving level the block each electron leaves in the last round and the one it
+// reaches.
+void planBlocks(AnimationCache &c, const AtomModel &m, int level, int steps, int levels)
 {
-    AnimationCache &c = m.cache;
-    const ShellLevel &ring = m.shells[level];
-
-    // The sprites of the levels standing still, in drawing order, and for the
-    // moving level the block each electron leaves in the last round and the
-    // one it reaches.
     c.nextOthers.clear();
     for (int other = 1; other <= levels; ++other) {
         if (other == level)
@@ -167,25 +162,25 @@ void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface 
     }
     c.erased.clear();
     c.nextMoved.clear();
-    if (steps > 0) {
-        for (int e = ring.FirstElectron; e <= ring.LastElectron; ++e) {
-            const int d = advance(m.ElectronAngles[e], steps - 1);
-            c.erased.push_back(spriteCorner(m, level, d));
-            c.nextMoved.push_back(spriteCorner(m, level, advance(d, 1)));
-        }
+    if (steps <= 0)
+        return;
+    for (int e = m.shells[level].FirstElectron; e <= m.shells[level].LastElectron; ++e) {
+        const int d = advance(m.ElectronAngles[e], steps - 1);
+        c.erased.push_back(spriteCorner(m, level, d));
+        c.nextMoved.push_back(spriteCorner(m, level, advance(d, 1)));
     }
+}
 
-    // A sprite drawn at the same place last time and this time, overlapping no
-    // other block of either call, already shows exactly as the full redraw
-    // would leave it: it is neither restored nor drawn again.
+// A sprite drawn at the same place last time and this time, overlapping no
+// other block of either call, already shows exactly as the full redraw would
+// leave it: it is neither restored nor drawn again. Marks such pairs in keep.
+void keepUnchangedSprites(AnimationCache &c)
+{
     const int oldOthers = int(c.others.size());
     const int oldBlocks = oldOthers + int(c.moved.size());
     c.blocks.clear();
-    c.blocks.insert(c.blocks.end(), c.others.begin(), c.others.end());
-    c.blocks.insert(c.blocks.end(), c.moved.begin(), c.moved.end());
-    c.blocks.insert(c.blocks.end(), c.nextOthers.begin(), c.nextOthers.end());
-    c.blocks.insert(c.blocks.end(), c.erased.begin(), c.erased.end());
-    c.blocks.insert(c.blocks.end(), c.nextMoved.begin(), c.nextMoved.end());
+    for (const auto *list : {&c.others, &c.moved, &c.nextOthers, &c.erased, &c.nextMoved})
+        c.blocks.insert(c.blocks.end(), list->begin(), list->end());
     const BlockGrid grid(c.blocks, c.gridNext);
     c.keep.assign(c.blocks.size(), 0);
     for (int i = 0; i < int(c.nextOthers.size()); ++i) {
@@ -202,9 +197,19 @@ void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface 
             c.keep[oldBlocks + i] = 1;
         }
     }
+}
+
+// The same picture as literalMoveRing with far less copying.
+void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
+                  const AtomSprites &s, int level, int steps, int levels)
+{
+    AnimationCache &c = m.cache;
+    planBlocks(c, m, level, steps, levels);
+    keepUnchangedSprites(c);
 
     // Back to the background wherever the last call drew, then the other
     // levels: pbAtom now equals pbSave with every other level drawn on it.
+    const int oldBlocks = int(c.others.size() + c.moved.size());
     for (int j = 0; j < oldBlocks; ++j)
         if (!c.keep[j])
             copyBlock(pbAtom, pbSave, c.blocks[j]);
@@ -218,6 +223,7 @@ void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface 
     // pbHold holding just the blocks the round erases.
     for (const AtomPoint &corner : c.erased)
         copyBlock(pbHold, pbAtom, corner);
+    const ShellLevel &ring = m.shells[level];
     int i = 0;
     for (int e = ring.FirstElectron; e <= ring.LastElectron && steps > 0; ++e, ++i) {
         copyBlock(pbAtom, pbHold, c.erased[i]);
