@@ -19,6 +19,17 @@ QImage makeImage(int width, int height)
     return image;
 }
 
+// Moves a run's start on one side up to 0, taking the other side's start and
+// the length along.
+void clipStart(int &start, int &otherStart, int &length)
+{
+    if (start >= 0)
+        return;
+    otherStart -= start;
+    length += start;
+    start = 0;
+}
+
 } // namespace
 
 Surface::Surface(int width, int height, Colour backColor)
@@ -128,26 +139,10 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
                      RasterOp op)
 {
     // Clip the rectangle against the source and the destination together.
-    if (sx < 0) {
-        dx -= sx;
-        width += sx;
-        sx = 0;
-    }
-    if (sy < 0) {
-        dy -= sy;
-        height += sy;
-        sy = 0;
-    }
-    if (dx < 0) {
-        sx -= dx;
-        width += dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        sy -= dy;
-        height += dy;
-        dy = 0;
-    }
+    clipStart(sx, dx, width);
+    clipStart(dx, sx, width);
+    clipStart(sy, dy, height);
+    clipStart(dy, sy, height);
     width = std::min({width, source.width() - sx, this->width() - dx});
     height = std::min({height, source.height() - sy, this->height() - dy});
     if (width <= 0 || height <= 0)

@@ -22,8 +22,8 @@ fi
 
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-failures=0
-fail() { echo "smoke: FAIL: $*"; failures=$((failures + 1)); }
+name=smoke
+source "$(dirname "$0")/lib.sh"
 
 export QT_QPA_PLATFORM=xcb
 "$bin" &
@@ -31,14 +31,7 @@ app=$!
 cleanup() { kill "$app" 2>/dev/null && wait "$app" 2>/dev/null; }
 trap cleanup EXIT
 
-wid=""
-for _ in $(seq 150); do
-  wid=$(xdotool search --onlyvisible --name '^Zelvane$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 "$app" 2>/dev/null || { echo "smoke: FAIL: zelvane ended before its window showed"; exit 1; }
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "smoke: FAIL: no visible window titled Zelvane within 15 s"; exit 1; }
+wait_window "$app" || exit 1
 xdotool mousemove 1000 760   # keep the pointer off the window
 
 # Without a window manager the window is exactly its fixed 800 x 600.

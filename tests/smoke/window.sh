@@ -20,8 +20,8 @@ for tool in Xvfb xdpyinfo xdotool xwininfo xprop xrdb openbox import convert com
 done
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-failures=0
-fail() { echo "window: FAIL: $*"; failures=$((failures + 1)); }
+name=window
+source "$(dirname "$0")/lib.sh"
 
 xpid="" wmpid="" app=""
 stop_all() {
@@ -58,14 +58,7 @@ window_manager() {
 start() {
   env "$@" QT_QPA_PLATFORM=xcb "$bin" 2>/dev/null &
   app=$!
-  wid=""
-  for _ in $(seq 150); do
-    wid=$(xdotool search --onlyvisible --name '^Zelvane$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    kill -0 "$app" 2>/dev/null || { fail "zelvane ended before its window showed"; return 1; }
-    sleep 0.1
-  done
-  [ -n "$wid" ] || { fail "no visible window titled Zelvane within 15 s"; return 1; }
+  wait_window "$app" || return 1
   xdotool mousemove 0 0   # a corner the window never covers on these screens
 }
 
