@@ -3,15 +3,17 @@
 #include <QRgb>
 #include <QtGlobal>
 
-// Colours are kept as the program's documented 24-bit blue-green-red values
-// (255 is red, 16711680 is blue). They become Qt colours only through these two
+// Colours are kept as the program's 24-bit blue-green-red values (0x0000FF is
+// red, 0xFF0000 is blue). They become Qt colours only through these two
 // functions.
 using Colour = quint32;
 
-constexpr Colour ColourBlack = 0;
-constexpr Colour ColourWhite = 16777215;
-constexpr Colour ColourRed = 255;
-constexpr Colour ColourBlue = 16711680;
+constexpr Colour ColourBlack = 0x000000;
+constexpr Colour ColourWhite = 0xFFFFFF;
+constexpr Colour ColourRed = 0x0000FF;
+constexpr Colour ColourBlue = 0xFF0000;
+// The background of both pages and of the frames on them.
+constexpr Colour ColourPageBlue = 0xD09311;
 
 constexpr QRgb toQRgb(Colour bgr)
 {

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr Colour HeaderBlue = 0xC00000;
-constexpr Colour PageBlue = 0xD09311;
 
 QFont arial(double points, bool bold = false)
 {
@@ -156,7 +155,7 @@ void ZelMain::createControls()
     tabs_fr->setGeometry(-1, 15, 200, 25);
     const int tabLefts[4] = {0, 48, 96, 145};
     for (int i = 0; i < 4; ++i) {
-        tab_Frame[i] = makeCheckBox(tabs_fr, QRect(tabLefts[i], -1, 51, 28), PageBlue, {},
+        tab_Frame[i] = makeCheckBox(tabs_fr, QRect(tabLefts[i], -1, 51, 28), ColourPageBlue, {},
                                     i == 0 ? 0 : 1);
         tab_Frame[i]->setProperty("tag", QString());
     }
@@ -175,10 +174,10 @@ void ZelMain::createControls()
 
     pbSave = new PictureBox(this, QRect(689, 546, 404, 404), 0x000000, true);
     pbSave->hide();
-    PT_Frame = new ColourFrame(this, PageBlue, true);
+    PT_Frame = new ColourFrame(this, ColourPageBlue, true);
     PT_Frame->setGeometry(-1, 31, 770, 450);
     PT_Frame->hide();
-    E_Frame = new ColourFrame(this, PageBlue, true);
+    E_Frame = new ColourFrame(this, ColourPageBlue, true);
     E_Frame->setGeometry(0, 37, 794, 520);
 
     createTableTemplates();
@@ -230,7 +229,7 @@ void ZelMain::createElementPage()
     pbData->surface().setFontSize(9.75);
     pbData->surface().setFontBold(true);
 
-    Frame3 = new ColourFrame(E_Frame, 0xD09311, true);
+    Frame3 = new ColourFrame(E_Frame, ColourPageBlue, true);
     Frame3->setGeometry(10, 426, 288, 74);
     Frame4 = new ColourFrame(Frame3, 0x000000, false);
     Frame4->setGeometry(2, 9, 283, 62);
@@ -271,7 +270,7 @@ void ZelMain::createElementPage()
     ring_opt = option(QRect(366, 437, 25, 25), ControlArt::Picture::LevelShape,
                       QStringLiteral("Level Circular/Eliptic"), 1);
 
-    Frame1 = new ColourFrame(E_Frame, 0xD09311, true);
+    Frame1 = new ColourFrame(E_Frame, ColourPageBlue, true);
     Frame1->setGeometry(300, 426, 126, 74);
     cScroll = makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 41, 86, 9), 0, 5, 5, 0);
     atScroll = makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 58, 86, 9), 1, 250, 20, 1);
