@@ -88,14 +88,11 @@ public:
     PictureBox *pbSave;
     ColourFrame *PT_Frame;
     ColourFrame *E_Frame;
-    // Children of PT_Frame: the table's template artwork.
-    PictureBox *ptserW, *ptconnW, *pw, *ptconn, *ptLser, *ptAser, *ptBox, *ptBoxM;
-    std::array<PictureBox *, 4> ptst, ptstM;
-    std::array<QLabel *, 11> ptcolor;
+    // Child of PT_Frame: the work picture the table composes each cell in.
+    PictureBox *pw;
     // Children of E_Frame: the element page.
     PictureBox *pbAtom;
     QScrollBar *eScroll;
-    PictureBox *pbEmask;
     ColourFrame *pbData_fr;
     PictureBox *pbData;
     ColourFrame *Frame3, *Frame4, *Frame1;
@@ -121,7 +118,6 @@ protected:
 private:
     void createControls();
     void createElementPage();
-    void createTableTemplates();
     void connectHandlers();
     void setTabOrderByDesign();
     void applyTableLayout(const PTLayout &layout);

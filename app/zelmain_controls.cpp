@@ -5,7 +5,6 @@
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
-#include "tableartwork.h"
 
 #include <QIcon>
 
@@ -76,11 +75,11 @@ PictureButton *makeCheckBox(QWidget *parent, QRect geometry, Colour face, const 
     return box;
 }
 
-PictureBox *templatePicture(QWidget *parent, QPoint at, const Surface &art)
+// A small picture shown from the artwork.
+PictureBox *spritePicture(QWidget *parent, QPoint at, const Surface &art)
 {
     auto *box = new PictureBox(parent, QRect(at, QSize(art.width(), art.height())), art.backColor());
     box->surface().setImageFrom(art);
-    box->hide();
     return box;
 }
 
@@ -180,36 +179,12 @@ void ZelMain::createControls()
     E_Frame = new ColourFrame(this, ColourPageBlue, true);
     E_Frame->setGeometry(0, 37, 794, 520);
 
-    createTableTemplates();
+    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
+    pw->hide();
     createElementPage();
 
     stackFrontToBack({pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame,
                       E_Frame});
-}
-
-void ZelMain::createTableTemplates()
-{
-    const TableArtwork &art = tableArtwork();
-    ptserW = templatePicture(PT_Frame, {398, 200}, art.ptserW);
-    ptconnW = templatePicture(PT_Frame, {429, 119}, art.ptconnW);
-    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
-    pw->hide();
-    ptconn = templatePicture(PT_Frame, {42, 127}, art.ptconn);
-    ptLser = templatePicture(PT_Frame, {281, 122}, art.ptLser);
-    ptAser = templatePicture(PT_Frame, {282, 152}, art.ptAser);
-    const QPoint stAt[4] = {{104, 126}, {126, 126}, {146, 125}, {167, 125}};
-    const QPoint stMAt[4] = {{104, 156}, {126, 155}, {148, 157}, {170, 155}};
-    for (int i = 0; i < 4; ++i) {
-        ptst[i] = templatePicture(PT_Frame, stAt[i], art.ptst[i]);
-        ptstM[i] = templatePicture(PT_Frame, stMAt[i], art.ptstM[i]);
-    }
-    ptBox = templatePicture(PT_Frame, {103, 184}, art.ptBox);
-    ptBoxM = templatePicture(PT_Frame, {151, 184}, art.ptBoxM);
-    for (int i = 0; i < 11; ++i) {
-        ptcolor[i] = makeLabel(PT_Frame, QRect(8 + 20 * i, 253, 16, 16), {}, 0, font());
-        setLabelBackground(ptcolor[i], art.ptcolor[i]);
-        ptcolor[i]->hide();
-    }
 }
 
 void ZelMain::createElementPage()
@@ -219,7 +194,6 @@ void ZelMain::createElementPage()
     pbAtom = new PictureBox(E_Frame, QRect(11, 19, 404, 404), 0x000000, true);
     pbAtom->setFocusPolicy(Qt::StrongFocus);
     eScroll = makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1);
-    pbEmask = templatePicture(E_Frame, {424, 504}, sprites.pbEmask);
     pbData_fr = new ColourFrame(E_Frame, 0xE0E0E0, false);
     pbData_fr->setGeometry(437, 17, 347, 484);
     pbData_fr->setStyleSheet(QString());
@@ -233,11 +207,9 @@ void ZelMain::createElementPage()
     Frame3->setGeometry(10, 426, 288, 74);
     Frame4 = new ColourFrame(Frame3, 0x000000, false);
     Frame4->setGeometry(2, 9, 283, 62);
-    pbP = templatePicture(Frame4, {8, 5}, sprites.pbP);
-    pbN = templatePicture(Frame4, {182, 5}, sprites.pbN);
-    pbE = templatePicture(Frame4, {8, 18}, sprites.pbE);
-    for (PictureBox *icon : {pbP, pbN, pbE})
-        icon->show();
+    pbP = spritePicture(Frame4, {8, 5}, sprites.pbP);
+    pbN = spritePicture(Frame4, {182, 5}, sprites.pbN);
+    pbE = spritePicture(Frame4, {8, 18}, sprites.pbE);
     const QFont legendFont = arial(8.25, true);
     Label1 = makeLabel(Frame4, QRect(25, 2, 46, 19), QStringLiteral("Protons:"), 0x0000FF, legendFont);
     Label2 = makeLabel(Frame4, QRect(199, 2, 54, 17), QStringLiteral("Neutrons:"), 0x00C0C0, legendFont);
@@ -282,8 +254,8 @@ void ZelMain::createElementPage()
     Image2->setPixmap(ControlArt::speedIcon());
     Image2->setToolTip(QStringLiteral("Animation Speed"));
 
-    stackFrontToBack({pbAtom, eScroll, pbEmask, pbData_fr, Frame3, ck_animate, ck_ColorRings,
-                      ck_dispRings, ring_opt, Frame1});
+    stackFrontToBack({pbAtom, eScroll, pbData_fr, Frame3, ck_animate, ck_ColorRings, ck_dispRings,
+                      ring_opt, Frame1});
     stackFrontToBack({pbP, pbN, pbE});
     stackFrontToBack({cScroll, atScroll});
     for (QLabel *label : {Label1, Label2, Label4, Label7, d_protons, d_neutrons, d_electrons})
@@ -293,8 +265,8 @@ void ZelMain::createElementPage()
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,    pbSave, pbAtom,   eScroll, pbEmask, pbData,
-                                          cScroll, atScroll, cb_exit, cb_print};
+    const std::vector<QWidget *> order = {pb,     pbSave,  pbAtom,   eScroll,
+                                          pbData, cScroll, atScroll, cb_exit, cb_print};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
