@@ -116,8 +116,17 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The controls with their design values, one group at a time.
     void createControls();
+    void setUpWindow();
+    void createCommandButtons();
+    void createTablePicture();
+    void createHeader();
+    void createTabs();
     void createElementPage();
+    void createAtomLegend();
+    void createAtomOptions();
+    void createAtomSettings();
     void connectHandlers();
     void setTabOrderByDesign();
     void applyTableLayout(const PTLayout &layout);

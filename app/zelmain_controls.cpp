@@ -78,7 +78,8 @@ PictureButton *makeCheckBox(QWidget *parent, QRect geometry, Colour face, const 
 // A small picture shown from the artwork.
 PictureBox *spritePicture(QWidget *parent, QPoint at, const Surface &art)
 {
-    auto *box = new PictureBox(parent, QRect(at, QSize(art.width(), art.height())), art.backColor());
+    auto *box =
+        new PictureBox(parent, QRect(at, QSize(art.width(), art.height())), art.backColor());
     box->surface().setImageFrom(art);
     return box;
 }
@@ -95,15 +96,7 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 void ZelMain::createControls()
 {
-    setWindowTitle(QStringLiteral("Zelvane"));
-    setWindowIcon(QIcon(ControlArt::windowIcon()));
-    setFont(arial(8.25));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, qcolour(HeaderBlue));
-    setPalette(pal);
-    setFixedSize(794, 594);
-
+    setUpWindow();
     tmAbout = new QTimer(this);
     tmAbout->setInterval(4000);
     tmElectron = new QTimer(this);
@@ -116,6 +109,41 @@ void ZelMain::createControls()
     pbprt->surface().setFontSize(9.75);
     pbprt->hide();
 
+    createCommandButtons();
+    createTablePicture();
+    createHeader();
+    createTabs();
+
+    pbSave = new PictureBox(this, QRect(689, 546, 404, 404), 0x000000, true);
+    pbSave->hide();
+    PT_Frame = new ColourFrame(this, ColourPageBlue, true);
+    PT_Frame->setGeometry(-1, 31, 770, 450);
+    PT_Frame->hide();
+    E_Frame = new ColourFrame(this, ColourPageBlue, true);
+    E_Frame->setGeometry(0, 37, 794, 520);
+
+    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
+    pw->hide();
+    createElementPage();
+
+    stackFrontToBack(
+        {pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame, E_Frame});
+}
+
+void ZelMain::setUpWindow()
+{
+    setWindowTitle(QStringLiteral("Zelvane"));
+    setWindowIcon(QIcon(ControlArt::windowIcon()));
+    setFont(arial(8.25));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, qcolour(HeaderBlue));
+    setPalette(pal);
+    setFixedSize(794, 594);
+}
+
+void ZelMain::createCommandButtons()
+{
     cb_print = new PictureButton(this, 0xE0E0E0);
     cb_print->setGeometry(721, 5, 30, 30);
     cb_print->setPictures(ControlArt::picture(ControlArt::Picture::Print), {});
@@ -126,7 +154,10 @@ void ZelMain::createControls()
     cb_exit->setPictures(ControlArt::picture(ControlArt::Picture::Exit), {});
     cb_exit->setToolTip(QStringLiteral("Exit"));
     cb_exit->setFocusPolicy(Qt::StrongFocus);
+}
 
+void ZelMain::createTablePicture()
+{
     pb = new PictureBox(this, QRect(511, 82, 239, 231), 0xDCCCAB);
     pb->setFocusPolicy(Qt::StrongFocus);
     pb->surface().setForeColor(ColourBlack);
@@ -141,15 +172,21 @@ void ZelMain::createControls()
     ptsel->setGeometry(9, 9, 24, 23);
     ptsel->hide();
     stackFrontToBack({lbl_about, ptsel});
+}
 
+void ZelMain::createHeader()
+{
     Frame5 = new ColourFrame(this, HeaderBlue, false);
     Frame5->setGeometry(195, 4, 622, 36);
-    lbl_click = makeLabel(Frame5, QRect(8, 19, 238, 17),
-                          QStringLiteral("Click an Element for more Information."), 0x00FF00,
-                          arial(9.75));
+    lbl_click =
+        makeLabel(Frame5, QRect(8, 19, 238, 17),
+                  QStringLiteral("Click an Element for more Information."), 0x00FF00, arial(9.75));
     Label3 = makeLabel(Frame5, QRect(345, 5, 168, 17), QStringLiteral("Zelvane Works, Hobart"),
                        0xFFFFFF, arial(9.75));
+}
 
+void ZelMain::createTabs()
+{
     tabs_fr = new ColourFrame(this, HeaderBlue, false);
     tabs_fr->setGeometry(-1, 15, 200, 25);
     const int tabLefts[4] = {0, 48, 96, 145};
@@ -170,27 +207,10 @@ void ZelMain::createControls()
     tab_Frame[2]->hide();
     tab_Frame[3]->hide();
     stackFrontToBack({tab_Frame[0], tab_Frame[1], tab_Frame[2], tab_Frame[3]});
-
-    pbSave = new PictureBox(this, QRect(689, 546, 404, 404), 0x000000, true);
-    pbSave->hide();
-    PT_Frame = new ColourFrame(this, ColourPageBlue, true);
-    PT_Frame->setGeometry(-1, 31, 770, 450);
-    PT_Frame->hide();
-    E_Frame = new ColourFrame(this, ColourPageBlue, true);
-    E_Frame->setGeometry(0, 37, 794, 520);
-
-    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
-    pw->hide();
-    createElementPage();
-
-    stackFrontToBack({pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame,
-                      E_Frame});
 }
 
 void ZelMain::createElementPage()
 {
-    const AtomSprites &sprites = atomSprites();
-
     pbAtom = new PictureBox(E_Frame, QRect(11, 19, 404, 404), 0x000000, true);
     pbAtom->setFocusPolicy(Qt::StrongFocus);
     eScroll = makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1);
@@ -203,6 +223,17 @@ void ZelMain::createElementPage()
     pbData->surface().setFontSize(9.75);
     pbData->surface().setFontBold(true);
 
+    createAtomLegend();
+    createAtomOptions();
+    createAtomSettings();
+
+    stackFrontToBack({pbAtom, eScroll, pbData_fr, Frame3, ck_animate, ck_ColorRings, ck_dispRings,
+                      ring_opt, Frame1});
+}
+
+void ZelMain::createAtomLegend()
+{
+    const AtomSprites &sprites = atomSprites();
     Frame3 = new ColourFrame(E_Frame, ColourPageBlue, true);
     Frame3->setGeometry(10, 426, 288, 74);
     Frame4 = new ColourFrame(Frame3, 0x000000, false);
@@ -211,37 +242,51 @@ void ZelMain::createElementPage()
     pbN = spritePicture(Frame4, {182, 5}, sprites.pbN);
     pbE = spritePicture(Frame4, {8, 18}, sprites.pbE);
     const QFont legendFont = arial(8.25, true);
-    Label1 = makeLabel(Frame4, QRect(25, 2, 46, 19), QStringLiteral("Protons:"), 0x0000FF, legendFont);
-    Label2 = makeLabel(Frame4, QRect(199, 2, 54, 17), QStringLiteral("Neutrons:"), 0x00C0C0, legendFont);
-    Label4 = makeLabel(Frame4, QRect(25, 15, 59, 17), QStringLiteral("Electrons:"), 0x808080, legendFont);
+    auto legend = [&](QRect r, const char *text, Colour colour,
+                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
+        return makeLabel(Frame4, r, QLatin1String(text), colour, legendFont, align);
+    };
+    Label1 = legend(QRect(25, 2, 46, 19), "Protons:", 0x0000FF);
+    Label2 = legend(QRect(199, 2, 54, 17), "Neutrons:", 0x00C0C0);
+    Label4 = legend(QRect(25, 15, 59, 17), "Electrons:", 0x808080);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    d_protons = makeLabel(Frame4, QRect(76, 2, 26, 19), QStringLiteral("0"), 0x0000FF, legendFont, right);
-    d_neutrons = makeLabel(Frame4, QRect(250, 2, 26, 19), QStringLiteral("0"), 0x00C0C0, legendFont, right);
-    d_electrons = makeLabel(Frame4, QRect(76, 15, 26, 19), QStringLiteral("0"), 0x808080, legendFont, right);
-    Label7 = makeLabel(Frame4, QRect(47, 28, 38, 17), QStringLiteral("Level:"), 0x808080, legendFont);
+    d_protons = legend(QRect(76, 2, 26, 19), "0", 0x0000FF, right);
+    d_neutrons = legend(QRect(250, 2, 26, 19), "0", 0x00C0C0, right);
+    d_electrons = legend(QRect(76, 15, 26, 19), "0", 0x808080, right);
+    Label7 = legend(QRect(47, 28, 38, 17), "Level:", 0x808080);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     for (int i = 0; i < 7; ++i) {
         const int left = 86 + 29 * i;
         d_ring[i] = makeLabel(Frame4, QRect(left, 28, 26, 19), QStringLiteral("0"), 0x808080,
-                              legendFont, Qt::AlignHCenter | Qt::AlignTop);
+                              legendFont, centred);
         d_ringE[i] = makeLabel(Frame4, QRect(left, 41, 26, 19), QStringLiteral("0"), 0x808080,
-                               legendFont, Qt::AlignHCenter | Qt::AlignTop);
+                               legendFont, centred);
     }
+    stackFrontToBack({pbP, pbN, pbE});
+    for (QLabel *label : {Label1, Label2, Label4, Label7, d_protons, d_neutrons, d_electrons})
+        label->lower();
+}
 
+void ZelMain::createAtomOptions()
+{
     auto option = [this](QRect r, ControlArt::Picture picture, const QString &tip, int value) {
         PictureButton *box = makeCheckBox(E_Frame, r, 0xC0C0C0, tip, value);
         box->setPictures(ControlArt::picture(picture, false), ControlArt::picture(picture, true));
         box->setFont(arial(8.25, true));
         return box;
     };
-    ck_animate = option(QRect(305, 437, 25, 25), ControlArt::Picture::Animate,
-                        QStringLiteral("Animate"), 0);
+    ck_animate =
+        option(QRect(305, 437, 25, 25), ControlArt::Picture::Animate, QStringLiteral("Animate"), 0);
     ck_ColorRings = option(QRect(396, 437, 25, 25), ControlArt::Picture::LevelColors,
                            QStringLiteral("Level Colors On/Off"), 1);
     ck_dispRings = option(QRect(335, 437, 25, 25), ControlArt::Picture::LevelsShown,
                           QStringLiteral("Level On/Off"), 1);
     ring_opt = option(QRect(366, 437, 25, 25), ControlArt::Picture::LevelShape,
                       QStringLiteral("Level Circular/Eliptic"), 1);
+}
 
+void ZelMain::createAtomSettings()
+{
     Frame1 = new ColourFrame(E_Frame, ColourPageBlue, true);
     Frame1->setGeometry(300, 426, 126, 74);
     cScroll = makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 41, 86, 9), 0, 5, 5, 0);
@@ -253,20 +298,14 @@ void ZelMain::createElementPage()
     Image2 = makeLabel(Frame1, QRect(8, 53, 16, 16), {}, 0, font());
     Image2->setPixmap(ControlArt::speedIcon());
     Image2->setToolTip(QStringLiteral("Animation Speed"));
-
-    stackFrontToBack({pbAtom, eScroll, pbData_fr, Frame3, ck_animate, ck_ColorRings, ck_dispRings,
-                      ring_opt, Frame1});
-    stackFrontToBack({pbP, pbN, pbE});
     stackFrontToBack({cScroll, atScroll});
-    for (QLabel *label : {Label1, Label2, Label4, Label7, d_protons, d_neutrons, d_electrons})
-        label->lower();
 }
 
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,     pbSave,  pbAtom,   eScroll,
-                                          pbData, cScroll, atScroll, cb_exit, cb_print};
+    const std::vector<QWidget *> order = {pb,      pbSave,   pbAtom,  eScroll, pbData,
+                                          cScroll, atScroll, cb_exit, cb_print};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
