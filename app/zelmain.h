@@ -56,6 +56,54 @@ public:
     // Printing.
     void cb_print_Click();
 
+    // Read-only views of the window's state, for the test programs.
+    qint16 currentElement() const { return CurrentElement; }
+    int currentTab() const { return CurrentTab; }
+    bool printing() const { return PrintMode != 0; }
+    qint16 hoverElement() const { return HoverElement; }
+    qint16 printHeaderY() const { return PrintHeaderY; }
+    const CellRects &cells() const { return Cells; }
+    const AtomModel &atom() const { return Atom; }
+
+    // The five controls locked while the banner shows, in their order.
+    std::array<QWidget *, 5> bannerLockedControls() const;
+
+signals:
+    // An element display has finished, on screen or for print.
+    void displayed(qint16 n);
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The controls with their design values, one group at a time.
+    void createControls();
+    void setUpWindow();
+    void createCommandButtons();
+    void createTablePicture();
+    void createHeader();
+    void createTabs();
+    void createElementPage();
+    void createAtomLegend();
+    void createAtomOptions();
+    void createAtomSettings();
+    void connectHandlers();
+    void setTabOrderByDesign();
+    void applyTableLayout(const PTLayout &layout);
+    // Puts the 800 x 600 outer window in the middle of the screen's free area.
+    void placeCentred();
+    // Sizes the client area so that with the window manager's frame the window
+    // is 800 x 600 outside, and centres it again; nothing while the frame is
+    // the one last fitted to.
+    void fitToFrame();
+    // The display options as the four toggles hold them.
+    AtomOptions atomOptions() const;
+    void setElectronTimer(bool enabled);
+    void restoreElectronTimer();
+    void printTable();
+    void printElement();
+
     // Program-wide state.
     ElementData Elements;
     ClassificationNames ClassNames;
@@ -88,14 +136,11 @@ public:
     PictureBox *pbSave;
     ColourFrame *PT_Frame;
     ColourFrame *E_Frame;
-    // Children of PT_Frame: the table's template artwork.
-    PictureBox *ptserW, *ptconnW, *pw, *ptconn, *ptLser, *ptAser, *ptBox, *ptBoxM;
-    std::array<PictureBox *, 4> ptst, ptstM;
-    std::array<QLabel *, 11> ptcolor;
+    // Child of PT_Frame: the work picture the table composes each cell in.
+    PictureBox *pw;
     // Children of E_Frame: the element page.
     PictureBox *pbAtom;
     QScrollBar *eScroll;
-    PictureBox *pbEmask;
     ColourFrame *pbData_fr;
     PictureBox *pbData;
     ColourFrame *Frame3, *Frame4, *Frame1;
@@ -106,37 +151,6 @@ public:
     PictureButton *ck_animate, *ck_ColorRings, *ck_dispRings, *ring_opt;
     QScrollBar *cScroll, *atScroll;
     QLabel *Image1, *Image2;
-
-    // The five controls locked while the banner shows, in their order.
-    std::array<QWidget *, 5> bannerLockedControls() const;
-
-signals:
-    // An element display has finished, on screen or for print.
-    void displayed(qint16 n);
-
-protected:
-    bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
-    void createControls();
-    void createElementPage();
-    void createTableTemplates();
-    void connectHandlers();
-    void setTabOrderByDesign();
-    void applyTableLayout(const PTLayout &layout);
-    // Puts the 800 x 600 outer window in the middle of the screen's free area.
-    void placeCentred();
-    // Sizes the client area so that with the window manager's frame the window
-    // is 800 x 600 outside, and centres it again; nothing while the frame is
-    // the one last fitted to.
-    void fitToFrame();
-    // The display options as the four toggles hold them.
-    AtomOptions atomOptions() const;
-    void setElectronTimer(bool enabled);
-    void restoreElectronTimer();
-    void printTable();
-    void printElement();
 
     Platform &m_platform;
     QElapsedTimer m_framePace;

@@ -5,7 +5,6 @@
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
-#include "tableartwork.h"
 
 #include <QIcon>
 
@@ -14,7 +13,6 @@
 namespace {
 
 constexpr Colour HeaderBlue = 0xC00000;
-constexpr Colour PageBlue = 0xD09311;
 
 QFont arial(double points, bool bold = false)
 {
@@ -77,11 +75,26 @@ PictureButton *makeCheckBox(QWidget *parent, QRect geometry, Colour face, const 
     return box;
 }
 
-PictureBox *templatePicture(QWidget *parent, QPoint at, const Surface &art)
+// Names a control after its field, so that it can be found by name.
+template <class T> T *named(T *control, const char *name)
 {
-    auto *box = new PictureBox(parent, QRect(at, QSize(art.width(), art.height())), art.backColor());
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+// One control of an array: its field's name followed by its index.
+template <class T> T *named(T *control, const char *name, int index)
+{
+    control->setObjectName(QString(QLatin1String(name) + QString::number(index)));
+    return control;
+}
+
+// A small picture shown from the artwork.
+PictureBox *spritePicture(QWidget *parent, QPoint at, const Surface &art)
+{
+    auto *box =
+        new PictureBox(parent, QRect(at, QSize(art.width(), art.height())), art.backColor());
     box->surface().setImageFrom(art);
-    box->hide();
     return box;
 }
 
@@ -97,6 +110,42 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 void ZelMain::createControls()
 {
+    setUpWindow();
+    tmAbout = named(new QTimer(this), "tmAbout");
+    tmAbout->setInterval(4000);
+    tmElectron = named(new QTimer(this), "tmElectron");
+    tmElectron->setInterval(1000);
+
+    pbHold = named(new PictureBox(this, QRect(284, 563, 404, 404), 0x000000, true), "pbHold");
+    pbHold->hide();
+    pbprt = named(new PictureBox(this, QRect(8, 50, 63, 42), ColourWhite), "pbprt");
+    pbprt->surface().setForeColor(ColourBlack);
+    pbprt->surface().setFontSize(9.75);
+    pbprt->hide();
+
+    createCommandButtons();
+    createTablePicture();
+    createHeader();
+    createTabs();
+
+    pbSave = named(new PictureBox(this, QRect(689, 546, 404, 404), 0x000000, true), "pbSave");
+    pbSave->hide();
+    PT_Frame = named(new ColourFrame(this, ColourPageBlue, true), "PT_Frame");
+    PT_Frame->setGeometry(-1, 31, 770, 450);
+    PT_Frame->hide();
+    E_Frame = named(new ColourFrame(this, ColourPageBlue, true), "E_Frame");
+    E_Frame->setGeometry(0, 37, 794, 520);
+
+    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
+    pw->hide();
+    createElementPage();
+
+    stackFrontToBack(
+        {pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame, E_Frame});
+}
+
+void ZelMain::setUpWindow()
+{
     setWindowTitle(QStringLiteral("Zelvane"));
     setWindowIcon(QIcon(ControlArt::windowIcon()));
     setFont(arial(8.25));
@@ -105,59 +154,63 @@ void ZelMain::createControls()
     pal.setColor(QPalette::Window, qcolour(HeaderBlue));
     setPalette(pal);
     setFixedSize(794, 594);
+}
 
-    tmAbout = new QTimer(this);
-    tmAbout->setInterval(4000);
-    tmElectron = new QTimer(this);
-    tmElectron->setInterval(1000);
-
-    pbHold = new PictureBox(this, QRect(284, 563, 404, 404), 0x000000, true);
-    pbHold->hide();
-    pbprt = new PictureBox(this, QRect(8, 50, 63, 42), ColourWhite);
-    pbprt->surface().setForeColor(ColourBlack);
-    pbprt->surface().setFontSize(9.75);
-    pbprt->hide();
-
-    cb_print = new PictureButton(this, 0xE0E0E0);
+void ZelMain::createCommandButtons()
+{
+    cb_print = named(new PictureButton(this, 0xE0E0E0), "cb_print");
     cb_print->setGeometry(721, 5, 30, 30);
     cb_print->setPictures(ControlArt::picture(ControlArt::Picture::Print), {});
     cb_print->setToolTip(QStringLiteral("Print"));
     cb_print->setFocusPolicy(Qt::StrongFocus);
-    cb_exit = new PictureButton(this, 0xE0E0E0);
+    cb_exit = named(new PictureButton(this, 0xE0E0E0), "cb_exit");
     cb_exit->setGeometry(757, 5, 30, 30);
     cb_exit->setPictures(ControlArt::picture(ControlArt::Picture::Exit), {});
     cb_exit->setToolTip(QStringLiteral("Exit"));
     cb_exit->setFocusPolicy(Qt::StrongFocus);
+}
 
-    pb = new PictureBox(this, QRect(511, 82, 239, 231), 0xDCCCAB);
+void ZelMain::createTablePicture()
+{
+    pb = named(new PictureBox(this, QRect(511, 82, 239, 231), 0xDCCCAB), "pb");
     pb->setFocusPolicy(Qt::StrongFocus);
     pb->surface().setForeColor(ColourBlack);
     pb->surface().setFontSize(8.25);
-    lbl_about = makeLabel(pb, QRect(12, 38, 195, 160), {}, 0xFF0000, arial(14.25, true),
-                          Qt::AlignHCenter | Qt::AlignTop);
+    lbl_about = named(makeLabel(pb, QRect(12, 38, 195, 160), {}, 0xFF0000, arial(14.25, true),
+                                Qt::AlignHCenter | Qt::AlignTop),
+                      "lbl_about");
     setLabelBackground(lbl_about, 0xC0FFFF);
     lbl_about->setFrameShape(QFrame::Box);
     lbl_about->setLineWidth(1);
     lbl_about->hide();
-    ptsel = new OutlineShape(pb, 0x00FF00, 2);
+    ptsel = named(new OutlineShape(pb, 0x00FF00, 2), "ptsel");
     ptsel->setGeometry(9, 9, 24, 23);
     ptsel->hide();
     stackFrontToBack({lbl_about, ptsel});
+}
 
-    Frame5 = new ColourFrame(this, HeaderBlue, false);
+void ZelMain::createHeader()
+{
+    Frame5 = named(new ColourFrame(this, HeaderBlue, false), "Frame5");
     Frame5->setGeometry(195, 4, 622, 36);
-    lbl_click = makeLabel(Frame5, QRect(8, 19, 238, 17),
-                          QStringLiteral("Click an Element for more Information."), 0x00FF00,
-                          arial(9.75));
-    Label3 = makeLabel(Frame5, QRect(345, 5, 168, 17), QStringLiteral("Zelvane Works, Hobart"),
-                       0xFFFFFF, arial(9.75));
+    lbl_click = named(makeLabel(Frame5, QRect(8, 19, 238, 17),
+                                QStringLiteral("Click an Element for more Information."), 0x00FF00,
+                                arial(9.75)),
+                      "lbl_click");
+    Label3 = named(makeLabel(Frame5, QRect(345, 5, 168, 17),
+                             QStringLiteral("Zelvane Works, Hobart"), 0xFFFFFF, arial(9.75)),
+                   "Label3");
+}
 
-    tabs_fr = new ColourFrame(this, HeaderBlue, false);
+void ZelMain::createTabs()
+{
+    tabs_fr = named(new ColourFrame(this, HeaderBlue, false), "tabs_fr");
     tabs_fr->setGeometry(-1, 15, 200, 25);
     const int tabLefts[4] = {0, 48, 96, 145};
     for (int i = 0; i < 4; ++i) {
-        tab_Frame[i] = makeCheckBox(tabs_fr, QRect(tabLefts[i], -1, 51, 28), PageBlue, {},
-                                    i == 0 ? 0 : 1);
+        tab_Frame[i] = named(makeCheckBox(tabs_fr, QRect(tabLefts[i], -1, 51, 28), ColourPageBlue,
+                                          {}, i == 0 ? 0 : 1),
+                             "tab_Frame", i);
         tab_Frame[i]->setProperty("tag", QString());
     }
     tab_Frame[0]->setText(QStringLiteral("PT"));
@@ -172,129 +225,110 @@ void ZelMain::createControls()
     tab_Frame[2]->hide();
     tab_Frame[3]->hide();
     stackFrontToBack({tab_Frame[0], tab_Frame[1], tab_Frame[2], tab_Frame[3]});
-
-    pbSave = new PictureBox(this, QRect(689, 546, 404, 404), 0x000000, true);
-    pbSave->hide();
-    PT_Frame = new ColourFrame(this, PageBlue, true);
-    PT_Frame->setGeometry(-1, 31, 770, 450);
-    PT_Frame->hide();
-    E_Frame = new ColourFrame(this, PageBlue, true);
-    E_Frame->setGeometry(0, 37, 794, 520);
-
-    createTableTemplates();
-    createElementPage();
-
-    stackFrontToBack({pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame,
-                      E_Frame});
-}
-
-void ZelMain::createTableTemplates()
-{
-    const TableArtwork &art = tableArtwork();
-    ptserW = templatePicture(PT_Frame, {398, 200}, art.ptserW);
-    ptconnW = templatePicture(PT_Frame, {429, 119}, art.ptconnW);
-    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
-    pw->hide();
-    ptconn = templatePicture(PT_Frame, {42, 127}, art.ptconn);
-    ptLser = templatePicture(PT_Frame, {281, 122}, art.ptLser);
-    ptAser = templatePicture(PT_Frame, {282, 152}, art.ptAser);
-    const QPoint stAt[4] = {{104, 126}, {126, 126}, {146, 125}, {167, 125}};
-    const QPoint stMAt[4] = {{104, 156}, {126, 155}, {148, 157}, {170, 155}};
-    for (int i = 0; i < 4; ++i) {
-        ptst[i] = templatePicture(PT_Frame, stAt[i], art.ptst[i]);
-        ptstM[i] = templatePicture(PT_Frame, stMAt[i], art.ptstM[i]);
-    }
-    ptBox = templatePicture(PT_Frame, {103, 184}, art.ptBox);
-    ptBoxM = templatePicture(PT_Frame, {151, 184}, art.ptBoxM);
-    for (int i = 0; i < 11; ++i) {
-        ptcolor[i] = makeLabel(PT_Frame, QRect(8 + 20 * i, 253, 16, 16), {}, 0, font());
-        setLabelBackground(ptcolor[i], art.ptcolor[i]);
-        ptcolor[i]->hide();
-    }
 }
 
 void ZelMain::createElementPage()
 {
-    const AtomSprites &sprites = atomSprites();
-
-    pbAtom = new PictureBox(E_Frame, QRect(11, 19, 404, 404), 0x000000, true);
+    pbAtom = named(new PictureBox(E_Frame, QRect(11, 19, 404, 404), 0x000000, true), "pbAtom");
     pbAtom->setFocusPolicy(Qt::StrongFocus);
-    eScroll = makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1);
-    pbEmask = templatePicture(E_Frame, {424, 504}, sprites.pbEmask);
-    pbData_fr = new ColourFrame(E_Frame, 0xE0E0E0, false);
+    eScroll =
+        named(makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1), "eScroll");
+    pbData_fr = named(new ColourFrame(E_Frame, 0xE0E0E0, false), "pbData_fr");
     pbData_fr->setGeometry(437, 17, 347, 484);
     pbData_fr->setStyleSheet(QString());
-    pbData = new PictureBox(pbData_fr, QRect(4, 2, 339, 479), 0xE0E0E0);
+    pbData = named(new PictureBox(pbData_fr, QRect(4, 2, 339, 479), 0xE0E0E0), "pbData");
     pbData->setFocusPolicy(Qt::StrongFocus);
     pbData->surface().setForeColor(ColourBlack);
     pbData->surface().setFontSize(9.75);
     pbData->surface().setFontBold(true);
 
-    Frame3 = new ColourFrame(E_Frame, 0xD09311, true);
+    createAtomLegend();
+    createAtomOptions();
+    createAtomSettings();
+
+    stackFrontToBack({pbAtom, eScroll, pbData_fr, Frame3, ck_animate, ck_ColorRings, ck_dispRings,
+                      ring_opt, Frame1});
+}
+
+void ZelMain::createAtomLegend()
+{
+    const AtomSprites &sprites = atomSprites();
+    Frame3 = named(new ColourFrame(E_Frame, ColourPageBlue, true), "Frame3");
     Frame3->setGeometry(10, 426, 288, 74);
-    Frame4 = new ColourFrame(Frame3, 0x000000, false);
+    Frame4 = named(new ColourFrame(Frame3, 0x000000, false), "Frame4");
     Frame4->setGeometry(2, 9, 283, 62);
-    pbP = templatePicture(Frame4, {8, 5}, sprites.pbP);
-    pbN = templatePicture(Frame4, {182, 5}, sprites.pbN);
-    pbE = templatePicture(Frame4, {8, 18}, sprites.pbE);
-    for (PictureBox *icon : {pbP, pbN, pbE})
-        icon->show();
+    pbP = named(spritePicture(Frame4, {8, 5}, sprites.pbP), "pbP");
+    pbN = named(spritePicture(Frame4, {182, 5}, sprites.pbN), "pbN");
+    pbE = named(spritePicture(Frame4, {8, 18}, sprites.pbE), "pbE");
     const QFont legendFont = arial(8.25, true);
-    Label1 = makeLabel(Frame4, QRect(25, 2, 46, 19), QStringLiteral("Protons:"), 0x0000FF, legendFont);
-    Label2 = makeLabel(Frame4, QRect(199, 2, 54, 17), QStringLiteral("Neutrons:"), 0x00C0C0, legendFont);
-    Label4 = makeLabel(Frame4, QRect(25, 15, 59, 17), QStringLiteral("Electrons:"), 0x808080, legendFont);
+    auto legend = [&](QRect r, const char *text, Colour colour, const char *name,
+                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
+        return named(makeLabel(Frame4, r, QLatin1String(text), colour, legendFont, align), name);
+    };
+    Label1 = legend(QRect(25, 2, 46, 19), "Protons:", 0x0000FF, "Label1");
+    Label2 = legend(QRect(199, 2, 54, 17), "Neutrons:", 0x00C0C0, "Label2");
+    Label4 = legend(QRect(25, 15, 59, 17), "Electrons:", 0x808080, "Label4");
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    d_protons = makeLabel(Frame4, QRect(76, 2, 26, 19), QStringLiteral("0"), 0x0000FF, legendFont, right);
-    d_neutrons = makeLabel(Frame4, QRect(250, 2, 26, 19), QStringLiteral("0"), 0x00C0C0, legendFont, right);
-    d_electrons = makeLabel(Frame4, QRect(76, 15, 26, 19), QStringLiteral("0"), 0x808080, legendFont, right);
-    Label7 = makeLabel(Frame4, QRect(47, 28, 38, 17), QStringLiteral("Level:"), 0x808080, legendFont);
+    d_protons = legend(QRect(76, 2, 26, 19), "0", 0x0000FF, "d_protons", right);
+    d_neutrons = legend(QRect(250, 2, 26, 19), "0", 0x00C0C0, "d_neutrons", right);
+    d_electrons = legend(QRect(76, 15, 26, 19), "0", 0x808080, "d_electrons", right);
+    Label7 = legend(QRect(47, 28, 38, 17), "Level:", 0x808080, "Label7");
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     for (int i = 0; i < 7; ++i) {
         const int left = 86 + 29 * i;
-        d_ring[i] = makeLabel(Frame4, QRect(left, 28, 26, 19), QStringLiteral("0"), 0x808080,
-                              legendFont, Qt::AlignHCenter | Qt::AlignTop);
-        d_ringE[i] = makeLabel(Frame4, QRect(left, 41, 26, 19), QStringLiteral("0"), 0x808080,
-                               legendFont, Qt::AlignHCenter | Qt::AlignTop);
+        d_ring[i] = named(makeLabel(Frame4, QRect(left, 28, 26, 19), QStringLiteral("0"), 0x808080,
+                                    legendFont, centred),
+                          "d_ring", i);
+        d_ringE[i] = named(makeLabel(Frame4, QRect(left, 41, 26, 19), QStringLiteral("0"), 0x808080,
+                                     legendFont, centred),
+                           "d_ringE", i);
     }
+    stackFrontToBack({pbP, pbN, pbE});
+    for (QLabel *label : {Label1, Label2, Label4, Label7, d_protons, d_neutrons, d_electrons})
+        label->lower();
+}
 
-    auto option = [this](QRect r, ControlArt::Picture picture, const QString &tip, int value) {
-        PictureButton *box = makeCheckBox(E_Frame, r, 0xC0C0C0, tip, value);
+void ZelMain::createAtomOptions()
+{
+    auto option = [this](QRect r, ControlArt::Picture picture, const QString &tip, int value,
+                         const char *name) {
+        PictureButton *box = named(makeCheckBox(E_Frame, r, 0xC0C0C0, tip, value), name);
         box->setPictures(ControlArt::picture(picture, false), ControlArt::picture(picture, true));
         box->setFont(arial(8.25, true));
         return box;
     };
     ck_animate = option(QRect(305, 437, 25, 25), ControlArt::Picture::Animate,
-                        QStringLiteral("Animate"), 0);
+                        QStringLiteral("Animate"), 0, "ck_animate");
     ck_ColorRings = option(QRect(396, 437, 25, 25), ControlArt::Picture::LevelColors,
-                           QStringLiteral("Level Colors On/Off"), 1);
+                           QStringLiteral("Level Colors On/Off"), 1, "ck_ColorRings");
     ck_dispRings = option(QRect(335, 437, 25, 25), ControlArt::Picture::LevelsShown,
-                          QStringLiteral("Level On/Off"), 1);
+                          QStringLiteral("Level On/Off"), 1, "ck_dispRings");
     ring_opt = option(QRect(366, 437, 25, 25), ControlArt::Picture::LevelShape,
-                      QStringLiteral("Level Circular/Eliptic"), 1);
+                      QStringLiteral("Level Circular/Eliptic"), 1, "ring_opt");
+}
 
-    Frame1 = new ColourFrame(E_Frame, 0xD09311, true);
+void ZelMain::createAtomSettings()
+{
+    Frame1 = named(new ColourFrame(E_Frame, ColourPageBlue, true), "Frame1");
     Frame1->setGeometry(300, 426, 126, 74);
-    cScroll = makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 41, 86, 9), 0, 5, 5, 0);
-    atScroll = makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 58, 86, 9), 1, 250, 20, 1);
+    cScroll =
+        named(makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 41, 86, 9), 0, 5, 5, 0), "cScroll");
+    atScroll = named(makeScrollBar(Frame1, Qt::Horizontal, QRect(34, 58, 86, 9), 1, 250, 20, 1),
+                     "atScroll");
     atScroll->setEnabled(false);
-    Image1 = makeLabel(Frame1, QRect(6, 41, 24, 8), {}, 0, font());
+    Image1 = named(makeLabel(Frame1, QRect(6, 41, 24, 8), {}, 0, font()), "Image1");
     Image1->setPixmap(ControlArt::backgroundColorIcon());
     Image1->setToolTip(QStringLiteral("Background Color"));
-    Image2 = makeLabel(Frame1, QRect(8, 53, 16, 16), {}, 0, font());
+    Image2 = named(makeLabel(Frame1, QRect(8, 53, 16, 16), {}, 0, font()), "Image2");
     Image2->setPixmap(ControlArt::speedIcon());
     Image2->setToolTip(QStringLiteral("Animation Speed"));
-
-    stackFrontToBack({pbAtom, eScroll, pbEmask, pbData_fr, Frame3, ck_animate, ck_ColorRings,
-                      ck_dispRings, ring_opt, Frame1});
-    stackFrontToBack({pbP, pbN, pbE});
     stackFrontToBack({cScroll, atScroll});
-    for (QLabel *label : {Label1, Label2, Label4, Label7, d_protons, d_neutrons, d_electrons})
-        label->lower();
 }
 
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,    pbSave, pbAtom,   eScroll, pbEmask, pbData,
+    const std::vector<QWidget *> order = {pb,      pbSave,   pbAtom,  eScroll, pbData,
                                           cScroll, atScroll, cb_exit, cb_print};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

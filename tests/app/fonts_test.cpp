@@ -1,5 +1,6 @@
 #include "fakeplatform.h"
 #include "fonts.h"
+#include "windowcontrol.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -62,9 +63,9 @@ TEST(CarriedFonts, EveryFaceResolvesToACarriedFile)
     ASSERT_TRUE(w);
     const QByteArray sans = headOfFile(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
     const QByteArray sansBold = headOfFile(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-    EXPECT_EQ(headOfFont(w->lbl_click->font()), sans);
-    EXPECT_EQ(headOfFont(w->d_protons->font()), sansBold);
-    EXPECT_EQ(headOfFont(w->lbl_about->font()), sansBold);
-    EXPECT_EQ(headOfFont(w->pbData->surface().font()), sans);
+    EXPECT_EQ(headOfFont(control<QLabel>(*w, "lbl_click")->font()), sans);
+    EXPECT_EQ(headOfFont(control<QLabel>(*w, "d_protons")->font()), sansBold);
+    EXPECT_EQ(headOfFont(control<QLabel>(*w, "lbl_about")->font()), sansBold);
+    EXPECT_EQ(headOfFont(control<PictureBox>(*w, "pbData")->surface().font()), sans);
     EXPECT_EQ(headOfFont(QApplication::font()), sans);
 }

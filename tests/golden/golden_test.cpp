@@ -4,6 +4,7 @@
 // at every one before committing it.
 
 #include "fakeplatform.h"
+#include "windowcontrol.h"
 #include "zelmain.h"
 
 #include <QDir>
@@ -72,9 +73,10 @@ TEST(Golden, ElementPagesWithTheAnimationOff)
 {
     Started s;
     ZelMain &w = s.w();
+    auto *eScroll = control<QScrollBar>(w, "eScroll");
     w.tab_Frame_Click(1);
     for (const auto &[z, name] : {std::pair{1, "element-h"}, {26, "element-fe"}, {118, "element-og"}}) {
-        w.eScroll->setValue(z);
+        eScroll->setValue(z);
         expectGolden(w.grab().toImage(), QString::fromLatin1(name));
     }
 }
@@ -85,7 +87,7 @@ TEST(Golden, PrintedTableAndIronPages)
     ZelMain &w = s.w();
     w.cb_print_Click();
     w.tab_Frame_Click(1);
-    w.eScroll->setValue(26);
+    control<QScrollBar>(w, "eScroll")->setValue(26);
     w.cb_print_Click();
     ASSERT_EQ(s.printer().jobs.size(), 2u);
     const QSizeF portrait = s.printer().portraitArea;

@@ -1,6 +1,7 @@
 #include "atomdraw.h"
 #include "fakeplatform.h"
 #include "systemprinter.h"
+#include "windowcontrol.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -57,8 +58,9 @@ TEST(Printing, TheTableGoesCentredOnALandscapePage)
 {
     Started s;
     ZelMain &w = s.w();
-    const QImage table = w.pb->surface().image();
-    const CellRects cells = w.Cells;
+    auto *pb = control<PictureBox>(w, "pb");
+    const QImage table = pb->surface().image();
+    const CellRects cells = w.cells();
     // Answering No changes nothing and calls no printer.
     s.platform.answer = false;
     w.cb_print_Click();
@@ -84,21 +86,23 @@ TEST(Printing, TheTableGoesCentredOnALandscapePage)
     EXPECT_NE(fromQRgb(table.pixel(fe.Left, fe.Top)), ColourWhite);
 
     // The screen is as before; the print picture is emptied again.
-    EXPECT_EQ(w.pb->surface().image(), table);
-    EXPECT_EQ(w.pb->geometry(), QRect(2, 45, 791, 510));
-    EXPECT_TRUE(allWhite(w.pbprt->surface()));
-    EXPECT_EQ(w.PrintMode, 0);
-    EXPECT_TRUE(w.Cells == cells);
+    EXPECT_EQ(pb->surface().image(), table);
+    EXPECT_EQ(pb->geometry(), QRect(2, 45, 791, 510));
+    EXPECT_TRUE(allWhite(control<PictureBox>(w, "pbprt")->surface()));
+    EXPECT_FALSE(w.printing());
+    EXPECT_TRUE(w.cells() == cells);
 }
 
 TEST(Printing, TheElementGoesOnAPortraitPageWithTheAtomUnderTheTitle)
 {
     Started s;
     ZelMain &w = s.w();
+    auto *ck_animate = control<PictureButton>(w, "ck_animate");
+    auto *tmElectron = control<QTimer>(w, "tmElectron");
     w.tab_Frame_Click(1);
-    w.eScroll->setValue(26);
-    w.cScroll->setValue(2);
-    w.ck_animate->setValue(1);
+    control<QScrollBar>(w, "eScroll")->setValue(26);
+    control<QScrollBar>(w, "cScroll")->setValue(2);
+    ck_animate->setValue(1);
     w.cb_print_Click();
 
     ASSERT_EQ(s.printer().jobs.size(), 1u);
@@ -111,8 +115,8 @@ TEST(Printing, TheElementGoesOnAPortraitPageWithTheAtomUnderTheTitle)
         EXPECT_EQ(all[i]->image.size(), QSize(8, 8));
     const PageCanvas::Item *picture = all.back();
     EXPECT_DOUBLE_EQ(picture->x, 200);
-    EXPECT_DOUBLE_EQ(picture->y, w.PrintHeaderY);
-    EXPECT_GT(w.PrintHeaderY, 0);
+    EXPECT_DOUBLE_EQ(picture->y, w.printHeaderY());
+    EXPECT_GT(w.printHeaderY(), 0);
     EXPECT_EQ(picture->image.size(), QSize(400, 400));
     // The atom was drawn on white for paper.
     EXPECT_EQ(fromQRgb(picture->image.pixel(0, 0)), ColourWhite);
@@ -121,18 +125,18 @@ TEST(Printing, TheElementGoesOnAPortraitPageWithTheAtomUnderTheTitle)
     EXPECT_TRUE(text.contains(QStringLiteral("Protons:")));
 
     // Afterwards the screen shows the chosen background and animates again.
-    EXPECT_EQ(w.PrintMode, 0);
-    EXPECT_EQ(w.pbAtom->surface().pixel(0, 0), backgroundColour(2));
-    EXPECT_TRUE(w.tmElectron->isActive());
-    EXPECT_EQ(w.d_protons->text(), QStringLiteral("26"));
+    EXPECT_FALSE(w.printing());
+    EXPECT_EQ(control<PictureBox>(w, "pbAtom")->surface().pixel(0, 0), backgroundColour(2));
+    EXPECT_TRUE(tmElectron->isActive());
+    EXPECT_EQ(control<QLabel>(w, "d_protons")->text(), QStringLiteral("26"));
 
-    w.ck_animate->setValue(0);
+    ck_animate->setValue(0);
     w.cb_print_Click();
-    EXPECT_FALSE(w.tmElectron->isActive());
+    EXPECT_FALSE(tmElectron->isActive());
     EXPECT_EQ(s.platform.questions.back(), QStringLiteral("Print: Print Element"));
 
     // The element print left pbprt as 8 x 8 scratch; the table still prints whole.
-    EXPECT_EQ(w.pbprt->surface().width(), 8);
+    EXPECT_EQ(control<PictureBox>(w, "pbprt")->surface().width(), 8);
     w.tab_Frame_Click(0);
     w.cb_print_Click();
     ASSERT_EQ(s.printer().jobs.size(), 3u);
@@ -144,20 +148,21 @@ TEST(Printing, AFailingPrinterLeavesTheProgramRunningAndTheScreenRestored)
     Started s;
     ZelMain &w = s.w();
     s.printer().failing = true;
-    const QImage table = w.pb->surface().image();
+    auto *pb = control<PictureBox>(w, "pb");
+    const QImage table = pb->surface().image();
     w.cb_print_Click();
-    EXPECT_EQ(w.PrintMode, 0);
-    EXPECT_EQ(w.pb->surface().image(), table);
+    EXPECT_FALSE(w.printing());
+    EXPECT_EQ(pb->surface().image(), table);
 
     w.tab_Frame_Click(1);
-    w.cScroll->setValue(3);
-    w.ck_animate->setValue(1);
+    control<QScrollBar>(w, "cScroll")->setValue(3);
+    control<PictureButton>(w, "ck_animate")->setValue(1);
     w.cb_print_Click();
     EXPECT_GT(s.printer().calls, 0);
     EXPECT_TRUE(s.printer().jobs.empty());
-    EXPECT_EQ(w.PrintMode, 0);
-    EXPECT_EQ(w.pbAtom->surface().pixel(0, 0), backgroundColour(3));
-    EXPECT_TRUE(w.tmElectron->isActive());
+    EXPECT_FALSE(w.printing());
+    EXPECT_EQ(control<PictureBox>(w, "pbAtom")->surface().pixel(0, 0), backgroundColour(3));
+    EXPECT_TRUE(control<QTimer>(w, "tmElectron")->isActive());
 }
 
 TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
@@ -166,7 +171,7 @@ TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
     ZelMain &w = s.w();
     w.cb_print_Click();
     w.tab_Frame_Click(1);
-    w.eScroll->setValue(92);
+    control<QScrollBar>(w, "eScroll")->setValue(92);
     w.cb_print_Click();
     ASSERT_EQ(s.printer().jobs.size(), 2u);
 
@@ -201,7 +206,7 @@ TEST(Printing, TheSameElementPrintsTheSamePageEveryTime)
     Started s;
     ZelMain &w = s.w();
     w.tab_Frame_Click(1);
-    w.eScroll->setValue(26);
+    control<QScrollBar>(w, "eScroll")->setValue(26);
     w.cb_print_Click();
     w.cb_print_Click();
     ASSERT_EQ(s.printer().jobs.size(), 2u);

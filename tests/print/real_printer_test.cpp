@@ -5,12 +5,14 @@
 
 #include "fakeplatform.h"
 #include "systemprinter.h"
+#include "windowcontrol.h"
 #include "zelmain.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -67,7 +69,7 @@ TEST(RealPrinter, TableAndElementPagesComeOutOnePageEachTheRightWayRound)
     ZelMain &w = s.w();
     w.cb_print_Click();
     w.tab_Frame_Click(1);
-    w.eScroll->setValue(26);
+    control<QScrollBar>(w, "eScroll")->setValue(26);
     w.cb_print_Click();
     ASSERT_EQ(s.printer().jobs.size(), 2u);
 
