@@ -152,10 +152,20 @@ TEST(Tabs, SwitchingShowsOnePageMovesTheFocusAndRulesTheTimer)
     s.platform.answer = false;
     QTest::mouseClick(control<PictureButton>(w, "cb_print"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), eScroll);
+}
 
-    // Inside a switch the guard absorbs the clicks the value changes raise: the
-    // element tab is released while the switch to the table is under way, and a
-    // click on it then changes nothing.
+// Inside a switch the guard absorbs the clicks the value changes raise: the
+// element tab is released while the switch to the table is under way, and a
+// click on it then changes nothing.
+TEST(Tabs, TheSwitchGuardAbsorbsTheClicksOfItsOwnChanges)
+{
+    Started s;
+    ZelMain &w = s.w();
+    s.activate();
+    auto *tableTab = control<PictureButton>(w, "tab_Frame0");
+    auto *elementTab = control<PictureButton>(w, "tab_Frame1");
+    auto *pb = control<PictureBox>(w, "pb");
+    w.tab_Frame_Click(1);
     int clicksInsideTheSwitch = 0;
     const auto connection = QObject::connect(elementTab, &QAbstractButton::toggled, &w, [&] {
         ++clicksInsideTheSwitch;
@@ -169,7 +179,7 @@ TEST(Tabs, SwitchingShowsOnePageMovesTheFocusAndRulesTheTimer)
     EXPECT_EQ(tableTab->value(), 0);
     EXPECT_EQ(elementTab->value(), 1);
     EXPECT_TRUE(pb->isVisible());
-    EXPECT_FALSE(E_Frame->isVisible());
+    EXPECT_FALSE(control<QWidget>(w, "E_Frame")->isVisible());
     control<PictureButton>(w, "cb_exit")->setFocus();
     w.SetTabFocus();
     EXPECT_EQ(QApplication::focusWidget(), pb);
