@@ -1,10 +1,12 @@
 #include "fakeplatform.h"
 
+#include "windowcontrol.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -58,4 +60,13 @@ void Started::activate()
 {
     QApplication::setActiveWindow(window.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+void Started::printTableThenElement(int z)
+{
+    window->cb_print_Click();
+    window->tab_Frame_Click(1);
+    control<QScrollBar>(*window, "eScroll")->setValue(z);
+    window->cb_print_Click();
+    ASSERT_EQ(printer().jobs.size(), 2u);
 }

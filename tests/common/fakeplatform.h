@@ -68,4 +68,7 @@ struct Started
     RecordingPrinter &printer() { return platform.printerRecord; }
     // Makes the window the active one, as a click on it would.
     void activate();
+    // Prints the table, then element z from the Element page, each answered
+    // Yes; the recording printer then holds the two jobs.
+    void printTableThenElement(int z);
 };

@@ -84,12 +84,8 @@ TEST(Golden, ElementPagesWithTheAnimationOff)
 TEST(Golden, PrintedTableAndIronPages)
 {
     Started s;
-    ZelMain &w = s.w();
-    w.cb_print_Click();
-    w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "eScroll")->setValue(26);
-    w.cb_print_Click();
-    ASSERT_EQ(s.printer().jobs.size(), 2u);
+    s.printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
     const QSizeF portrait = s.printer().portraitArea;
     expectGolden(paper(s.printer().jobs[0].page, portrait.transposed()),
                  QStringLiteral("print-table"));

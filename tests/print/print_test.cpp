@@ -168,12 +168,8 @@ TEST(Printing, AFailingPrinterLeavesTheProgramRunningAndTheScreenRestored)
 TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
 {
     Started s;
-    ZelMain &w = s.w();
-    w.cb_print_Click();
-    w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "eScroll")->setValue(92);
-    w.cb_print_Click();
-    ASSERT_EQ(s.printer().jobs.size(), 2u);
+    s.printTableThenElement(92);
+    ASSERT_FALSE(HasFatalFailure());
 
     QTemporaryDir dir;
     const QString names[2] = {dir.filePath(QStringLiteral("table.pdf")),

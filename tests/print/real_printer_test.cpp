@@ -66,12 +66,8 @@ TEST(RealPrinter, TableAndElementPagesComeOutOnePageEachTheRightWayRound)
     const QString out = qEnvironmentVariable("ZELVANE_PRINTER_OUTPUT");
     ASSERT_FALSE(out.isEmpty()) << "run through tests/print/cups.sh";
     Started s;
-    ZelMain &w = s.w();
-    w.cb_print_Click();
-    w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "eScroll")->setValue(26);
-    w.cb_print_Click();
-    ASSERT_EQ(s.printer().jobs.size(), 2u);
+    s.printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
 
     SystemPrinter printer([] { return QString(); });
     for (int i = 0; i < 2; ++i) {
