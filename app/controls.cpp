@@ -16,11 +16,20 @@ void PictureButton::setPictures(const QPixmap &up, const QPixmap &down)
     update();
 }
 
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    QAbstractButton::mousePressEvent(event);
+    // Other buttons than the left do not press the control, but their release
+    // must reach it all the same.
+    event->accept();
+}
+
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool over = rect().contains(event->position().toPoint());
+    // Every release after a press on the control counts, whichever button and
+    // wherever the pointer is then: the focus rules run on each of them.
     QAbstractButton::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && over) emit mouseUp();
+    emit mouseUp();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

@@ -328,8 +328,8 @@ void ZelMain::createAtomSettings()
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,      pbSave,   pbAtom,  eScroll, pbData,
-                                          cScroll, atScroll, cb_exit, cb_print};
+    const std::vector<QWidget *> order = {pb,     pbSave,  atScroll, cScroll, pbData,
+                                          eScroll, pbAtom, cb_exit,  cb_print};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

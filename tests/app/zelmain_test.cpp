@@ -154,6 +154,43 @@ TEST(Tabs, SwitchingShowsOnePageMovesTheFocusAndRulesTheTimer)
     EXPECT_EQ(QApplication::focusWidget(), eScroll);
 }
 
+TEST(Focus, TabOrderAndClickedTogglesKeepingNoFocusWhateverTheClick)
+{
+    Started s;
+    ZelMain &w = s.w();
+    s.activate();
+    w.tab_Frame_Click(1);
+    // Tab from the element scroll bar: the atom, Exit, Print, then (the table
+    // picture being hidden and the speed bar disabled) the background bar and
+    // the sheet, and round again.
+    const char *order[] = {"pbAtom", "cb_exit", "cb_print", "cScroll", "pbData", "eScroll"};
+    for (const char *name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(w, name)) << name;
+    }
+    // A right click, or a press released outside, changes no toggle and leaves
+    // the focus on the sheet or the page's main control.
+    auto *animate = control<PictureButton>(w, "ck_animate");
+    auto *pbData = control<PictureBox>(w, "pbData");
+    auto *eScroll = control<QScrollBar>(w, "eScroll");
+    QTest::mouseClick(animate, Qt::RightButton);
+    EXPECT_EQ(animate->value(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), pbData);
+    eScroll->setFocus();
+    QTest::mousePress(animate, Qt::LeftButton);
+    QTest::mouseRelease(animate, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(animate->value(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), pbData);
+    auto *tableTab = control<PictureButton>(w, "tab_Frame0");
+    QTest::mouseClick(tableTab, Qt::RightButton);
+    EXPECT_EQ(w.currentTab(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), eScroll);
+    QTest::mousePress(tableTab, Qt::LeftButton);
+    QTest::mouseRelease(tableTab, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(w.currentTab(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), eScroll);
+}
+
 // Inside a switch the guard absorbs the clicks the value changes raise: the
 // element tab is released while the switch to the table is under way, and a
 // click on it then changes nothing.
