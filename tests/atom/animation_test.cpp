@@ -65,8 +65,17 @@ struct Twins
 
 } // namespace
 
-TEST(Animation, IntervalWrapAroundAndLevelsOutsideTheAtom)
+TEST(Animation, StepsPerTickIntervalWrapAroundAndLevelsOutsideTheAtom)
 {
+    // Degrees per tick of levels 1 to 7, from the spread's start at degree 1.
+    Atom og;
+    og.display(shippedData().ElementTable[118], animated());
+    og.tick();
+    std::vector<int> moved;
+    for (int level = 1; level <= 7; ++level)
+        moved.push_back(og.m.ElectronAngles[og.m.shells[level].FirstElectron] - 1);
+    EXPECT_EQ(moved, (std::vector<int>{8, 7, 5, 5, 3, 3, 2}));
+
     // The interval adds 20 ms below four levels.
     const int cases[][3] = {{60, 1, 80}, {60, 3, 80}, {60, 4, 60}, {1, 7, 1}, {250, 2, 270}};
     for (const auto &c : cases)

@@ -1,47 +1,77 @@
 #include "atomtestsupport.h"
 
-TEST(AtomSprites, MaskIsTheEightByEightDisc)
+TEST(AtomSprites, MaskDiscAndWhichBallIsWhich)
 {
     QString shape;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             shape += atomSprites().pbEmask.pixel(x, y) == ColourBlack ? u'#' : u'.';
-    EXPECT_EQ(shape,
-              QStringLiteral("..####...######.################################.######...####.."));
+    EXPECT_EQ(shape, QStringLiteral("..####...######.################################.######...####.."));
+    // Balls are brightest at column 3, row 1: protons red, neutrons yellow, electrons grey.
+    const AtomSprites &s = atomSprites();
+    EXPECT_EQ(std::tuple(s.pbP.pixel(3, 1), s.pbN.pixel(3, 1), s.pbE.pixel(3, 1), s.pbP.pixel(0, 0)),
+              std::tuple(0xADADEFu, 0xB5E7EFu, 0xC0C0C0u, 0u));
+    // In the nucleus a lone proton sits in the centre slot; with one neutron it moves out.
+    for (const auto &[neutrons, centre] : {std::pair(0, 0xADADEFu), {1, 0xB5E7EFu}}) {
+        Atom a;
+        drawNucleus(a.pbAtom, a.m, s, 1, neutrons);
+        EXPECT_EQ(a.pbAtom.pixel(197 + 3, 197 + 1), centre) << neutrons;
+    }
 }
 
-TEST(AtomDraw, LegendPathAndNumberColoursFollowTheOptions)
+TEST(AtomDraw, BackgroundColoursByScrollValue)
 {
+    const std::pair<int, Colour> cases[] = {{-3, 0x000000}, {0, 0x000000}, {1, 0x404040},
+                                            {2, 0x808080},  {3, 0xC0C0C0}, {4, 0xE0E0E0},
+                                            {5, 0xFFFFFF},  {6, 0xFFFFFF}, {99, 0xFFFFFF}};
+    for (const auto &[value, colour] : cases)
+        EXPECT_EQ(backgroundColour(value), colour) << value;
+}
+
+TEST(AtomDraw, PathAndNumberColoursFollowTheOptionsOnEveryDegree)
+{
+    const Colour own[] = {0x0000FF, 0xFF00FF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000, 0x80C0FF};
     constexpr Colour Own = 0x1000000; // stands for the level's own colour
     // Paths shown, in colour, on paper; then the path and level number colours.
     const std::tuple<bool, bool, bool, Colour, Colour> cases[] = {
         {true, true, false, Own, Own},
         {true, false, false, ColourBlue, ColourBlue},
-        {false, true, false, ColourBlack, LevelGrey},
-        {true, true, true, ColourBlue, Own}, // paper: blue paths, own numbers
+        {false, true, false, 0x404040, LevelGrey}, // no path: the background shows
+        {true, true, true, ColourBlue, Own},       // paper: blue paths, own numbers
         {true, false, true, ColourBlue, ColourBlue}};
-    for (const auto &[dispRings, colorRings, print, path, number] : cases) {
-        Atom a;
-        const AtomOptions o{.animate = true, .dispRings = dispRings, .colorRings = colorRings};
-        const AtomDisplayResult r = a.display(shippedData().ElementTable[118], o, print);
-        EXPECT_EQ(colorRingsEnabled(o), dispRings);
+    for (const auto &[dispRings, colorRings, print, path, number] : cases)
         for (int level = 1; level <= 7; ++level) {
-            const Colour own = a.m.shells[level].LevelColor;
-            const AtomPoint p = a.m.paths.at(level, 225); // clear of the nucleus on every level
-            EXPECT_EQ(a.pbSave.pixel(p.x, p.y), path == Own ? own : path) << level;
-            EXPECT_EQ(r.legend[level - 1].ringColour, number == Own ? own : number) << level;
+            // The outermost level is drawn last: every degree of its path must show.
+            Atom a(0x404040);
+            const AtomOptions o{.animate = true, .dispRings = dispRings, .colorRings = colorRings};
+            ElementRecord r = ElementRecord::blank();
+            r.LevelCount = qint16(level);
+            const AtomDisplayResult result = a.display(r, o, print);
+            EXPECT_EQ(colorRingsEnabled(o), dispRings);
+            int wrong = 0;
+            for (int d = 1; d <= 360; ++d) {
+                const AtomPoint p = a.m.paths.at(level, d);
+                wrong += a.pbSave.pixel(p.x, p.y) != (path == Own ? own[level - 1] : path);
+            }
+            EXPECT_EQ(wrong, 0) << level;
+            EXPECT_EQ(result.legend[level - 1].ringColour, number == Own ? own[level - 1] : number) << level;
         }
-    }
 }
 
-TEST(AtomDraw, WithoutAnimationOneTickIsDrawnAndTheTimerStaysOff)
+TEST(AtomDraw, LegendAndWithoutAnimationOneTickIsDrawn)
 {
-    const ElementRecord &fe = shippedData().ElementTable[26];
+    ElementRecord fe = shippedData().ElementTable[26];
+    fe.LevelCount = 3;
+    fe.LevelElectrons = {0, 2, 8, 16, 9, 0, 0, 0, 0};
     Atom still, moving;
     still.pbAtom.filledBox(0, 0, 399, 399, 12345); // leftovers must not reach pbSave
     const AtomDisplayResult r = still.display(fe, AtomOptions{});
-    EXPECT_EQ(std::tuple(r.startTimer, r.timerInterval, r.electronsCaption),
-              std::tuple(false, 60, QStringLiteral("26")));
+    EXPECT_EQ(std::tuple(r.startTimer, r.timerInterval, r.electronsCaption), std::tuple(false, 80, QStringLiteral("26")));
+    QStringList legend;
+    for (const LevelLabel &l : r.legend)
+        legend << l.ringCaption + u':' + l.electronCaption + (l.visible ? "" : "-");
+    EXPECT_EQ(legend.join(u' '), QStringLiteral("1:2 2:8 3:16 4:9- 5:0- 6:0- 7:0-"));
+    EXPECT_EQ(r.legend[3].ringColour, LevelGrey);
     EXPECT_TRUE(moving.display(fe, animated()).startTimer);
     EXPECT_EQ(moving.pbAtom.image(), moving.pbSave.image()) << "no electron before the first tick";
     moving.tick();

@@ -2,6 +2,24 @@
 
 #include <gtest/gtest.h>
 
+TEST(AtomGeometry, LevelColoursRadiiAndPhases)
+{
+    // Colour, circle radius, ellipse radius, ellipse phase of levels 1 to 7; circles have phase 90.
+    const std::tuple<Colour, int, int, int> levels[] = {
+        {0x0000FF, 40, 40, 90},   {0xFF00FF, 61, 81, 55},   {0x00FFFF, 86, 81, 125},
+        {0x00FF00, 111, 130, 90}, {0xFFFF00, 136, 140, 50}, {0xFF0000, 161, 140, 130},
+        {0x80C0FF, 186, 186, 90}};
+    ShellTable shells;
+    InitShellTable(shells);
+    for (int l = 1; l <= 7; ++l) {
+        const ShellLevel &s = shells[l];
+        EXPECT_EQ(std::tuple(s.LevelColor, int(s.CircleRadius), int(s.EllipseRadius), int(s.EllipsePhase)),
+                  levels[l - 1]) << l;
+        EXPECT_EQ(std::tuple(s.CirclePhase, s.ElectronCount, s.FirstElectron, s.LastElectron),
+                  std::tuple(90, 0, 1, 0)) << l;
+    }
+}
+
 TEST(AtomGeometry, PathPointsAndNucleonSlotsMatchTheSamples)
 {
     // Layouts (bit 0 elliptic, bit 1 circular), level, then x, y at degrees 1, 90, 180, 270, 360.
@@ -24,9 +42,7 @@ TEST(AtomGeometry, PathPointsAndNucleonSlotsMatchTheSamples)
         {107, {197, 197}}, {106, {201, 194}}, {102, {196, 191}}, {92, {196, 186}},
         {57, {196, 176}},  {31, {198, 171}},  {30, {202, 169}},  {1, {196, 168}}};
     for (const auto &[slot, p] : slots)
-        EXPECT_EQ(std::pair(models[0].nucleons[slot].x, models[0].nucleons[slot].y),
-                  std::pair(p.x, p.y))
-            << slot;
+        EXPECT_EQ(models[0].nucleons[slot], p) << slot;
 }
 
 TEST(AtomGeometry, NucleusFillAlternatesFromTheOutermostUsedSlot)
@@ -35,8 +51,7 @@ TEST(AtomGeometry, NucleusFillAlternatesFromTheOutermostUsedSlot)
     const auto P = Nucleon::Proton, N = Nucleon::Neutron;
     EXPECT_EQ(nucleusFill(1, 0), (V{{107, P}}));
     EXPECT_EQ(nucleusFill(2, 2), (V{{104, P}, {105, N}, {106, P}, {107, N}}));
-    EXPECT_EQ(nucleusFill(3, 4),
-              (V{{101, P}, {102, N}, {103, P}, {104, N}, {105, P}, {106, N}, {107, N}}));
+    EXPECT_EQ(nucleusFill(3, 4), (V{{101, P}, {102, N}, {103, P}, {104, N}, {105, P}, {106, N}, {107, N}}));
     // A neutron turn with no neutrons left leaves slot 107 empty: one proton is not shown.
     EXPECT_EQ(nucleusFill(3, 1), (V{{104, P}, {105, N}, {106, P}}));
     // Uranium uses every slot, 54 protons and 53 neutrons alternating from slot 1.
@@ -55,12 +70,12 @@ TEST(AtomGeometry, SpreadStartsAtTheTopWithTheWiderGapsFirst)
         m.shells[level].ElectronCount = qint16(counts[level - 1]);
     spreadElectrons(m);
     EXPECT_EQ(m.ElectronTotal, 61);
+    EXPECT_EQ(m.shells[4].FirstElectron * 1000 + m.shells[4].LastElectron, 12029);
     std::vector<int> expected = {1, 1, 181, 1, 46, 91, 136, 181, 226, 271, 316};
     for (int i = 0; i < 18; ++i)
         expected.push_back(1 + 20 * i);
     // 32 electrons: step 11, the first eight gaps one wider, the last at 350.
     for (int d = 1; d <= 350; d += expected.size() < 38 ? 12 : 11)
         expected.push_back(d);
-    EXPECT_EQ(std::vector<int>(m.ElectronAngles.begin() + 1, m.ElectronAngles.begin() + 62),
-              expected);
+    EXPECT_EQ(std::vector<int>(m.ElectronAngles.begin() + 1, m.ElectronAngles.begin() + 62), expected);
 }

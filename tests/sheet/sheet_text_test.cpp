@@ -21,25 +21,34 @@ QString text(int n, const std::vector<std::pair<int, QChar>> &breaks = {})
 
 } // namespace
 
-TEST(NumberText, FifteenDigitsNoTrailingZerosSignSpaceAndPointInAnyLocale)
+TEST(SheetValues, IronsTwentyNineLinesInAnyLocale)
 {
-    QStringList shown;
-    for (double v : {1.0 / 3.0, 2.0 / 3.0, 123456789.123456789, 0.1 + 0.2, 2.5, 1800.0, -0.25})
-        shown << numberText(v);
-    EXPECT_EQ(shown.join(u' '),
-              u"0.333333333333333 0.666666666666667 123456789.123457 0.3 2.5 1800 -0.25"_s);
-    EXPECT_EQ(Str(26) + Str(0) + Str(-1.5), u" 26 0-1.5"_s);
-
+    const QString lines[29] = {
+        u"4"_s, u"8     [VIIIB]"_s, u"Transition Metal"_s.leftJustified(50), u"Solid  "_s,
+        u"55.845     g/mol"_s, u"7.09     cm\u00B3/mol"_s, u"1.4"_s,
+        u"7.874   g/cm\u00B3"_s.leftJustified(28), u"1.83"_s, u"1.00 10^7 S/m"_s,
+        u"80     Wm-\u00B9K-\u00B9 (at 300 K)"_s, u"1811     K"_s, u"3134     K"_s,
+        u"0.449     Jg-\u00B9K-\u00B9 (at 300 K)"_s, u"13.81     kj/mol"_s, u"340     kj/mol"_s,
+        u"470"_s, u"1.32      \u00C5"_s, u"0.78 (+2)    \u00C5"_s, u"762.5      kj/mol"_s, u"+2,+3"_s,
+        u"Body-centered cubic"_s, u"2.8665     (A)"_s, u"0"_s, u"[Ar] 3d6 4s2"_s, u"Anc."_s,
+        u"Known since antiquity"_s.leftJustified(30), u"Lustrous grey metal"_s,
+        u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"_s};
     // Under a German locale the point holds.
     const QLocale before;
     const std::string cBefore = std::setlocale(LC_ALL, nullptr);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     std::setlocale(LC_ALL, "de_DE.UTF-8"); // may be missing; the Qt default still changes
-    const QString german = QLocale().toString(1.5) + u'|' + Str(0.0899) + u'|' +
-                           sheetValue(5, shippedData().ElementTable[26], classNames()).text;
+    const QString comma = QLocale().toString(1.5);
+    QStringList shown;
+    for (int line = 1; line <= 29; ++line) {
+        const SheetValue v = sheetValue(line, shippedData().ElementTable[26], classNames());
+        shown << v.text + v.suffix;
+    }
     QLocale::setDefault(before);
     std::setlocale(LC_ALL, cBefore.c_str());
-    EXPECT_EQ(german, u"1,5| 0.0899|55.845"_s); // 1,5: the locale really was in force
+    EXPECT_EQ(comma, u"1,5"_s); // the locale really was in force
+    for (int line = 1; line <= 29; ++line)
+        EXPECT_EQ(shown[line - 1], lines[line - 1]) << "line " << line;
 }
 
 TEST(SheetValues, NumbersUnitsDashesClassesAndStates)

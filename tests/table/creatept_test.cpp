@@ -170,16 +170,11 @@ TEST(CreatePT, PrintModeLeavesPbAloneAndUsesPaperColours)
     CreatePT(screen.pb, 0, screen.data, art, screen.rects, screen.pw);
     EXPECT_TRUE(screen.pb.image() == pbBefore) << "drawing twice gives the same image";
 
-    // Cells and the key cell with white corners; connector and arrow tips on white.
+    // The key cell with white corners; connector and arrow tips on white.
     Surface paper = art.ptBox;
-    const int corners[][2] = {{0, 0},  {1, 0},  {0, 1},  {39, 0},  {38, 0},  {39, 1},
-                              {0, 49}, {0, 48}, {1, 49}, {39, 49}, {39, 48}, {38, 49}};
-    for (const auto &[x, y] : corners)
+    for (const auto &[x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {39, 0}, {38, 0}, {39, 1},
+                               {0, 49}, {0, 48}, {1, 49}, {39, 49}, {39, 48}, {38, 49}})
         paper.setPixel(x, y, ColourWhite);
-    for (int z = 1; z <= MaxElements; ++z)
-        EXPECT_TRUE(framed(pbprt, {rects[z].Left, rects[z].Top}, paper,
-                           art.ptcolor[screen.data.ElementTable[z].Classification]))
-            << z;
     EXPECT_TRUE(framed(pbprt, {316, 22}, paper, art.ptcolor[0], false));
     EXPECT_TRUE(shows(pbprt, QRect(138, 292, 26, 178), art.ptconnW, {124, 292}));
     for (int y : {414, 464})
@@ -196,6 +191,71 @@ TEST(CreatePT, PrintModeLeavesPbAloneAndUsesPaperColours)
     EXPECT_TRUE(shows(pbprt, QRect(206, 39, 35, 14),
                       printed(ColourWhite, 8, false, ColourBlack, 206, 39, "Gas")));
     EXPECT_TRUE(shows(pbprt, QRect(356, 29, 19, 1), plain(ColourBlack)));
+}
+
+// A table picture that also keeps every text it draws: text, x, y, colour, bold, size.
+struct RecordingSurface : Surface
+{
+    using Surface::Surface;
+    std::vector<std::tuple<QString, int, int, Colour, bool, double>> texts;
+    void drawText(double x, double y, const QString &text) override
+    {
+        texts.emplace_back(text, qRound(x), qRound(y), foreColor(), fontBold(), fontSize());
+        Surface::drawText(x, y, text);
+    }
+    bool has(const QString &t, int x, int y, Colour c, bool bold, double size) const
+    {
+        return std::find(texts.begin(), texts.end(), std::tuple(t, x, y, c, bold, size)) != texts.end();
+    }
+};
+
+TEST(CreatePT, PeriodNumbersLettersSymbolsKeyEntryAndLegendSwatches)
+{
+    const ElementData data = standardData(); // element 1 is "Ba", 2.5123; 26 is "Ab"
+    for (const bool printing : {false, true}) {
+        RecordingSurface pb(TablePictureWidth, TablePictureHeight, ColourWhite);
+        pb.setFontName(QStringLiteral("Arial"));
+        pb.setFontSize(8.25);
+        pb.setForeColor(ColourBlack);
+        Surface pw(103, 88);
+        CellRects rects{};
+        CreatePT(pb, printing, data, tableArtwork(), rects, pw);
+        const Colour label = printing ? ColourBlack : ColourWhite;
+        for (int r = 1; r <= 7; ++r)
+            EXPECT_TRUE(pb.has(QString(" %1").arg(r), 32, 58 + 50 * (r - 1), ColourBlack, false,
+                               r == 1 ? 8.25 : 8)) << r; // row 1 in the entry font
+        EXPECT_FALSE(pb.has(QStringLiteral(" 8"), 32, 408, ColourBlack, false, 8)) << "no period 8";
+        QString letters;
+        for (const auto &[t, x, y, c, bold, size] : pb.texts)
+            if (x >= 14 && x <= 20 && y == 192 + 16 * letters.size() && c == label) letters += t;
+        EXPECT_EQ(letters, QStringLiteral("PERIOD")) << printing;
+        // Fe's cell at (324, 192): symbol bold, 12 points, centred at x + 20 on y + 14.
+        const auto symbol = std::find_if(pb.texts.begin(), pb.texts.end(), [](const auto &t) {
+            return std::get<0>(t) == QStringLiteral("Ab") && std::get<2>(t) == 206;
+        });
+        ASSERT_NE(symbol, pb.texts.end());
+        EXPECT_EQ(std::tuple(std::get<3>(*symbol), std::get<4>(*symbol), std::get<5>(*symbol)),
+                  std::tuple(ColourBlack, true, 12.0));
+        pb.setFontBold(true);
+        pb.setFontSize(12);
+        EXPECT_EQ(std::get<1>(*symbol), 344 - intDiv(pb.textWidth(QStringLiteral("Ab")), 2));
+        // The key cell at (316, 22) shows element 1: red " 1", bold symbol, the weight.
+        EXPECT_TRUE(pb.has(QStringLiteral(" 1"), 344, 22, ColourRed, false, 8));
+        bool keySymbol = false, keyWeight = false;
+        for (const auto &[t, x, y, c, bold, size] : pb.texts) {
+            keySymbol |= t == QStringLiteral("Ba") && y == 36 && bold && size == 12 && x > 316 && x < 336;
+            keyWeight |= t == QStringLiteral("2.5123") && y == 56 && !bold && size == 8 && x > 316 && x < 336;
+        }
+        EXPECT_TRUE(keySymbol && keyWeight) << printing;
+        // Legend swatches, 9 x 9, left column then right, line by line.
+        const Colour swatches[5][2] = {{0xFFFFC0, 0x8BD58B}, {0xFFC0C0, 0xA6F9F0}, {0xBC93BC, 0x9B9BF6},
+                                       {0xDEDEE7, 0xC6C6E7}, {0xDCCCAB, 0x7B7BE7}};
+        for (int line = 0; line < 5; ++line)
+            for (int side = 0; side < 2; ++side)
+                for (const auto &[dx, dy] : {std::pair{0, 0}, {8, 8}})
+                    EXPECT_EQ(pb.pixel(196 + 120 * side + dx, 99 + 12 * line + dy), swatches[line][side])
+                        << line << "," << side;
+    }
 }
 
 } // namespace
