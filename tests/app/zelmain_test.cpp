@@ -90,9 +90,11 @@ TEST(StartUp, BadDataFilesStopTheProgramAndShortTablesDoNot)
     for (int z = 1; z <= 3; ++z)
         records.push_back(makeTestRecord(z));
     for (const auto &[bytes, expected] :
-         {std::pair{QByteArray("\x02\x00", 2), QStringLiteral("elementDat.edb holds 0 whole records")},
-          std::pair{makeEdbBytes(records, 5),
-                    QStringLiteral("elementDat.edb holds 3 whole records, but its header promises 5")}}) {
+         {std::pair{QByteArray("\x02\x00", 2),
+                    QStringLiteral("elementDat.edb holds 0 whole records")},
+          std::pair{
+              makeEdbBytes(records, 5),
+              QStringLiteral("elementDat.edb holds 3 whole records, but its header promises 5")}}) {
         FakePlatform platform(bytes);
         EXPECT_FALSE(StartUp(platform));
         ASSERT_EQ(platform.errors.size(), 1u);
@@ -266,10 +268,9 @@ TEST(Navigation, TheScrollBarStepsThroughTheElements)
     auto *eScroll = control<QScrollBar>(w, "eScroll");
     w.tab_Frame_Click(1);
     QSignalSpy displays(&w, &ZelMain::displayed);
-    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Down, 2},    {Qt::Key_PageDown, 10},
-                                             {Qt::Key_PageUp, 2},  {Qt::Key_PageUp, 1},
-                                             {Qt::Key_Up, 1},      {Qt::Key_End, 118},
-                                             {Qt::Key_Down, 118},  {Qt::Key_PageUp, 110}};
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Down, 2}, {Qt::Key_PageDown, 10}, {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 1},
+        {Qt::Key_Up, 1},   {Qt::Key_End, 118},     {Qt::Key_Down, 118}, {Qt::Key_PageUp, 110}};
     for (const auto &[key, expected] : steps) {
         QTest::keyClick(eScroll, key);
         EXPECT_EQ(w.currentElement(), expected);

@@ -6,11 +6,13 @@ TEST(AtomSprites, MaskDiscAndWhichBallIsWhich)
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             shape += atomSprites().pbEmask.pixel(x, y) == ColourBlack ? u'#' : u'.';
-    EXPECT_EQ(shape, QStringLiteral("..####...######.################################.######...####.."));
+    EXPECT_EQ(shape,
+              QStringLiteral("..####...######.################################.######...####.."));
     // Balls are brightest at column 3, row 1: protons red, neutrons yellow, electrons grey.
     const AtomSprites &s = atomSprites();
-    EXPECT_EQ(std::tuple(s.pbP.pixel(3, 1), s.pbN.pixel(3, 1), s.pbE.pixel(3, 1), s.pbP.pixel(0, 0)),
-              std::tuple(0xADADEFu, 0xB5E7EFu, 0xC0C0C0u, 0u));
+    EXPECT_EQ(
+        std::tuple(s.pbP.pixel(3, 1), s.pbN.pixel(3, 1), s.pbE.pixel(3, 1), s.pbP.pixel(0, 0)),
+        std::tuple(0xADADEFu, 0xB5E7EFu, 0xC0C0C0u, 0u));
     // In the nucleus a lone proton sits in the centre slot; with one neutron it moves out.
     for (const auto &[neutrons, centre] : {std::pair(0, 0xADADEFu), {1, 0xB5E7EFu}}) {
         Atom a;
@@ -54,7 +56,8 @@ TEST(AtomDraw, PathAndNumberColoursFollowTheOptionsOnEveryDegree)
                 wrong += a.pbSave.pixel(p.x, p.y) != (path == Own ? own[level - 1] : path);
             }
             EXPECT_EQ(wrong, 0) << level;
-            EXPECT_EQ(result.legend[level - 1].ringColour, number == Own ? own[level - 1] : number) << level;
+            EXPECT_EQ(result.legend[level - 1].ringColour, number == Own ? own[level - 1] : number)
+                << level;
         }
 }
 
@@ -66,7 +69,8 @@ TEST(AtomDraw, LegendAndWithoutAnimationOneTickIsDrawn)
     Atom still, moving;
     still.pbAtom.filledBox(0, 0, 399, 399, 12345); // leftovers must not reach pbSave
     const AtomDisplayResult r = still.display(fe, AtomOptions{});
-    EXPECT_EQ(std::tuple(r.startTimer, r.timerInterval, r.electronsCaption), std::tuple(false, 80, QStringLiteral("26")));
+    EXPECT_EQ(std::tuple(r.startTimer, r.timerInterval, r.electronsCaption),
+              std::tuple(false, 80, QStringLiteral("26")));
     QStringList legend;
     for (const LevelLabel &l : r.legend)
         legend << l.ringCaption + u':' + l.electronCaption + (l.visible ? "" : "-");

@@ -13,10 +13,13 @@ TEST(AtomGeometry, LevelColoursRadiiAndPhases)
     InitShellTable(shells);
     for (int l = 1; l <= 7; ++l) {
         const ShellLevel &s = shells[l];
-        EXPECT_EQ(std::tuple(s.LevelColor, int(s.CircleRadius), int(s.EllipseRadius), int(s.EllipsePhase)),
-                  levels[l - 1]) << l;
+        EXPECT_EQ(std::tuple(s.LevelColor, int(s.CircleRadius), int(s.EllipseRadius),
+                             int(s.EllipsePhase)),
+                  levels[l - 1])
+            << l;
         EXPECT_EQ(std::tuple(s.CirclePhase, s.ElectronCount, s.FirstElectron, s.LastElectron),
-                  std::tuple(90, 0, 1, 0)) << l;
+                  std::tuple(90, 0, 1, 0))
+            << l;
     }
 }
 
@@ -51,7 +54,8 @@ TEST(AtomGeometry, NucleusFillAlternatesFromTheOutermostUsedSlot)
     const auto P = Nucleon::Proton, N = Nucleon::Neutron;
     EXPECT_EQ(nucleusFill(1, 0), (V{{107, P}}));
     EXPECT_EQ(nucleusFill(2, 2), (V{{104, P}, {105, N}, {106, P}, {107, N}}));
-    EXPECT_EQ(nucleusFill(3, 4), (V{{101, P}, {102, N}, {103, P}, {104, N}, {105, P}, {106, N}, {107, N}}));
+    EXPECT_EQ(nucleusFill(3, 4),
+              (V{{101, P}, {102, N}, {103, P}, {104, N}, {105, P}, {106, N}, {107, N}}));
     // A neutron turn with no neutrons left leaves slot 107 empty: one proton is not shown.
     EXPECT_EQ(nucleusFill(3, 1), (V{{104, P}, {105, N}, {106, P}}));
     // Uranium uses every slot, 54 protons and 53 neutrons alternating from slot 1.
@@ -77,5 +81,6 @@ TEST(AtomGeometry, SpreadStartsAtTheTopWithTheWiderGapsFirst)
     // 32 electrons: step 11, the first eight gaps one wider, the last at 350.
     for (int d = 1; d <= 350; d += expected.size() < 38 ? 12 : 11)
         expected.push_back(d);
-    EXPECT_EQ(std::vector<int>(m.ElectronAngles.begin() + 1, m.ElectronAngles.begin() + 62), expected);
+    EXPECT_EQ(std::vector<int>(m.ElectronAngles.begin() + 1, m.ElectronAngles.begin() + 62),
+              expected);
 }

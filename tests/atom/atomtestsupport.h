@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 // An atom model with the three 400 x 400 pictures of the atom view.
 struct Atom
 {

@@ -20,19 +20,19 @@ using R = ElementRecord;
 // The record layout written out by hand: byte offset, then the value every
 // field of one record holds. Numbers are little-endian, texts Windows-1252.
 const std::pair<int, qint16 R::*> Shorts[] = {
-    {0, &R::AtomicNumber}, {2, &R::Period},   {4, &R::Group},     {25, &R::Neutrons},
-    {27, &R::LevelCount},  {55, &R::Classification}, {481, &R::State}, {488, &R::TableRow},
-    {490, &R::TableColumn}};
+    {0, &R::AtomicNumber}, {2, &R::Period},      {4, &R::Group},
+    {25, &R::Neutrons},    {27, &R::LevelCount}, {55, &R::Classification},
+    {481, &R::State},      {488, &R::TableRow},  {490, &R::TableColumn}};
 const qint16 ShortValues[] = {26, 4, 8, 1030, 3, 5, 3, 260, 9};
 const std::tuple<int, double R::*, double> Doubles[] = {
-    {47, &R::AtomicWeight, 55.845},    {251, &R::Density, 7.874},
-    {279, &R::MeltingPoint, 1811},     {287, &R::BoilingPoint, 3134},
-    {295, &R::AtomicRadius, 1.72},     {303, &R::AtomicVolume, 7.1},
-    {311, &R::CovalentRadius, 1.17},   {339, &R::SpecificHeat, 0.44},
-    {347, &R::FusionHeat, 13.8},       {355, &R::EvaporationHeat, 349.6},
-    {383, &R::ThermalConduct, 80.2},   {391, &R::DebyeTemp, 460},
+    {47, &R::AtomicWeight, 55.845},     {251, &R::Density, 7.874},
+    {279, &R::MeltingPoint, 1811},      {287, &R::BoilingPoint, 3134},
+    {295, &R::AtomicRadius, 1.72},      {303, &R::AtomicVolume, 7.1},
+    {311, &R::CovalentRadius, 1.17},    {339, &R::SpecificHeat, 0.44},
+    {347, &R::FusionHeat, 13.8},        {355, &R::EvaporationHeat, 349.6},
+    {383, &R::ThermalConduct, 80.2},    {391, &R::DebyeTemp, 460},
     {399, &R::ElectroNegativity, 1.83}, {407, &R::IonizingEnergy, 762.1},
-    {465, &R::CrystalConstant, 2.87},  {473, &R::CrystalCARatio, 1.633}};
+    {465, &R::CrystalConstant, 2.87},   {473, &R::CrystalCARatio, 1.633}};
 const std::tuple<int, int, QString R::*, QByteArray, QString> Texts[] = {
     {6, 3, &R::Symbol, "Fe", u"Fe"_s},
     {9, 1, &R::Spare, "s", u"s"_s},
@@ -128,10 +128,10 @@ TEST(RecordLayout, TheWriterReproducesTheGoldenFile)
 
 TEST(RecordLayout, CodePageBytes80To9FReadAsTheirCharacters)
 {
-    const char16_t expected[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    const char16_t expected[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QByteArray record = handRecord();
     for (int i = 0; i < 32; ++i)
         record[91 + i] = char(0x80 + i); // NameOrigin
@@ -191,7 +191,8 @@ TEST(LoadElementTable, BadFilesAreRefusedWithAMessageAndNoHalfTable)
     };
     const std::pair<QByteArray, QString> cases[] = {
         {makeEdbBytes(records(3), 119), u"more than 118"_s},
-        {makeEdbBytes(records(3), 5), u"elementDat.edb holds 3 whole records, but its header promises 5"_s},
+        {makeEdbBytes(records(3), 5),
+         u"elementDat.edb holds 3 whole records, but its header promises 5"_s},
         {makeEdbBytes(records(3)).chopped(1), u"holds 2 whole records"_s},
         {QByteArray(1, '\x01'), u"too short"_s},
         {withFault([](R &r) { r.Classification = 11; }), u"record 4: Classification 11"_s},
@@ -201,7 +202,8 @@ TEST(LoadElementTable, BadFilesAreRefusedWithAMessageAndNoHalfTable)
         {withFault([](R &r) { r.LevelCount = 8; }), u"record 4: LevelCount 8"_s},
         {withFault([](R &r) { r.LevelCount = -1; }), u"record 4: LevelCount -1"_s},
         {withFault([](R &r) { r.LevelCount = 2; }), u"record 4: LevelElectrons of level 2"_s},
-        {withFault([](R &r) { r.LevelCount = 2, r.LevelElectrons[1] = 100, r.LevelElectrons[2] = 19; }),
+        {withFault(
+             [](R &r) { r.LevelCount = 2, r.LevelElectrons[1] = 100, r.LevelElectrons[2] = 19; }),
          u"add up to 119"_s},
     };
     for (const auto &[bytes, expected] : cases) {
@@ -226,7 +228,8 @@ TEST(ElementTsv, RoundTripsAndReportsTheLineAndFieldOfABadValue)
 {
     std::vector<R> list = records(2);
     list.push_back(fullRecord());
-    list[2].LevelElectrons[0] = list[2].LevelElectrons[8] = 0; // the table lists occupied levels only
+    list[2].LevelElectrons[0] = list[2].LevelElectrons[8] =
+        0; // the table lists occupied levels only
     const TsvResult parsed = parseElementTsv(writeElementTsv(list));
     ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
     ASSERT_EQ(parsed.records.size(), 3u);

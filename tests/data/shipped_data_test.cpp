@@ -13,8 +13,14 @@
 
 namespace {
 
-const ElementRecord &el(int z) { return shippedData().ElementTable[z]; }
-std::string name(int z) { return el(z).Symbol.trimmed().toStdString(); }
+const ElementRecord &el(int z)
+{
+    return shippedData().ElementTable[z];
+}
+std::string name(int z)
+{
+    return el(z).Symbol.trimmed().toStdString();
+}
 
 } // namespace
 
@@ -30,10 +36,12 @@ TEST(ShippedData, OrderTextsAndLevels)
         EXPECT_FALSE(symbols.contains(r.Symbol)) << name(z) << " twice";
         symbols.insert(r.Symbol);
         const int year = r.Discovered.toInt();
-        EXPECT_TRUE(r.Discovered == QStringLiteral("Anc.") || (year >= 1600 && year <= 2025)) << name(z);
+        EXPECT_TRUE(r.Discovered == QStringLiteral("Anc.") || (year >= 1600 && year <= 2025))
+            << name(z);
         int sum = 0;
         for (int level = 0; level <= 8; ++level) {
-            EXPECT_EQ(r.LevelElectrons[level] > 0, level >= 1 && level <= r.LevelCount) << name(z) << level;
+            EXPECT_EQ(r.LevelElectrons[level] > 0, level >= 1 && level <= r.LevelCount)
+                << name(z) << level;
             sum += r.LevelElectrons[level];
         }
         EXPECT_EQ(sum, z) << name(z);
@@ -47,26 +55,36 @@ TEST(ShippedData, OrderTextsAndLevels)
 
 TEST(ShippedData, PositionsGroupsLabelsAndClasses)
 {
-    const char *const labels[] = {"",     "IA",    "IIA",   "IIIB",  "IVB", "VB",  "VIB",
-                                  "VIIB", "VIIIB", "VIIIB", "VIIIB", "IB",  "IIB", "IIIA",
+    const char *const labels[] = {"",     "IA",    "IIA",   "IIIB",  "IVB",  "VB",  "VIB",
+                                  "VIIB", "VIIIB", "VIIIB", "VIIIB", "IB",   "IIB", "IIIA",
                                   "IVA",  "VA",    "VIA",   "VIIA",  "VIIIA"};
     const int periodEnds[] = {2, 10, 18, 36, 54, 86};
     const QSet<int> nonMetals = {1, 6, 7, 8, 15, 16, 34}, semimetals = {5, 14, 32, 33, 51, 52, 84};
     QSet<int> cells;
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord &r = el(z);
-        EXPECT_EQ(r.Period, 1 + std::count_if(periodEnds, periodEnds + 6, [z](int e) { return z > e; }))
+        EXPECT_EQ(r.Period,
+                  1 + std::count_if(periodEnds, periodEnds + 6, [z](int e) { return z > e; }))
             << name(z);
         ASSERT_TRUE(r.Group >= 1 && r.Group <= 18) << name(z);
         EXPECT_EQ(r.GroupLabel.trimmed(), QLatin1String(labels[r.Group])) << name(z);
         const bool lan = z >= 57 && z <= 71, act = z >= 89 && z <= 103;
         EXPECT_EQ(r.TableRow, lan ? 8 : act ? 9 : r.Period) << name(z);
         EXPECT_EQ(r.TableColumn, lan ? z - 53 : act ? z - 85 : r.Group) << name(z);
-        EXPECT_FALSE(cells.contains(r.TableRow * 100 + r.TableColumn)) << name(z) << " shares a cell";
+        EXPECT_FALSE(cells.contains(r.TableRow * 100 + r.TableColumn))
+            << name(z) << " shares a cell";
         cells.insert(r.TableRow * 100 + r.TableColumn);
         const int g = r.Group;
-        const int expected = lan ? 9 : act ? 10 : nonMetals.contains(z) ? 3 : semimetals.contains(z) ? 4
-                           : g == 18 ? 1 : g == 17 ? 2 : g == 1 ? 6 : g == 2 ? 7 : g <= 12 ? 5 : 8;
+        const int expected = lan                      ? 9
+                             : act                    ? 10
+                             : nonMetals.contains(z)  ? 3
+                             : semimetals.contains(z) ? 4
+                             : g == 18                ? 1
+                             : g == 17                ? 2
+                             : g == 1                 ? 6
+                             : g == 2                 ? 7
+                             : g <= 12                ? 5
+                                                      : 8;
         EXPECT_EQ(r.Classification, expected) << name(z);
     }
     // The connector below the third column of periods 6 and 7 needs those cells empty.
@@ -79,21 +97,26 @@ TEST(ShippedData, StatesAndFiguresArePlausible)
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord &r = el(z);
         const double mp = r.MeltingPoint, bp = r.BoilingPoint;
-        const int state = z == 43 || z == 61 || z >= 93 ? 3 : bp > 0 && bp <= 298 ? 2
-                        : mp > 298 ? 0 : mp > 0 ? 1 : r.State;
+        const int state = z == 43 || z == 61 || z >= 93 ? 3
+                          : bp > 0 && bp <= 298         ? 2
+                          : mp > 298                    ? 0
+                          : mp > 0                      ? 1
+                                                        : r.State;
         EXPECT_EQ(r.State, state) << name(z);
         EXPECT_TRUE(mp == 0 || bp == 0 || z == 33 || mp < bp) << name(z); // As sublimes
         EXPECT_LE(std::abs(r.AtomicWeight - (z + r.Neutrons)), 2.5) << name(z);
-        for (double v : {r.Density, mp, bp, r.AtomicRadius, r.AtomicVolume, r.CovalentRadius,
-                         r.SpecificHeat, r.FusionHeat, r.EvaporationHeat, r.ThermalConduct,
-                         r.DebyeTemp, r.ElectroNegativity, r.IonizingEnergy, r.CrystalConstant,
-                         r.CrystalCARatio})
+        for (double v :
+             {r.Density, mp, bp, r.AtomicRadius, r.AtomicVolume, r.CovalentRadius, r.SpecificHeat,
+              r.FusionHeat, r.EvaporationHeat, r.ThermalConduct, r.DebyeTemp, r.ElectroNegativity,
+              r.IonizingEnergy, r.CrystalConstant, r.CrystalCARatio})
             EXPECT_TRUE(std::isfinite(v) && v >= 0) << name(z);
         EXPECT_TRUE(mp < 4000 && bp < 6500 && r.ElectroNegativity <= 4) << name(z);
-        EXPECT_TRUE(r.IonizingEnergy == 0 || (r.IonizingEnergy > 300 && r.IonizingEnergy < 2500)) << name(z);
+        EXPECT_TRUE(r.IonizingEnergy == 0 || (r.IonizingEnergy > 300 && r.IonizingEnergy < 2500))
+            << name(z);
         // Density in g/L for gases, g/cm³ otherwise.
         if (r.Density > 0) {
-            EXPECT_EQ(r.DensityUnit.trimmed(), QStringView(r.State == 2 ? u"g/L" : u"g/cm³")) << name(z);
+            EXPECT_EQ(r.DensityUnit.trimmed(), QStringView(r.State == 2 ? u"g/L" : u"g/cm³"))
+                << name(z);
         }
         EXPECT_LT(r.Density, r.State == 2 ? 15 : 25) << name(z);
         // For solids the molar volume is weight over density, within the spread of sources.

@@ -74,19 +74,31 @@ TEST(Surface, ShapesIncludeBothCornersAndClip)
 {
     Surface s(6, 4, 0);
     s.line(1, 1, 4, 1, 0xFF);
-    EXPECT_EQ(shape(s, 0xFF), u"......" ".####." "......" "......"_s);
+    EXPECT_EQ(shape(s, 0xFF), u"......"
+                              ".####."
+                              "......"
+                              "......"_s);
     s.cls();
     s.box(1, 0, 4, 3, 0xFF);
-    EXPECT_EQ(shape(s, 0xFF), u".####." ".#..#." ".#..#." ".####."_s);
+    EXPECT_EQ(shape(s, 0xFF), u".####."
+                              ".#..#."
+                              ".#..#."
+                              ".####."_s);
     s.cls();
     s.filledBox(4, 2, 2, 1, 0xFF); // corners in either order
-    EXPECT_EQ(shape(s, 0xFF), u"......" "..###." "..###." "......"_s);
+    EXPECT_EQ(shape(s, 0xFF), u"......"
+                              "..###."
+                              "..###."
+                              "......"_s);
     s.cls();
     s.filledBox(-5, -5, 100, 0, 0xFF);
     s.line(-20, 3, 30, 3, 0xFF);
     s.setPixel(-1, 1, 0xFF);
     s.setPixel(6, 1, 0xFF);
-    EXPECT_EQ(shape(s, 0xFF), u"######" "......" "......" "######"_s);
+    EXPECT_EQ(shape(s, 0xFF), u"######"
+                              "......"
+                              "......"
+                              "######"_s);
 }
 
 TEST(Surface, BackColorClearingAndResizing)
@@ -132,8 +144,10 @@ TEST(Surface, CursorFollowsThePrintListRules)
     int red = 0;
     for (int y = 90; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x)
-            if (s.pixel(x, y) != ColourWhite) ink |= QRect(x, y, 1, 1), red += s.pixel(x, y) == ColourRed;
-    EXPECT_TRUE(QRect(50, 100, 300, int(h)).contains(ink) && ink.width() > 20) << ink.x() << "," << ink.y();
+            if (s.pixel(x, y) != ColourWhite)
+                ink |= QRect(x, y, 1, 1), red += s.pixel(x, y) == ColourRed;
+    EXPECT_TRUE(QRect(50, 100, 300, int(h)).contains(ink) && ink.width() > 20)
+        << ink.x() << "," << ink.y();
     EXPECT_GT(red, 0);
 }
 
@@ -157,8 +171,8 @@ TEST(PageCanvas, RecordsTextAndPicturesInTwips)
 TEST(NumberText, FifteenDigitsExponentsSignSpaceAndPoint)
 {
     QStringList shown;
-    for (double v : {1.0 / 3.0, 2.0 / 3.0, 123456789.123456789, 0.1 + 0.2, 2.5, 1800.0, -0.25,
-                     -0.0, 1e20, 1e-7, 6.02214076e23, 1e15})
+    for (double v : {1.0 / 3.0, 2.0 / 3.0, 123456789.123456789, 0.1 + 0.2, 2.5, 1800.0, -0.25, -0.0,
+                     1e20, 1e-7, 6.02214076e23, 1e15})
         shown << numberText(v);
     EXPECT_EQ(shown.join(u' '), u"0.333333333333333 0.666666666666667 123456789.123457 0.3 2.5 "
                                 u"1800 -0.25 0 1E+20 1E-07 6.02214076E+23 1E+15"_s);

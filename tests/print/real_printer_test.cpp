@@ -28,8 +28,7 @@ std::vector<QImage> deliveredPages(const QString &file)
     // Delivered once the file stops growing.
     while (!deadline.hasExpired()) {
         const qint64 now = QFile(file).size();
-        if (now > 0 && now == size)
-            break;
+        if (now > 0 && now == size) break;
         size = now;
         QThread::msleep(300);
     }
@@ -40,8 +39,7 @@ std::vector<QImage> deliveredPages(const QString &file)
     std::vector<QImage> pages;
     for (int i = 1; i < 10; ++i) {
         const QImage page(dir.filePath(QStringLiteral("page-%1.png").arg(i)));
-        if (page.isNull())
-            break;
+        if (page.isNull()) break;
         pages.push_back(page);
     }
     QFile::remove(file);
@@ -54,8 +52,7 @@ QRect inkBox(const QImage &page)
     QRect box;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 200)
-                box |= QRect(x, y, 1, 1);
+            if (qGray(page.pixel(x, y)) < 200) box |= QRect(x, y, 1, 1);
     return box;
 }
 

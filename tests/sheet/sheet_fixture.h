@@ -8,7 +8,6 @@
 
 #include <QString>
 
-
 inline ClassificationNames classNames()
 {
     ClassificationNames names;

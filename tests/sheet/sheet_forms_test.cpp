@@ -102,7 +102,8 @@ TEST(PrintSheet, TitleLevelRowCountsLabelsAndValues)
     Surface pbprt(791, 510);
     const qint16 headerY = writePrintSheet(
         page, pbprt, data, 26, classNames(),
-        {atomSprites().pbP, atomSprites().pbN, atomSprites().pbE, atomSprites().pbEmask}, 6060, 11000);
+        {atomSprites().pbP, atomSprites().pbN, atomSprites().pbE, atomSprites().pbEmask}, 6060,
+        11000);
     // Whether a black Courier text was printed at (x, y) in that style.
     const auto printed = [&page](const QString &text, double x, double y, bool bold = false,
                                  bool underline = false) {
@@ -192,8 +193,13 @@ TEST(PrintSheet, ValuesShareTheirLabelsBaselinesWhateverTheBoldFace)
     };
     // Fe's values, literally: each lies on its label's baseline, one pitch apart.
     const std::pair<int, const char16_t *> lines[] = {
-        {1, u"4"}, {5, u"55.845"}, {12, u"1811"}, {21, u"+2,+3"}, {26, u"Anc."},
-        {27, u"Known since antiquity         "}, {29, u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"}};
+        {1, u"4"},
+        {5, u"55.845"},
+        {12, u"1811"},
+        {21, u"+2,+3"},
+        {26, u"Anc."},
+        {27, u"Known since antiquity         "},
+        {29, u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"}};
     double previous = 0;
     int previousLine = 0;
     for (const auto &[line, value] : lines) {
@@ -216,12 +222,10 @@ TEST(PrintSheet, EveryElementsTextStaysInsideThePrintableWidth)
         printSheet(page, data, n, Width);
         QString origin;
         for (const PageCanvas::Item &item : page.items()) {
-            if (item.kind != PageCanvas::Item::Text)
-                continue;
+            if (item.kind != PageCanvas::Item::Text) continue;
             EXPECT_LE(item.x + QFontMetricsF(item.font).horizontalAdvance(item.text), Width)
                 << n << ": " << item.text.toStdString();
-            if (item.y > page.items().back().y - 3 * 227)
-                origin += item.text;
+            if (item.y > page.items().back().y - 3 * 227) origin += item.text;
         }
         // Nothing is lost: the wrapped lines still make up the whole text.
         if (n == 23) {

@@ -23,16 +23,35 @@ QString text(int n, const std::vector<std::pair<int, QChar>> &breaks = {})
 
 TEST(SheetValues, IronsTwentyNineLinesInAnyLocale)
 {
-    const QString lines[29] = {
-        u"4"_s, u"8     [VIIIB]"_s, u"Transition Metal"_s.leftJustified(50), u"Solid  "_s,
-        u"55.845     g/mol"_s, u"7.09     cm\u00B3/mol"_s, u"1.4"_s,
-        u"7.874   g/cm\u00B3"_s.leftJustified(28), u"1.83"_s, u"1.00 10^7 S/m"_s,
-        u"80     Wm-\u00B9K-\u00B9 (at 300 K)"_s, u"1811     K"_s, u"3134     K"_s,
-        u"0.449     Jg-\u00B9K-\u00B9 (at 300 K)"_s, u"13.81     kj/mol"_s, u"340     kj/mol"_s,
-        u"470"_s, u"1.32      \u00C5"_s, u"0.78 (+2)    \u00C5"_s, u"762.5      kj/mol"_s, u"+2,+3"_s,
-        u"Body-centered cubic"_s, u"2.8665     (A)"_s, u"0"_s, u"[Ar] 3d6 4s2"_s, u"Anc."_s,
-        u"Known since antiquity"_s.leftJustified(30), u"Lustrous grey metal"_s,
-        u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"_s};
+    const QString lines[29] = {u"4"_s,
+                               u"8     [VIIIB]"_s,
+                               u"Transition Metal"_s.leftJustified(50),
+                               u"Solid  "_s,
+                               u"55.845     g/mol"_s,
+                               u"7.09     cm\u00B3/mol"_s,
+                               u"1.4"_s,
+                               u"7.874   g/cm\u00B3"_s.leftJustified(28),
+                               u"1.83"_s,
+                               u"1.00 10^7 S/m"_s,
+                               u"80     Wm-\u00B9K-\u00B9 (at 300 K)"_s,
+                               u"1811     K"_s,
+                               u"3134     K"_s,
+                               u"0.449     Jg-\u00B9K-\u00B9 (at 300 K)"_s,
+                               u"13.81     kj/mol"_s,
+                               u"340     kj/mol"_s,
+                               u"470"_s,
+                               u"1.32      \u00C5"_s,
+                               u"0.78 (+2)    \u00C5"_s,
+                               u"762.5      kj/mol"_s,
+                               u"+2,+3"_s,
+                               u"Body-centered cubic"_s,
+                               u"2.8665     (A)"_s,
+                               u"0"_s,
+                               u"[Ar] 3d6 4s2"_s,
+                               u"Anc."_s,
+                               u"Known since antiquity"_s.leftJustified(30),
+                               u"Lustrous grey metal"_s,
+                               u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"_s};
     // Under a German locale the point holds.
     const QLocale before;
     const std::string cBefore = std::setlocale(LC_ALL, nullptr);

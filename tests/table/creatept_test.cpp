@@ -172,8 +172,18 @@ TEST(CreatePT, PrintModeLeavesPbAloneAndUsesPaperColours)
 
     // The key cell with white corners; connector and arrow tips on white.
     Surface paper = art.ptBox;
-    for (const auto &[x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {39, 0}, {38, 0}, {39, 1},
-                               {0, 49}, {0, 48}, {1, 49}, {39, 49}, {39, 48}, {38, 49}})
+    for (const auto &[x, y] : {std::pair{0, 0},
+                               {1, 0},
+                               {0, 1},
+                               {39, 0},
+                               {38, 0},
+                               {39, 1},
+                               {0, 49},
+                               {0, 48},
+                               {1, 49},
+                               {39, 49},
+                               {39, 48},
+                               {38, 49}})
         paper.setPixel(x, y, ColourWhite);
     EXPECT_TRUE(framed(pbprt, {316, 22}, paper, art.ptcolor[0], false));
     EXPECT_TRUE(shows(pbprt, QRect(138, 292, 26, 178), art.ptconnW, {124, 292}));
@@ -205,7 +215,8 @@ struct RecordingSurface : Surface
     }
     bool has(const QString &t, int x, int y, Colour c, bool bold, double size) const
     {
-        return std::find(texts.begin(), texts.end(), std::tuple(t, x, y, c, bold, size)) != texts.end();
+        return std::find(texts.begin(), texts.end(), std::tuple(t, x, y, c, bold, size)) !=
+               texts.end();
     }
 };
 
@@ -223,7 +234,8 @@ TEST(CreatePT, PeriodNumbersLettersSymbolsKeyEntryAndLegendSwatches)
         const Colour label = printing ? ColourBlack : ColourWhite;
         for (int r = 1; r <= 7; ++r)
             EXPECT_TRUE(pb.has(QString(" %1").arg(r), 32, 58 + 50 * (r - 1), ColourBlack, false,
-                               r == 1 ? 8.25 : 8)) << r; // row 1 in the entry font
+                               r == 1 ? 8.25 : 8))
+                << r; // row 1 in the entry font
         EXPECT_FALSE(pb.has(QStringLiteral(" 8"), 32, 408, ColourBlack, false, 8)) << "no period 8";
         QString letters;
         for (const auto &[t, x, y, c, bold, size] : pb.texts)
@@ -243,17 +255,23 @@ TEST(CreatePT, PeriodNumbersLettersSymbolsKeyEntryAndLegendSwatches)
         EXPECT_TRUE(pb.has(QStringLiteral(" 1"), 344, 22, ColourRed, false, 8));
         bool keySymbol = false, keyWeight = false;
         for (const auto &[t, x, y, c, bold, size] : pb.texts) {
-            keySymbol |= t == QStringLiteral("Ba") && y == 36 && bold && size == 12 && x > 316 && x < 336;
-            keyWeight |= t == QStringLiteral("2.5123") && y == 56 && !bold && size == 8 && x > 316 && x < 336;
+            keySymbol |=
+                t == QStringLiteral("Ba") && y == 36 && bold && size == 12 && x > 316 && x < 336;
+            keyWeight |= t == QStringLiteral("2.5123") && y == 56 && !bold && size == 8 &&
+                         x > 316 && x < 336;
         }
         EXPECT_TRUE(keySymbol && keyWeight) << printing;
         // Legend swatches, 9 x 9, left column then right, line by line.
-        const Colour swatches[5][2] = {{0xFFFFC0, 0x8BD58B}, {0xFFC0C0, 0xA6F9F0}, {0xBC93BC, 0x9B9BF6},
-                                       {0xDEDEE7, 0xC6C6E7}, {0xDCCCAB, 0x7B7BE7}};
+        const Colour swatches[5][2] = {{0xFFFFC0, 0x8BD58B},
+                                       {0xFFC0C0, 0xA6F9F0},
+                                       {0xBC93BC, 0x9B9BF6},
+                                       {0xDEDEE7, 0xC6C6E7},
+                                       {0xDCCCAB, 0x7B7BE7}};
         for (int line = 0; line < 5; ++line)
             for (int side = 0; side < 2; ++side)
                 for (const auto &[dx, dy] : {std::pair{0, 0}, {8, 8}})
-                    EXPECT_EQ(pb.pixel(196 + 120 * side + dx, 99 + 12 * line + dy), swatches[line][side])
+                    EXPECT_EQ(pb.pixel(196 + 120 * side + dx, 99 + 12 * line + dy),
+                              swatches[line][side])
                         << line << "," << side;
     }
 }
