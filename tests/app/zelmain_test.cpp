@@ -201,10 +201,9 @@ TEST(Tabs, TheSwitchGuardAbsorbsTheClicksOfItsOwnChanges)
     Started s;
     ZelMain &w = s.w();
     s.activate();
+    w.tab_Frame_Click(1);
     auto *tableTab = control<PictureButton>(w, "tab_Frame0");
     auto *elementTab = control<PictureButton>(w, "tab_Frame1");
-    auto *pb = control<PictureBox>(w, "pb");
-    w.tab_Frame_Click(1);
     int clicksInsideTheSwitch = 0;
     const auto connection = QObject::connect(elementTab, &QAbstractButton::toggled, &w, [&] {
         ++clicksInsideTheSwitch;
@@ -217,11 +216,11 @@ TEST(Tabs, TheSwitchGuardAbsorbsTheClicksOfItsOwnChanges)
     EXPECT_EQ(w.currentTab(), 0);
     EXPECT_EQ(tableTab->value(), 0);
     EXPECT_EQ(elementTab->value(), 1);
-    EXPECT_TRUE(pb->isVisible());
+    EXPECT_TRUE(control<PictureBox>(w, "pb")->isVisible());
     EXPECT_FALSE(control<QWidget>(w, "E_Frame")->isVisible());
     control<PictureButton>(w, "cb_exit")->setFocus();
     w.SetTabFocus();
-    EXPECT_EQ(QApplication::focusWidget(), pb);
+    EXPECT_EQ(QApplication::focusWidget(), control<PictureBox>(w, "pb"));
 }
 
 TEST(TableClicks, HoverOutlinesACellAndAClickOpensIt)

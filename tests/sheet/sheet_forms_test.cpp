@@ -92,6 +92,19 @@ TEST(ScreenSheet, LinesColoursWrappingAndStateMarker)
     EXPECT_EQ(pb.pixel(x + 10, y + 5), Colour(0xE0E0E0));
 }
 
+namespace {
+
+// The print sheet of element n, with the atom picture 6060 twips high.
+qint16 printSheet(PageCanvas &page, const ElementData &data, qint16 n, double pageWidth)
+{
+    Surface pbprt(8, 8);
+    const AtomSprites &s = atomSprites();
+    return writePrintSheet(page, pbprt, data, n, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
+                           6060, pageWidth);
+}
+
+} // namespace
+
 TEST(PrintSheet, TitleLevelRowCountsLabelsAndValues)
 {
     ElementData data = shippedData();
@@ -99,11 +112,7 @@ TEST(PrintSheet, TitleLevelRowCountsLabelsAndValues)
     r.LevelCount = 2;
     r.LevelElectrons = {0, 2, 18};
     PageCanvas page;
-    Surface pbprt(791, 510);
-    const qint16 headerY = writePrintSheet(
-        page, pbprt, data, 26, classNames(),
-        {atomSprites().pbP, atomSprites().pbN, atomSprites().pbE, atomSprites().pbEmask}, 6060,
-        11000);
+    const qint16 headerY = printSheet(page, data, 26, 11000);
     // Whether a black Courier text was printed at (x, y) in that style.
     const auto printed = [&page](const QString &text, double x, double y, bool bold = false,
                                  bool underline = false) {
@@ -167,13 +176,6 @@ struct TallBoldPage : PageCanvas
     }
 };
 
-qint16 printSheet(PageCanvas &page, const ElementData &data, qint16 n, double pageWidth)
-{
-    Surface pbprt(8, 8);
-    const AtomSprites &s = atomSprites();
-    return writePrintSheet(page, pbprt, data, n, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                           6060, pageWidth);
-}
 
 } // namespace
 
