@@ -141,7 +141,7 @@ private:
     // Children of E_Frame: the element page.
     PictureBox *pbAtom;
     QScrollBar *eScroll;
-    ColourFrame *pbData_fr;
+    PictureBox *pbData_fr;
     PictureBox *pbData;
     ColourFrame *Frame3, *Frame4, *Frame1;
     PictureBox *pbP, *pbN, *pbE;

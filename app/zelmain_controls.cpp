@@ -233,10 +233,12 @@ void ZelMain::createElementPage()
     pbAtom->setFocusPolicy(Qt::StrongFocus);
     eScroll =
         named(makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1), "eScroll");
-    pbData_fr = named(new ColourFrame(E_Frame, 0xE0E0E0, false), "pbData_fr");
-    pbData_fr->setGeometry(437, 17, 347, 484);
-    pbData_fr->setStyleSheet(QString());
-    pbData = named(new PictureBox(pbData_fr, QRect(4, 2, 339, 479), 0xE0E0E0), "pbData");
+    // The sheet's frame is a bordered picture box; the sheet lies at (4, 2) of
+    // its inner area and is cut off at the border's inner edge.
+    pbData_fr = named(new PictureBox(E_Frame, QRect(437, 17, 347, 484), 0xE0E0E0, true),
+                      "pbData_fr");
+    pbData = named(new PictureBox(pbData_fr, QRect(2 + 4, 2 + 2, 339, 484 - 2 - 2 - 2), 0xE0E0E0),
+                   "pbData");
     pbData->setFocusPolicy(Qt::StrongFocus);
     pbData->surface().setForeColor(ColourBlack);
     pbData->surface().setFontSize(9.75);
