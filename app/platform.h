@@ -14,6 +14,8 @@ public:
     virtual ~Platform() = default;
 
     virtual QString executableDir() const = 0;
+    // The data file to read: elementDat.edb beside the program unless chosen.
+    virtual QString dataFile() const { return executableDir() + QStringLiteral("/elementDat.edb"); }
     // Modal question with a question icon and Yes and No buttons; true for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &prompt, const QString &title) = 0;
     // Tells the user why the program cannot start.

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 
 SystemPlatform::SystemPlatform()
@@ -29,9 +30,19 @@ bool SystemPlatform::askYesNo(QWidget *parent, const QString &prompt, const QStr
     return box.exec() == QMessageBox::Yes;
 }
 
+QString SystemPlatform::dataFile() const
+{
+    return m_dataFile.isEmpty() ? Platform::dataFile() : m_dataFile;
+}
+
 void SystemPlatform::showStartupError(const QString &message)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), message);
+    // Always in the log; in a box only where somebody can see and close it.
+    std::fprintf(stderr, "zelvane: %s\n", message.toUtf8().constData());
+    const QString platform = QGuiApplication::platformName();
+    if (!m_noBoxes && platform != QLatin1String("offscreen") &&
+        platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), message);
 }
 
 void SystemPlatform::endProgram()
@@ -39,3 +50,4 @@ void SystemPlatform::endProgram()
     // Nothing to save: the program ends here, whatever else is running.
     std::exit(0);
 }
+

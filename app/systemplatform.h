@@ -11,6 +11,11 @@ public:
     SystemPlatform();
 
     QString executableDir() const override;
+    QString dataFile() const override;
+    // Reads this data file instead of the one beside the program.
+    void setDataFile(const QString &path) { m_dataFile = path; }
+    // Start-up faults go to standard error only, never into a message box.
+    void setNoBoxes(bool noBoxes) { m_noBoxes = noBoxes; }
     bool askYesNo(QWidget *parent, const QString &prompt, const QString &title) override;
     void showStartupError(const QString &message) override;
     void endProgram() override;
@@ -18,4 +23,6 @@ public:
 
 private:
     SystemPrinter m_printer;
+    QString m_dataFile;
+    bool m_noBoxes = false;
 };

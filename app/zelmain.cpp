@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -82,7 +83,7 @@ QString ZelMain::Form_Load()
     // starts with (elliptic) were filled when Atom was made.
 
     const QString error =
-        LoadElementTable(m_platform.executableDir() + QStringLiteral("/elementDat.edb"), Elements);
+        LoadElementTable(m_platform.dataFile(), Elements);
     if (!error.isEmpty()) return error;
 
     // An empty table still leaves element 1 (blank) to show.
@@ -96,7 +97,7 @@ QString ZelMain::Form_Load()
     return {};
 }
 
-void ZelMain::finishStartUp()
+void ZelMain::layOutPages()
 {
     // The outer window is 800 x 600; without a window frame that is the client area.
     setFixedSize(WindowWidth, WindowHeight);
@@ -105,6 +106,11 @@ void ZelMain::finishStartUp()
     applyTableLayout(
         CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(), E_Frame->pos()));
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
+}
+
+void ZelMain::finishStartUp()
+{
+    layOutPages();
 
     // Centred on the screen when first shown. A window manager's frame is known
     // only some time after the window is mapped; fitToFrame takes it out of the
@@ -178,6 +184,8 @@ void ZelMain::tmAbout_Timer()
     tmAbout->stop();
     for (QWidget *control : bannerLockedControls())
         control->setEnabled(true);
+    if (m_openAfterBanner > 0)
+        showElement(std::exchange(m_openAfterBanner, 0));
 }
 
 void ZelMain::cb_exit_Click()
@@ -200,10 +208,15 @@ void ZelMain::pb_MouseMove(double x, double y)
 void ZelMain::pb_Click()
 {
     if (HoverElement < 1) return;
-    if (eScroll->value() == HoverElement)
+    showElement(HoverElement);
+}
+
+void ZelMain::showElement(qint16 n)
+{
+    if (eScroll->value() == n)
         eScroll_Change();
     else
-        eScroll->setValue(HoverElement);
+        eScroll->setValue(n);
     tab_Frame_Click(1);
 }
 

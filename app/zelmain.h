@@ -30,9 +30,15 @@ public:
     // The load handler: fixed tables, the data file, both pages and element 1.
     // Returns an empty string, or why the program cannot start.
     QString Form_Load();
-    // The rest of start-up: size, page layout, the table, showing the window and
-    // the banner.
+    // The rest of start-up: the page layout, then showing the window and the
+    // banner.
     void finishStartUp();
+    // Size, page layout and the table, without showing anything.
+    void layOutPages();
+    // Shows element n on the Element page, as a click on its cell does.
+    void showElement(qint16 n);
+    // Shows element n once the banner has gone.
+    void openAfterBanner(qint16 n) { m_openAfterBanner = n; }
 
     // Tabs and focus.
     void tab_Frame_Click(int index);
@@ -64,6 +70,7 @@ public:
     qint16 printHeaderY() const { return PrintHeaderY; }
     const CellRects &cells() const { return Cells; }
     const AtomModel &atom() const { return Atom; }
+    const ElementData &elements() const { return Elements; }
 
     // The five controls locked while the banner shows, in their order.
     std::array<QWidget *, 5> bannerLockedControls() const;
@@ -156,4 +163,5 @@ private:
     QElapsedTimer m_framePace;
     // The frame's width and height the client size was last fitted to.
     QSize m_fittedFrame{0, 0};
+    qint16 m_openAfterBanner = 0;
 };

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-std::unique_ptr<ZelMain> StartUp(Platform &platform)
+std::unique_ptr<ZelMain> LoadWindow(Platform &platform)
 {
     // Tooltips, dialogs and anything else without a font of its own use the
     // carried sans face, 8.25 points at 96 dots per inch.
@@ -17,6 +17,13 @@ std::unique_ptr<ZelMain> StartUp(Platform &platform)
         platform.showStartupError(error);
         return nullptr;
     }
-    window->finishStartUp();
+    return window;
+}
+
+std::unique_ptr<ZelMain> StartUp(Platform &platform)
+{
+    auto window = LoadWindow(platform);
+    if (window)
+        window->finishStartUp();
     return window;
 }

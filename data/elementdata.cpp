@@ -255,6 +255,9 @@ QString LoadElementTable(const QString &path, ElementData &data)
     QString fault;
     if (!file.exists())
         fault = QStringLiteral("%1 was not found in %2").arg(name, QFileInfo(path).absolutePath());
+    else if (!QFileInfo(path).isFile())
+        // A pipe or a device could keep the program waiting for ever.
+        fault = QStringLiteral("%1 is not a regular file").arg(name);
     else if (!file.open(QIODevice::ReadOnly))
         fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
     if (fault.isEmpty()) {
@@ -267,4 +270,19 @@ QString LoadElementTable(const QString &path, ElementData &data)
     data.ElementTable.fill(ElementRecord::blank());
     data.ElementCount = 0;
     return fault;
+}
+
+qint16 findElement(const ElementData &data, const QString &what)
+{
+    const QString key = what.trimmed();
+    bool isNumber = false;
+    const int number = key.toInt(&isNumber);
+    if (isNumber) return number >= 1 && number <= data.ElementCount ? qint16(number) : 0;
+    // Symbols first: "Ca" is calcium, not a name's start.
+    for (QString ElementRecord::*field : {&ElementRecord::Symbol, &ElementRecord::ElementName})
+        for (qint16 n = 1; n <= data.ElementCount; ++n)
+            if (!key.isEmpty() &&
+                (data.ElementTable[n].*field).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+                return n;
+    return 0;
 }

@@ -77,6 +77,10 @@ QString LoadElementTable(const QString &path, ElementData &data);
 // The same from bytes already read; fileName is used in messages.
 QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, ElementData &data);
 
+// The element a text names: its atomic number (within the table), its symbol
+// or its name, whatever the case. 0 when none does.
+qint16 findElement(const ElementData &data, const QString &what);
+
 // Record bytes <-> record, at the fields' fixed offsets (see recordfields.h),
 // little-endian, text in Windows-1252.
 ElementRecord decodeRecord(const char *bytes);

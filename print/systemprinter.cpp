@@ -34,14 +34,30 @@ bool paintPage(QPrinter &printer, const PageCanvas &page)
 
 SystemPrinter::SystemPrinter(FileNameAsker askFileName) : m_askFileName(std::move(askFileName)) {}
 
-QSizeF SystemPrinter::printableSize(PageOrientation orientation)
+namespace {
+
+QSizeF printableArea(QPrinter &printer, PageOrientation orientation)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!hasPrinter())
-        printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageOrientation(qtOrientation(orientation));
     const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
     return {area.width() * 1440.0, area.height() * 1440.0};
+}
+
+} // namespace
+
+QSizeF SystemPrinter::printableSize(PageOrientation orientation)
+{
+    if (!hasPrinter())
+        return pdfPrintableSize(orientation);
+    QPrinter printer(QPrinter::HighResolution);
+    return printableArea(printer, orientation);
+}
+
+QSizeF SystemPrinter::pdfPrintableSize(PageOrientation orientation)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return printableArea(printer, orientation);
 }
 
 bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientation)

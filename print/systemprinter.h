@@ -24,6 +24,32 @@ public:
     static bool printToPdf(const PageCanvas &page, PageOrientation orientation,
                            const QString &fileName);
 
+    // The printable area of the default page size when writing PDF, in twips.
+    static QSizeF pdfPrintableSize(PageOrientation orientation);
+
 private:
     FileNameAsker m_askFileName;
+};
+
+// Writes every page it is sent to one PDF file, replacing what the file held.
+class PdfFilePrinter : public PagePrinter
+{
+public:
+    explicit PdfFilePrinter(QString fileName) : m_fileName(std::move(fileName)) {}
+
+    QSizeF printableSize(PageOrientation orientation) override
+    {
+        return SystemPrinter::pdfPrintableSize(orientation);
+    }
+    bool printPage(const PageCanvas &page, PageOrientation orientation) override
+    {
+        m_written = SystemPrinter::printToPdf(page, orientation, m_fileName);
+        return m_written;
+    }
+    // Whether the last page was written.
+    bool written() const { return m_written; }
+
+private:
+    QString m_fileName;
+    bool m_written = false;
 };

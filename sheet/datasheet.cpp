@@ -484,3 +484,16 @@ qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data
                                pageWidthTwips));
     return layout.headerY;
 }
+
+QStringList sheetTextLines(const ElementRecord &record, const ClassificationNames &names)
+{
+    QStringList lines{QStringLiteral("%1 %2 %3")
+                          .arg(record.AtomicNumber)
+                          .arg(trimmed(record.ElementName), trimmed(record.Symbol))};
+    for (int line = 1; line <= SheetLineCount; ++line) {
+        const SheetValue value = sheetValue(line, record, names);
+        lines << (sheetLabel(line).trimmed() + u' ' + (value.text + value.suffix).simplified())
+                     .trimmed();
+    }
+    return lines;
+}

@@ -50,6 +50,11 @@ QString sheetLabel(int line);
 // texts are dropped, as they print as nothing.
 SheetValue sheetValue(int line, const ElementRecord &record, const ClassificationNames &names);
 
+// The sheet as plain text, for copying and for the command line: the title
+// line (number, name, symbol), then "Label: value unit" for each of the 29
+// lines, unwrapped, runs of spaces folded into one.
+QStringList sheetTextLines(const ElementRecord &record, const ClassificationNames &names);
+
 // "Solid", "Liquid", "Gas", or "Artificial (Man Made)" for any other state.
 QString stateText(qint16 state);
 // The class name of a classification, untrimmed; empty for 0 and for numbers

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -220,8 +222,12 @@ TEST(LoadElementTable, MissingOrUnreadableFileIsNamed)
     const QString path = dir.filePath(QStringLiteral("elementDat.edb"));
     ElementData data;
     EXPECT_TRUE(LoadElementTable(path, data).contains(u"elementDat.edb was not found"_s));
+    // A folder or a pipe is refused before it is opened: a pipe would block.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("elementDat.edb")));
-    EXPECT_TRUE(LoadElementTable(path, data).contains(u"elementDat.edb cannot be read"_s));
+    EXPECT_TRUE(LoadElementTable(path, data).contains(u"elementDat.edb is not a regular file"_s));
+    const QString fifo = dir.filePath(QStringLiteral("pipe.edb"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_TRUE(LoadElementTable(fifo, data).contains(u"pipe.edb is not a regular file"_s));
 }
 
 TEST(ElementTsv, RoundTripsAndReportsTheLineAndFieldOfABadValue)

@@ -1,0 +1,189 @@
+#include "commandline.h"
+
+#include "datasheet.h"
+#include "headless.h"
+#include "screenscaling.h"
+#include "systemplatform.h"
+#include "zelmain.h"
+#include "zelmod.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int DataFault = 1;
+constexpr int UsageFault = 2;
+
+void writeOut(std::FILE *to, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+}
+
+int usageFault(const QString &message)
+{
+    writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(message));
+    return UsageFault;
+}
+
+// The platform of a PDF written from the command line: every print question
+// is answered Yes, and the page goes to the file.
+class PdfPlatform : public SystemPlatform
+{
+public:
+    explicit PdfPlatform(const QString &fileName) : m_printer(fileName) {}
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
+    PagePrinter &printer() override { return m_printer; }
+    bool written() const { return m_printer.written(); }
+
+private:
+    PdfFilePrinter m_printer;
+};
+
+// Where a message box can be seen: a display to show it on.
+bool boxesCanShow()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform == "offscreen" || platform == "minimal")
+        return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !platform.isEmpty();
+}
+
+// elementDat.edb beside the running program.
+QString defaultDataFile(const char *argv0)
+{
+    QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (!self.exists())
+        self = QFileInfo(QString::fromLocal8Bit(argv0));
+    return QFileInfo(self.canonicalFilePath()).dir().filePath(QStringLiteral("elementDat.edb"));
+}
+
+int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile, qint16 n)
+{
+    QFile probe(fileName);
+    if (!probe.open(QIODevice::WriteOnly))
+        return usageFault(QStringLiteral("cannot write %1: %2").arg(fileName, probe.errorString()));
+    probe.close();
+    prepareHeadlessRun();
+    QApplication app(argc, argv);
+    PdfPlatform platform(fileName);
+    platform.setDataFile(dataFile);
+    platform.setNoBoxes(true);
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform);
+    if (!window)
+        return DataFault;
+    window->layOutPages();
+    if (n > 0)
+        window->showElement(n);
+    window->cb_print_Click();
+    if (!platform.written())
+        return usageFault(QStringLiteral("cannot write %1").arg(fileName));
+    return 0;
+}
+
+int runWindow(int argc, char **argv, const QString &dataFile, qint16 n)
+{
+    prepareScreenScaling();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelvane"));
+    SystemPlatform platform;
+    platform.setDataFile(dataFile);
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform);
+    if (!window)
+        return DataFault;
+    window->finishStartUp();
+    window->openAfterBanner(n);
+    return QApplication::exec();
+}
+
+int showHelp(int argc, char **argv, const QCommandLineParser &parser, bool version)
+{
+    prepareHeadlessRun();
+    QApplication app(argc, argv);
+    writeOut(stdout, version ? QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION))
+                             : parser.helpText());
+    return 0;
+}
+
+} // namespace
+
+int runZelvane(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A reference to the chemical elements: the periodic table, and for each element\n"
+        "its data sheet beside a model of its atom. X is an atomic number, a symbol or a\n"
+        "name, in any case."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption element(
+        QStringLiteral("element"),
+        QStringLiteral("Open at element X once the banner has gone; with --pdf, write its page."),
+        QStringLiteral("X"));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Write the table page (landscape), or with --element the element's page "
+                       "(portrait), to FILE as PDF, and show no window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QStringLiteral("Write element X's data sheet to standard output as text."),
+        QStringLiteral("X"));
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("Read FILE instead of elementDat.edb beside the program."),
+        QStringLiteral("FILE"));
+    parser.addOptions({element, pdf, sheet, data});
+
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(args))
+        return usageFault(parser.errorText());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version))
+        return showHelp(argc, argv, parser, parser.isSet(version));
+    if (!parser.positionalArguments().isEmpty())
+        return usageFault(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+    if (parser.isSet(sheet) && (parser.isSet(pdf) || parser.isSet(element)))
+        return usageFault(QStringLiteral("--sheet goes alone"));
+
+    // The data file is read and checked before anything else, so that its
+    // faults reach standard error even where no window could show them.
+    const QString dataFile = parser.isSet(data) ? parser.value(data) : defaultDataFile(argv[0]);
+    ElementData elements;
+    const QString fault = LoadElementTable(dataFile, elements);
+    if (!fault.isEmpty()) {
+        writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(fault));
+        if (!parser.isSet(sheet) && !parser.isSet(pdf) && boxesCanShow()) {
+            QApplication app(argc, argv);
+            QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), fault);
+        }
+        return DataFault;
+    }
+    // An empty table is allowed, but never silently.
+    if (elements.ElementCount <= 0)
+        writeOut(stderr, QStringLiteral("zelvane: warning: %1 holds no elements\n").arg(dataFile));
+    const QString what = parser.value(parser.isSet(sheet) ? sheet : element);
+    const qint16 n = what.isEmpty() ? 0 : findElement(elements, what);
+    if (!what.isEmpty() && n == 0)
+        return usageFault(QStringLiteral("no element %1 in %2").arg(what, dataFile));
+
+    if (parser.isSet(sheet)) {
+        ClassificationNames names;
+        InitClassificationNames(names);
+        writeOut(stdout, sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
+        return 0;
+    }
+    if (parser.isSet(pdf))
+        return writePdf(argc, argv, parser.value(pdf), dataFile, n);
+    return runWindow(argc, argv, dataFile, n);
+}
