@@ -1,18 +1,11 @@
 #include "atomtestsupport.h"
 
-TEST(AtomSprites, MaskDiscAndWhichBallIsWhich)
+TEST(AtomSprites, WhichBallIsWhich)
 {
-    QString shape;
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            shape += atomSprites().pbEmask.pixel(x, y) == ColourBlack ? u'#' : u'.';
-    EXPECT_EQ(shape,
-              QStringLiteral("..####...######.################################.######...####.."));
     // Balls are brightest at column 3, row 1: protons red, neutrons yellow, electrons grey.
     const AtomSprites &s = atomSprites();
-    EXPECT_EQ(
-        std::tuple(s.pbP.pixel(3, 1), s.pbN.pixel(3, 1), s.pbE.pixel(3, 1), s.pbP.pixel(0, 0)),
-        std::tuple(0xADADEFu, 0xB5E7EFu, 0xC0C0C0u, 0u));
+    EXPECT_EQ(std::tuple(s.pbP.pixel(3, 1), s.pbN.pixel(3, 1), s.pbE.pixel(3, 1)),
+              std::tuple(0xADADEFu, 0xB5E7EFu, 0xC0C0C0u));
     // In the nucleus a lone proton sits in the centre slot; with one neutron it moves out.
     for (const auto &[neutrons, centre] : {std::pair(0, 0xADADEFu), {1, 0xB5E7EFu}}) {
         Atom a;
@@ -61,7 +54,7 @@ TEST(AtomDraw, PathAndNumberColoursFollowTheOptionsOnEveryDegree)
         }
 }
 
-TEST(AtomDraw, LegendAndWithoutAnimationOneTickIsDrawn)
+TEST(AtomDraw, LegendTimerAndTheFirstTick)
 {
     ElementRecord fe = shippedData().ElementTable[26];
     fe.LevelCount = 3;
@@ -71,17 +64,14 @@ TEST(AtomDraw, LegendAndWithoutAnimationOneTickIsDrawn)
     const AtomDisplayResult r = still.display(fe, AtomOptions{});
     EXPECT_EQ(std::tuple(r.startTimer, r.timerInterval, r.electronsCaption),
               std::tuple(false, 80, QStringLiteral("26")));
-    QStringList legend;
-    for (const LevelLabel &l : r.legend)
-        legend << l.ringCaption + u':' + l.electronCaption + (l.visible ? "" : "-");
-    EXPECT_EQ(legend.join(u' '), QStringLiteral("1:2 2:8 3:16 4:9- 5:0- 6:0- 7:0-"));
+    EXPECT_EQ(std::pair(r.legend[2].visible, r.legend[3].visible), std::pair(true, false));
     EXPECT_EQ(r.legend[3].ringColour, LevelGrey);
+    // Animated, no electron shows before the first tick; that tick gives the still picture.
     EXPECT_TRUE(moving.display(fe, animated()).startTimer);
-    EXPECT_EQ(moving.pbAtom.image(), moving.pbSave.image()) << "no electron before the first tick";
+    EXPECT_EQ(moving.pbAtom.image(), moving.pbSave.image());
     moving.tick();
-    EXPECT_EQ(still.pbSave.image(), moving.pbSave.image());
     EXPECT_EQ(still.pbAtom.image(), moving.pbAtom.image());
-    EXPECT_EQ(still.m.ElectronAngles, moving.m.ElectronAngles);
+    EXPECT_EQ(still.pbSave.image(), moving.pbSave.image());
 }
 
 TEST(AtomDraw, PrintKeepsTheElectronsMovesLevelOneByOneAndShowsNoBlackOnWhite)
