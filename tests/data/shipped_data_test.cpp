@@ -54,8 +54,9 @@ TEST(ShippedData, OrderTextsLevelsGroupsAndPlausibleFigures)
         EXPECT_TRUE(mp < 4000 && bp < 6500 && r.ElectroNegativity <= 4) << name;
         EXPECT_TRUE(r.IonizingEnergy == 0 || (r.IonizingEnergy > 300 && r.IonizingEnergy < 2500))
             << name;
-        if (r.Density > 0)
+        if (r.Density > 0) {
             EXPECT_EQ(r.DensityUnit.trimmed(), QStringView(r.State == 2 ? u"g/L" : u"g/cm³"));
+        }
         EXPECT_LT(r.Density, r.State == 2 ? 15 : 25) << name;
         // For solids the molar volume is weight over density, within the spread of sources.
         if (r.State != 1 && r.State != 2 && r.Density > 0 && r.AtomicVolume > 0) {
