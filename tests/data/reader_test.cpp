@@ -11,21 +11,18 @@
 
 #include <sys/stat.h>
 
-#include <cstring>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
 using R = ElementRecord;
 
-// The record layout written out by hand: byte offset, then the value every
-// field of one record holds. Numbers are little-endian, texts Windows-1252.
-const std::pair<int, qint16 R::*> Shorts[] = {
-    {0, &R::AtomicNumber}, {2, &R::Period},      {4, &R::Group},
-    {25, &R::Neutrons},    {27, &R::LevelCount}, {55, &R::Classification},
-    {481, &R::State},      {488, &R::TableRow},  {490, &R::TableColumn}};
-const qint16 ShortValues[] = {26, 4, 8, 1030, 3, 5, 3, 260, 9};
+// One record's layout written out by hand: byte offset, field and value. Numbers
+// are little-endian, texts Windows-1252 padded with spaces.
+const std::tuple<int, qint16 R::*, qint16> Shorts[] = {
+    {0, &R::AtomicNumber, 26}, {2, &R::Period, 4},       {4, &R::Group, 8},
+    {25, &R::Neutrons, 1030},  {27, &R::LevelCount, 3},  {55, &R::Classification, 5},
+    {481, &R::State, 3},       {488, &R::TableRow, 260}, {490, &R::TableColumn, 9}};
 const std::tuple<int, double R::*, double> Doubles[] = {
     {47, &R::AtomicWeight, 55.845},     {251, &R::Density, 7.874},
     {279, &R::MeltingPoint, 1811},      {287, &R::BoilingPoint, 3134},
@@ -35,58 +32,45 @@ const std::tuple<int, double R::*, double> Doubles[] = {
     {383, &R::ThermalConduct, 80.2},    {391, &R::DebyeTemp, 460},
     {399, &R::ElectroNegativity, 1.83}, {407, &R::IonizingEnergy, 762.1},
     {465, &R::CrystalConstant, 2.87},   {473, &R::CrystalCARatio, 1.633}};
-const std::tuple<int, int, QString R::*, QByteArray, QString> Texts[] = {
-    {6, 3, &R::Symbol, "Fe", u"Fe"_s},
-    {9, 1, &R::Spare, "s", u"s"_s},
-    {10, 15, &R::ElementName, "Iron", u"Iron"_s},
-    {57, 4, &R::Discovered, "Anc.", u"Anc."_s},
-    {61, 30, &R::Discoverer, "\xD8rsted \x96 \x80", u"Ørsted – €"_s},
-    {91, 100, &R::NameOrigin, "Latin ferrum", u"Latin ferrum"_s},
-    {191, 60, &R::Appearance, "silvery", u"silvery"_s},
-    {259, 20, &R::DensityUnit, "g/cm\xB3", u"g/cm³"_s},
-    {319, 20, &R::IonicRadius, "0.64 (+3)", u"0.64 (+3)"_s},
-    {363, 20, &R::ElectroConduct, "11.2", u"11.2"_s},
-    {415, 10, &R::OxidationStates, "+2,+3", u"+2,+3"_s},
-    {425, 20, &R::ElectronicConfig, "[Ar] 3d6 4s2", u"[Ar] 3d6 4s2"_s},
-    {445, 20, &R::CrystalStructure, "Cubic", u"Cubic"_s},
-    {483, 5, &R::GroupLabel, "VIIIB", u"VIIIB"_s}};
+// The texts, in the same order: offset, width, field and bytes.
+const int TextAt[] = {6, 9, 10, 57, 61, 91, 191, 259, 319, 363, 415, 425, 445, 483};
+const int TextWidth[] = {3, 1, 15, 4, 30, 100, 60, 20, 20, 20, 10, 20, 20, 5};
+QString R::*const TextField[] = {&R::Symbol,           &R::Spare,           &R::ElementName,
+                                 &R::Discovered,       &R::Discoverer,      &R::NameOrigin,
+                                 &R::Appearance,       &R::DensityUnit,     &R::IonicRadius,
+                                 &R::ElectroConduct,   &R::OxidationStates, &R::ElectronicConfig,
+                                 &R::CrystalStructure, &R::GroupLabel};
+const QByteArray TextBytes[] = {
+    "Fe",       "s",         "Iron", "Anc.",  "\xD8rsted \x96 \x80", "Latin ferrum", "silvery",
+    "g/cm\xB3", "0.64 (+3)", "11.2", "+2,+3", "[Ar] 3d6 4s2",        "Cubic",        "VIIIB"};
 // LevelElectrons: nine 16-bit counts from offset 29, level 0 first.
 const std::array<qint16, 9> Levels = {7, 2, 8, 16, 0, 0, 0, 0, 300};
 
 QByteArray handRecord()
 {
     QByteArray b(RecordSize, '\0');
-    const auto put16 = [&b](int at, qint16 v) { qToLittleEndian<qint16>(v, b.data() + at); };
-    for (size_t i = 0; i < std::size(Shorts); ++i)
-        put16(Shorts[i].first, ShortValues[i]);
+    for (const auto &[at, member, value] : Shorts)
+        qToLittleEndian<qint16>(value, b.data() + at);
     for (int level = 0; level < 9; ++level)
-        put16(29 + 2 * level, Levels[level]);
-    for (const auto &[at, member, value] : Doubles) {
-        quint64 bits;
-        std::memcpy(&bits, &value, 8);
-        qToLittleEndian<quint64>(bits, b.data() + at);
-    }
-    for (const auto &[at, width, member, bytes, text] : Texts)
-        b.replace(at, width, bytes.leftJustified(width, ' '));
-    return b;
-}
-
-R fullRecord()
-{
-    R r;
-    for (size_t i = 0; i < std::size(Shorts); ++i)
-        r.*Shorts[i].second = ShortValues[i];
-    r.LevelElectrons = Levels;
+        qToLittleEndian<qint16>(Levels[level], b.data() + 29 + 2 * level);
     for (const auto &[at, member, value] : Doubles)
-        r.*member = value;
-    for (const auto &[at, width, member, bytes, text] : Texts)
-        r.*member = text;
-    return r;
+        qToLittleEndian<double>(value, b.data() + at);
+    for (int i = 0; i < 14; ++i)
+        b.replace(TextAt[i], TextWidth[i], TextBytes[i].leftJustified(TextWidth[i], ' '));
+    return b;
 }
 
 QString loadBytes(const QByteArray &bytes, ElementData &data)
 {
-    return LoadElementTableFrom(bytes, QStringLiteral("elementDat.edb"), data);
+    return LoadElementTableFrom(bytes, u"elementDat.edb"_s, data);
+}
+
+// The one record of a file holding just this record.
+R readRecord(const QByteArray &record)
+{
+    ElementData data;
+    EXPECT_EQ(loadBytes(QByteArray("\x01\x00", 2) + record, data), QString());
+    return data.ElementTable[1];
 }
 
 std::vector<R> records(int n)
@@ -99,62 +83,50 @@ std::vector<R> records(int n)
 
 } // namespace
 
-TEST(RecordLayout, AHandWrittenRecordReadsFieldByField)
+TEST(RecordLayout, AHandWrittenRecordReadsFieldByFieldAndTheWriterMakesTheGoldenFile)
 {
-    ElementData data;
-    ASSERT_EQ(loadBytes(QByteArray("\x01\x00", 2) + handRecord(), data), QString());
-    const R &r = data.ElementTable[1];
-    for (size_t i = 0; i < std::size(Shorts); ++i)
-        EXPECT_EQ(r.*Shorts[i].second, ShortValues[i]) << "offset " << Shorts[i].first;
+    const R r = readRecord(handRecord());
+    for (const auto &[at, member, value] : Shorts)
+        EXPECT_EQ(r.*member, value) << "offset " << at;
     EXPECT_EQ(r.LevelElectrons, Levels);
     for (const auto &[at, member, value] : Doubles)
         EXPECT_EQ(r.*member, value) << "offset " << at;
-    for (const auto &[at, width, member, bytes, text] : Texts)
-        EXPECT_EQ(r.*member, text.leftJustified(width)) << "offset " << at;
-}
-
-TEST(RecordLayout, TheWriterReproducesTheGoldenFile)
-{
+    for (int i = 0; i < 14; ++i) {
+        const QString text = i == 4 ? u"Ørsted – €"_s : QString::fromLatin1(TextBytes[i]);
+        EXPECT_EQ(r.*TextField[i], text.leftJustified(TextWidth[i])) << "offset " << TextAt[i];
+    }
     // golden.edb: the hand-written record, then the same as element 27 "Co".
     QFile file(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/data/golden.edb"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray golden = file.readAll();
-    ASSERT_EQ(golden.size(), 2 + 2 * 492);
     EXPECT_EQ(golden.mid(2, 492), handRecord());
-    R second = fullRecord();
+    R second = r;
     second.AtomicNumber = 27;
-    second.Symbol = QStringLiteral("Co");
+    second.Symbol = u"Co"_s;
     QString error;
-    EXPECT_EQ(buildEdb({fullRecord(), second}, &error), golden) << error.toStdString();
+    EXPECT_EQ(buildEdb({r, second}, &error), golden) << error.toStdString();
 }
 
-TEST(RecordLayout, CodePageBytes80To9FReadAsTheirCharacters)
+TEST(RecordLayout, CodePageBytesRoundTripAndTheWriterRefusesBadText)
 {
-    const char16_t expected[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    const char16_t expected[] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
+                                 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
+                                 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D,
+                                 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
+                                 0x0153, 0x009D, 0x017E, 0x0178, 0x00A0, 0x00FF};
     QByteArray record = handRecord();
-    for (int i = 0; i < 32; ++i)
-        record[91 + i] = char(0x80 + i); // NameOrigin
-    record[91 + 32] = char(0xA0);
-    record[91 + 33] = char(0xFF);
-    ElementData data;
-    ASSERT_EQ(loadBytes(QByteArray("\x01\x00", 2) + record, data), QString());
-    const QString origin = data.ElementTable[1].NameOrigin;
-    for (int i = 0; i < 32; ++i)
-        EXPECT_EQ(origin[i].unicode(), expected[i]) << std::hex << 0x80 + i;
-    EXPECT_EQ(origin.mid(32, 2), u"\u00A0\u00FF"_s);
+    for (int i = 0; i < 34; ++i) // NameOrigin: bytes 0x80 to 0x9F, 0xA0 and 0xFF
+        record[91 + i] = char(i < 32 ? 0x80 + i : i == 32 ? 0xA0 : 0xFF);
+    R r = readRecord(record);
+    EXPECT_EQ(r.NameOrigin.left(34), QString::fromUtf16(expected, 34));
     // Written back, every byte is what was read, the undefined five too.
-    EXPECT_EQ(*encodeRecord(data.ElementTable[1]), record);
+    EXPECT_EQ(*encodeRecord(r), record);
 
-    // The writer refuses text too long for its field or outside the code page.
-    R r = fullRecord();
     QString error;
-    r.Symbol = QStringLiteral("Abcd");
+    r.Symbol = u"Abcd"_s; // too long for its field
     EXPECT_FALSE(encodeRecord(r, &error).has_value());
-    EXPECT_TRUE(error.contains(QStringLiteral("Symbol"))) << error.toStdString();
-    r.Symbol = QStringLiteral("\u4e00");
+    EXPECT_TRUE(error.contains(u"Symbol"_s)) << error.toStdString();
+    r.Symbol = u"\u4e00"_s; // outside the code page
     EXPECT_FALSE(encodeRecord(r, &error).has_value());
 }
 
@@ -162,26 +134,24 @@ TEST(LoadElementTable, ReadsTheAnnouncedRecordsIntoTheirSlots)
 {
     std::vector<R> three = records(3);
     three[1].AtomicNumber = 77; // stored by position, not by its own number
-    const std::tuple<QByteArray, int, std::vector<int>> cases[] = {
+    const std::tuple<QByteArray, int, std::array<int, 5>> cases[] = {
         {makeEdbBytes(records(118)), 118, {1, 2, 3, 4, 118}},
         {makeEdbBytes(three) + QByteArray(700, 'x'), 3, {1, 77, 3, 0, 0}}, // trailing bytes ignored
-        {makeEdbBytes(records(2), 0), 0, {0, 0, 0, 0, 0}},
-        {makeEdbBytes(records(2), -1), -1, {0, 0, 0, 0, 0}}};
+        {makeEdbBytes(records(2), 0), 0, {}},
+        {makeEdbBytes(records(2), -1), -1, {}}};
     for (const auto &[bytes, count, numbers] : cases) {
         ElementData data = makeTestData(118);
         EXPECT_EQ(loadBytes(bytes, data), QString()) << count;
-        EXPECT_EQ(data.ElementCount, count);
-        std::vector<int> got;
-        for (int z : {1, 2, 3, 4, 118})
-            got.push_back(data.ElementTable[z].AtomicNumber);
-        EXPECT_EQ(got, numbers) << count;
-        EXPECT_EQ(data.ElementTable[0].Symbol, QString(3, QChar(0)));
+        const auto &t = data.ElementTable;
+        const std::array<int, 5> got = {t[1].AtomicNumber, t[2].AtomicNumber, t[3].AtomicNumber,
+                                        t[4].AtomicNumber, t[118].AtomicNumber};
+        EXPECT_EQ(std::tuple(data.ElementCount, got, t[0].Symbol),
+                  std::tuple(count, numbers, QString(3, QChar(0))));
     }
     ClassificationNames names;
     InitClassificationNames(names);
     EXPECT_EQ(names[0], QString(50, QChar(0)));
-    EXPECT_EQ(names[1], QStringLiteral("Inert Gas").leftJustified(50));
-    EXPECT_EQ(names[10], QStringLiteral("Radioactive Rare Earth Element (Actinide Series)  "));
+    EXPECT_EQ(names[10], u"Radioactive Rare Earth Element (Actinide Series)  "_s);
 }
 
 TEST(LoadElementTable, BadFilesAreRefusedWithAMessageAndNoHalfTable)
@@ -214,12 +184,9 @@ TEST(LoadElementTable, BadFilesAreRefusedWithAMessageAndNoHalfTable)
         EXPECT_TRUE(error.contains(expected)) << error.toStdString();
         EXPECT_EQ(data.ElementCount + data.ElementTable[1].AtomicNumber, 0);
     }
-}
-
-TEST(LoadElementTable, MissingOrUnreadableFileIsNamed)
-{
+    // A missing file is named as such.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("elementDat.edb"));
+    const QString path = dir.filePath(u"elementDat.edb"_s);
     ElementData data;
     EXPECT_TRUE(LoadElementTable(path, data).contains(u"elementDat.edb was not found"_s));
     // A folder or a pipe is refused before it is opened: a pipe would block.
@@ -233,16 +200,14 @@ TEST(LoadElementTable, MissingOrUnreadableFileIsNamed)
 TEST(ElementTsv, RoundTripsAndReportsTheLineAndFieldOfABadValue)
 {
     std::vector<R> list = records(2);
-    list.push_back(fullRecord());
-    list[2].LevelElectrons[0] = list[2].LevelElectrons[8] =
-        0; // the table lists occupied levels only
+    list.push_back(readRecord(handRecord()));
+    list[2].LevelElectrons[0] = list[2].LevelElectrons[8] = 0; // the table lists levels 1 to 7
     const TsvResult parsed = parseElementTsv(writeElementTsv(list));
     ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
     ASSERT_EQ(parsed.records.size(), 3u);
     EXPECT_EQ(*encodeRecord(parsed.records[2]), *encodeRecord(list[2]));
-
     QString text = writeElementTsv(list);
-    text.replace(QStringLiteral("\n2\t\t"), QStringLiteral("\nzwei\t\t"));
+    text.replace(u"\n2\t\t"_s, u"\nzwei\t\t"_s);
     EXPECT_TRUE(parseElementTsv(text).error.contains(u"line 3: AtomicNumber"_s));
     EXPECT_TRUE(parseElementTsv(u"AtomicNumber\tPeriod\n"_s).error.contains(u"header"_s));
 }
