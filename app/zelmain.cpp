@@ -45,6 +45,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     createControls();
     connectHandlers();
     setTabOrderByDesign();
+    createKeyboard();
 }
 
 void ZelMain::connectHandlers()

@@ -82,6 +82,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The controls with their design values, one group at a time.
@@ -110,6 +112,13 @@ private:
     void restoreElectronTimer();
     void printTable();
     void printElement();
+    // The keyboard: shortcuts, the table's outline, typing to find.
+    void createKeyboard();
+    void switchPage();
+    void copyShown();
+    void moveOutline(qint16 e);
+    bool findTyped(QKeyEvent *event);
+    void clearFind();
 
     // Program-wide state.
     ElementData Elements;
@@ -158,6 +167,10 @@ private:
     PictureButton *ck_animate, *ck_ColorRings, *ck_dispRings, *ring_opt;
     QScrollBar *cScroll, *atScroll;
     QLabel *Image1, *Image2;
+    // What was typed to find an element, and the line that shows it.
+    QLabel *lbl_find;
+    QString m_typed;
+    QTimer m_findTimer;
 
     Platform &m_platform;
     QElapsedTimer m_framePace;

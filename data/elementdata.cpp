@@ -275,14 +275,15 @@ QString LoadElementTable(const QString &path, ElementData &data)
 qint16 findElement(const ElementData &data, const QString &what)
 {
     const QString key = what.trimmed();
+    if (key.isEmpty()) return 0;
     bool isNumber = false;
     const int number = key.toInt(&isNumber);
     if (isNumber) return number >= 1 && number <= data.ElementCount ? qint16(number) : 0;
-    // Symbols first: "Ca" is calcium, not a name's start.
-    for (QString ElementRecord::*field : {&ElementRecord::Symbol, &ElementRecord::ElementName})
-        for (qint16 n = 1; n <= data.ElementCount; ++n)
-            if (!key.isEmpty() &&
-                (data.ElementTable[n].*field).trimmed().compare(key, Qt::CaseInsensitive) == 0)
-                return n;
+    // A symbol wins over the start of a name: "C" is carbon, not calcium.
+    for (qint16 n = 1; n <= data.ElementCount; ++n)
+        if (data.ElementTable[n].Symbol.trimmed().compare(key, Qt::CaseInsensitive) == 0) return n;
+    for (qint16 n = 1; n <= data.ElementCount; ++n)
+        if (data.ElementTable[n].ElementName.trimmed().startsWith(key, Qt::CaseInsensitive))
+            return n;
     return 0;
 }

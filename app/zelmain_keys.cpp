@@ -1,0 +1,172 @@
+// The window without a mouse: the table's outline moved by the arrow keys,
+// typing to find an element, the page, print, exit and copy shortcuts, and the
+// mouse wheel over the sheet and the atom.
+
+#include "zelmain.h"
+
+#include "datasheet.h"
+#include "hittest.h"
+#include "numbertext.h"
+#include "tablekeys.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace {
+
+constexpr int TypingPauseMs = 1000;
+
+CellStep stepFor(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return CellStep::Left;
+    case Qt::Key_Right:
+        return CellStep::Right;
+    case Qt::Key_Up:
+        return CellStep::Up;
+    case Qt::Key_Down:
+        return CellStep::Down;
+    case Qt::Key_Home:
+        return CellStep::First;
+    default:
+        return CellStep::Last;
+    }
+}
+
+} // namespace
+
+void ZelMain::createKeyboard()
+{
+    lbl_find = new QLabel(Frame5);
+    lbl_find->setObjectName(QStringLiteral("lbl_find"));
+    lbl_find->setGeometry(250, 19, 260, 17);
+    lbl_find->setFont(font());
+    QPalette pal = lbl_find->palette();
+    pal.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0xC0));
+    lbl_find->setPalette(pal);
+    lbl_find->hide();
+    m_findTimer.setSingleShot(true);
+    m_findTimer.setInterval(TypingPauseMs);
+    connect(&m_findTimer, &QTimer::timeout, this, &ZelMain::clearFind);
+
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        auto *s = new QShortcut(keys, this);
+        connect(s, &QShortcut::activated, this, [this, action] {
+            // Nothing answers the keyboard while the banner locks the window.
+            if (!tmAbout->isActive()) (this->*action)();
+        });
+    };
+    for (QKeySequence keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        shortcut(keys, &ZelMain::switchPage);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &ZelMain::cb_print_Click);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &ZelMain::cb_exit_Click);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), &ZelMain::copyShown);
+
+    // The wheel over the sheet or the atom steps elements as over the bar.
+    pbData->installEventFilter(this);
+    pbAtom->installEventFilter(this);
+}
+
+void ZelMain::switchPage()
+{
+    tab_Frame_Click(CurrentTab == 0 ? 1 : 0);
+}
+
+void ZelMain::copyShown()
+{
+    QString text;
+    if (CurrentTab == 1) {
+        text = sheetTextLines(Elements.ElementTable[CurrentElement], ClassNames).join(u'\n');
+    } else if (HoverElement > 0) {
+        const ElementRecord &r = Elements.ElementTable[HoverElement];
+        text = QStringLiteral("%1, %2, %3, %4")
+                   .arg(r.ElementName.trimmed(), r.Symbol.trimmed())
+                   .arg(r.AtomicNumber)
+                   .arg(numberText(r.AtomicWeight));
+    }
+    if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+void ZelMain::moveOutline(qint16 e)
+{
+    const std::optional<QRect> outline = SetPTsel(Cells, e, ptsel->size());
+    if (!outline) return;
+    HoverElement = e;
+    ptsel->setGeometry(*outline);
+    ptsel->show();
+}
+
+void ZelMain::clearFind()
+{
+    m_typed.clear();
+    lbl_find->hide();
+}
+
+bool ZelMain::findTyped(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !m_typed.isEmpty()) {
+        clearFind();
+        return true;
+    }
+    if (event->key() == Qt::Key_Backspace && !m_typed.isEmpty()) {
+        m_typed.chop(1);
+    } else {
+        const QString text = event->text();
+        if (text.size() != 1 || !text.front().isLetterOrNumber()) return false;
+        m_typed += text;
+    }
+    m_findTimer.start();
+    const qint16 n = findElement(Elements, m_typed);
+    lbl_find->setText(n > 0 ? QStringLiteral("Find: %1 - %2")
+                                  .arg(m_typed, Elements.ElementTable[n].ElementName.trimmed())
+                            : QStringLiteral("Find: %1 - no element").arg(m_typed));
+    lbl_find->show();
+    if (n > 0 && CurrentTab == 0)
+        moveOutline(n);
+    else if (n > 0)
+        eScroll->setValue(n);
+    return true;
+}
+
+void ZelMain::keyPressEvent(QKeyEvent *event)
+{
+    if (tmAbout->isActive() || (event->modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (CurrentTab == 0 && pb->hasFocus()) {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            moveOutline(stepCell(Cells, Elements.ElementCount,
+                                 ptsel->isVisible() ? HoverElement : 0, stepFor(event->key())));
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (ptsel->isVisible()) pb_Click();
+            return;
+        default:
+            break;
+        }
+    }
+    if (!findTyped(event)) QWidget::keyPressEvent(event);
+}
+
+bool ZelMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel && (watched == pbData || watched == pbAtom)) {
+        QCoreApplication::sendEvent(eScroll, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
