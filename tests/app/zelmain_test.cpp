@@ -155,8 +155,9 @@ TEST_F(Tabs, TabOrderAndClickedTogglesKeepingNoFocusWhateverTheClick)
     for (const auto &[button, from, to] :
          {std::tuple<PictureButton *, QWidget *, QWidget *>{ck_animate, eScroll, pbData},
           {tableTab, pbData, eScroll}})
-        for (const auto &[mouse, at] :
-             {std::pair{Qt::RightButton, QPoint(5, 5)}, {Qt::LeftButton, QPoint(-20, -20)}}) {
+        for (const auto &[mouse, at] : {std::pair{Qt::RightButton, QPoint()},
+                                        {Qt::RightButton, QPoint(-20, -20)},
+                                        {Qt::LeftButton, QPoint(-20, -20)}}) {
             from->setFocus();
             QTest::mousePress(button, mouse);
             QTest::mouseRelease(button, mouse, {}, at);
