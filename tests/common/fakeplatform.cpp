@@ -1,72 +1,39 @@
 #include "fakeplatform.h"
 
-#include "windowcontrol.h"
-#include "zelmain.h"
 #include "zelmod.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QScrollBar>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-QSizeF RecordingPrinter::printableSize(PageOrientation orientation)
+FakePlatform::FakePlatform(const std::optional<QByteArray> &dataFile)
 {
-    ++calls;
-    if (failing)
-        return {};
-    return orientation == PageOrientation::Portrait ? portraitArea : portraitArea.transposed();
+    QFile shipped(QStringLiteral(ZELVANE_EDB_PATH));
+    QFile file(dir.filePath(QStringLiteral("elementDat.edb")));
+    EXPECT_TRUE(shipped.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
+    file.write(dataFile ? *dataFile : shipped.readAll());
 }
 
-bool RecordingPrinter::printPage(const PageCanvas &page, PageOrientation orientation)
+static ZelMain &started(const std::unique_ptr<ZelMain> &window)
 {
-    ++calls;
-    if (failing)
-        return false;
-    jobs.push_back({page, orientation});
-    return true;
+    if (!window) throw std::runtime_error("the program did not start");
+    window->tmAbout_Timer();
+    return *window;
 }
 
-FakePlatform::FakePlatform()
+App::App() : window(StartUp(platform)), w(started(window)) {}
+
+void App::activate()
 {
-    EXPECT_TRUE(QFile::copy(QStringLiteral(ZELVANE_EDB_PATH),
-                            m_dir.filePath(QStringLiteral("elementDat.edb"))));
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
 }
 
-FakePlatform::FakePlatform(const QByteArray &dataFile)
+void App::printTableThenElement(int z)
 {
-    QFile file(m_dir.filePath(QStringLiteral("elementDat.edb")));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(dataFile);
-}
-
-bool FakePlatform::askYesNo(QWidget *, const QString &prompt, const QString &title)
-{
-    questions.push_back(title + QStringLiteral(": ") + prompt);
-    return answer;
-}
-
-Started::Started(bool endBanner) : window(StartUp(platform))
-{
-    EXPECT_TRUE(window);
-    if (window && endBanner)
-        window->tmAbout_Timer();
-}
-
-Started::~Started() = default;
-
-void Started::activate()
-{
-    QApplication::setActiveWindow(window.get());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-}
-
-void Started::printTableThenElement(int z)
-{
-    window->cb_print_Click();
-    window->tab_Frame_Click(1);
-    control<QScrollBar>(*window, "eScroll")->setValue(z);
-    window->cb_print_Click();
-    ASSERT_EQ(printer().jobs.size(), 2u);
+    w.cb_print_Click();
+    w.tab_Frame_Click(1);
+    eScroll->setValue(z);
+    w.cb_print_Click();
+    ASSERT_EQ(printer.jobs.size(), 2u);
 }

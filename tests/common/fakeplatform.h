@@ -2,45 +2,62 @@
 
 #include "pageprinter.h"
 #include "platform.h"
+#include "zelmain.h"
 
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
-class ZelMain;
+// The window's control of that name and type; a missing one fails the test.
+template <class T> T *control(const QWidget &window, const char *name)
+{
+    if (T *found = window.findChild<T *>(QLatin1String(name))) return found;
+    throw std::runtime_error(std::string("the window has no such control: ") + name);
+}
 
 // A printer that keeps every page it is sent, and can be told to fail.
-class RecordingPrinter : public PagePrinter
+struct RecordingPrinter : PagePrinter
 {
-public:
     struct Job
     {
         PageCanvas page;
         PageOrientation orientation;
     };
-
-    QSizeF printableSize(PageOrientation orientation) override;
-    bool printPage(const PageCanvas &page, PageOrientation orientation) override;
+    QSizeF printableSize(PageOrientation orientation) override
+    {
+        ++calls;
+        const QSizeF area = failing ? QSizeF() : portraitArea;
+        return orientation == PageOrientation::Portrait ? area : area.transposed();
+    }
+    bool printPage(const PageCanvas &page, PageOrientation orientation) override
+    {
+        ++calls;
+        if (!failing) jobs.push_back({page, orientation});
+        return !failing;
+    }
 
     std::vector<Job> jobs;
     int calls = 0;
     bool failing = false;
-    // Letter paper less quarter-inch margins, in twips.
-    QSizeF portraitArea{11520, 15120};
+    QSizeF portraitArea{11520, 15120}; // letter paper less quarter-inch margins, in twips
 };
 
-// The platform for tests: a data folder of its own, scripted answers, and a
-// record of what the program asked for.
-class FakePlatform : public Platform
+// The platform for tests: a data folder of its own (the shipped data file
+// unless given other bytes), scripted answers, and a record of the requests.
+struct FakePlatform : Platform
 {
-public:
-    // Copies the shipped data file into a temporary folder.
-    FakePlatform();
-    // Uses these bytes as the data file instead.
-    explicit FakePlatform(const QByteArray &dataFile);
-
-    QString executableDir() const override { return m_dir.path(); }
-    bool askYesNo(QWidget *, const QString &prompt, const QString &title) override;
+    explicit FakePlatform(const std::optional<QByteArray> &dataFile = {});
+    QString executableDir() const override { return dir.path(); }
+    bool askYesNo(QWidget *, const QString &prompt, const QString &title) override
+    {
+        questions.push_back(title + QStringLiteral(": ") + prompt);
+        return answer;
+    }
     void showStartupError(const QString &message) override { errors.push_back(message); }
     void endProgram() override { ++endRequests; }
     PagePrinter &printer() override { return printerRecord; }
@@ -50,25 +67,33 @@ public:
     std::vector<QString> errors;
     int endRequests = 0;
     RecordingPrinter printerRecord;
-
-private:
-    QTemporaryDir m_dir;
+    QTemporaryDir dir;
 };
 
-// The program started on the fake platform, with the banner ended as four
-// seconds end it unless told otherwise.
-struct Started
+// The program started on the fake platform, its banner ended as its timer
+// ends it after four seconds; the controls the tests use most.
+class App : public ::testing::Test
 {
-    FakePlatform platform;
-    std::unique_ptr<ZelMain> window;
-
-    explicit Started(bool endBanner = true);
-    ~Started();
-    ZelMain &w() { return *window; }
-    RecordingPrinter &printer() { return platform.printerRecord; }
+protected:
+    App();
     // Makes the window the active one, as a click on it would.
     void activate();
-    // Prints the table, then element z from the Element page, each answered
-    // Yes; the recording printer then holds the two jobs.
+    // Prints the table, then element z from the Element page, each answered Yes.
     void printTableThenElement(int z);
+
+    FakePlatform platform;
+    RecordingPrinter &printer = platform.printerRecord;
+    std::unique_ptr<ZelMain> window;
+    ZelMain &w;
+    PictureBox *pb = control<PictureBox>(w, "pb");
+    PictureBox *pbAtom = control<PictureBox>(w, "pbAtom");
+    PictureBox *pbData = control<PictureBox>(w, "pbData");
+    PictureBox *pbprt = control<PictureBox>(w, "pbprt");
+    PictureButton *tableTab = control<PictureButton>(w, "tab_Frame0");
+    PictureButton *elementTab = control<PictureButton>(w, "tab_Frame1");
+    PictureButton *ck_animate = control<PictureButton>(w, "ck_animate");
+    QScrollBar *eScroll = control<QScrollBar>(w, "eScroll");
+    QScrollBar *cScroll = control<QScrollBar>(w, "cScroll");
+    QScrollBar *atScroll = control<QScrollBar>(w, "atScroll");
+    QTimer *tmElectron = control<QTimer>(w, "tmElectron");
 };

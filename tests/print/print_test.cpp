@@ -1,19 +1,11 @@
-#include "atomdraw.h"
 #include "fakeplatform.h"
 #include "systemprinter.h"
-#include "windowcontrol.h"
-#include "zelmain.h"
-#include "zelmod.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,220 +13,139 @@ std::vector<const PageCanvas::Item *> pictures(const PageCanvas &page)
 {
     std::vector<const PageCanvas::Item *> found;
     for (const PageCanvas::Item &item : page.items())
-        if (item.kind == PageCanvas::Item::Picture)
-            found.push_back(&item);
+        if (item.kind == PageCanvas::Item::Picture) found.push_back(&item);
     return found;
 }
 
-// The table page holds one picture.
-const PageCanvas::Item *onlyPicture(const PageCanvas &page)
+QImage rendered(const PageCanvas &page)
 {
-    const auto found = pictures(page);
-    EXPECT_EQ(found.size(), 1u);
-    return found.empty() ? nullptr : found.front();
-}
-
-bool allWhite(const Surface &s)
-{
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            if (s.pixel(x, y) != ColourWhite)
-                return false;
-    return true;
-}
-
-QString pageText(const PageCanvas &page)
-{
-    QString text;
-    for (const PageCanvas::Item &item : page.items())
-        if (item.kind == PageCanvas::Item::Text)
-            text += item.text + QLatin1Char('|');
-    return text;
+    QImage image(850, 1100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.render(painter, 100);
+    return image;
 }
 
 } // namespace
 
-TEST(Printing, TheTableGoesCentredOnALandscapePage)
+using Printing = App;
+
+TEST_F(Printing, TheTableGoesCentredOnALandscapePageAndTheScreenStays)
 {
-    Started s;
-    ZelMain &w = s.w();
-    auto *pb = control<PictureBox>(w, "pb");
     const QImage table = pb->surface().image();
     const CellRects cells = w.cells();
-    // Answering No changes nothing and calls no printer.
-    s.platform.answer = false;
+    // Answering No calls no printer.
+    platform.answer = false;
     w.cb_print_Click();
-    EXPECT_EQ(s.printer().calls, 0);
-    s.platform.answer = true;
+    EXPECT_EQ(printer.calls, 0);
+    platform.answer = true;
     w.cb_print_Click();
-    EXPECT_EQ(s.platform.questions.back(), QStringLiteral("Print: Print Periodic Table"));
-
-    ASSERT_EQ(s.printer().jobs.size(), 1u);
-    const RecordingPrinter::Job &job = s.printer().jobs[0];
-    EXPECT_EQ(job.orientation, PageOrientation::Landscape);
-    const PageCanvas::Item *picture = onlyPicture(job.page);
-    ASSERT_TRUE(picture);
+    EXPECT_EQ(platform.questions.back(), QStringLiteral("Print: Print Periodic Table"));
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].orientation, PageOrientation::Landscape);
+    const auto found = pictures(printer.jobs[0].page);
+    ASSERT_EQ(found.size(), 1u);
     // 791 x 510 pixels at 15 twips each, centred on 15120 x 11520 twips.
-    EXPECT_EQ(picture->image.size(), QSize(791, 510));
-    EXPECT_DOUBLE_EQ(picture->x, 15120 / 2 - 11865 / 2);
-    EXPECT_DOUBLE_EQ(picture->y, 11520 / 2 - 7650 / 2);
+    EXPECT_EQ(found[0]->image.size(), QSize(791, 510));
+    EXPECT_DOUBLE_EQ(found[0]->x, 15120 / 2 - 11865 / 2);
+    EXPECT_DOUBLE_EQ(found[0]->y, 11520 / 2 - 7650 / 2);
 
-    // The printed table is in its print style: white page, white cell corners.
-    const CellRect &fe = cells[26];
-    EXPECT_EQ(fromQRgb(picture->image.pixel(5, 5)), ColourWhite);
-    EXPECT_EQ(fromQRgb(picture->image.pixel(fe.Left, fe.Top)), ColourWhite);
-    EXPECT_NE(fromQRgb(table.pixel(fe.Left, fe.Top)), ColourWhite);
-
-    // The screen is as before; the print picture is emptied again.
+    // The screen is as before, also after a failing printer; the print picture
+    // is emptied again.
+    printer.failing = true;
+    w.cb_print_Click();
     EXPECT_EQ(pb->surface().image(), table);
     EXPECT_EQ(pb->geometry(), QRect(2, 45, 791, 510));
-    EXPECT_TRUE(allWhite(control<PictureBox>(w, "pbprt")->surface()));
     EXPECT_FALSE(w.printing());
     EXPECT_TRUE(w.cells() == cells);
+    QImage white = pbprt->surface().image();
+    white.fill(Qt::white);
+    EXPECT_EQ(pbprt->surface().image(), white);
 }
 
-TEST(Printing, TheElementGoesOnAPortraitPageWithTheAtomUnderTheTitle)
+TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
 {
-    Started s;
-    ZelMain &w = s.w();
-    auto *ck_animate = control<PictureButton>(w, "ck_animate");
-    auto *tmElectron = control<QTimer>(w, "tmElectron");
     w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "eScroll")->setValue(26);
-    control<QScrollBar>(w, "cScroll")->setValue(2);
-    ck_animate->setValue(1);
-    w.cb_print_Click();
-
-    ASSERT_EQ(s.printer().jobs.size(), 1u);
-    const RecordingPrinter::Job &job = s.printer().jobs[0];
-    EXPECT_EQ(job.orientation, PageOrientation::Portrait);
-    // Three 8 x 8 legend icons, then the atom, painted last.
-    const auto all = pictures(job.page);
-    ASSERT_EQ(all.size(), 4u);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(all[i]->image.size(), QSize(8, 8));
-    const PageCanvas::Item *picture = all.back();
-    EXPECT_DOUBLE_EQ(picture->x, 200);
-    EXPECT_DOUBLE_EQ(picture->y, w.printHeaderY());
-    EXPECT_GT(w.printHeaderY(), 0);
-    EXPECT_EQ(picture->image.size(), QSize(400, 400));
-    // The atom was drawn on white for paper.
-    EXPECT_EQ(fromQRgb(picture->image.pixel(0, 0)), ColourWhite);
-    const QString text = pageText(job.page);
-    EXPECT_TRUE(text.contains(QStringLiteral("Iron"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Protons:")));
-
-    // Afterwards the screen shows the chosen background and animates again.
-    EXPECT_FALSE(w.printing());
-    EXPECT_EQ(control<PictureBox>(w, "pbAtom")->surface().pixel(0, 0), backgroundColour(2));
-    EXPECT_TRUE(tmElectron->isActive());
-    EXPECT_EQ(control<QLabel>(w, "d_protons")->text(), QStringLiteral("26"));
-
-    ck_animate->setValue(0);
-    w.cb_print_Click();
-    EXPECT_FALSE(tmElectron->isActive());
-    EXPECT_EQ(s.platform.questions.back(), QStringLiteral("Print: Print Element"));
-
-    // The element print left pbprt as 8 x 8 scratch; the table still prints whole.
-    EXPECT_EQ(control<PictureBox>(w, "pbprt")->surface().width(), 8);
-    w.tab_Frame_Click(0);
-    w.cb_print_Click();
-    ASSERT_EQ(s.printer().jobs.size(), 3u);
-    EXPECT_EQ(pictures(s.printer().jobs[2].page).front()->image.size(), QSize(791, 510));
-}
-
-TEST(Printing, AFailingPrinterLeavesTheProgramRunningAndTheScreenRestored)
-{
-    Started s;
-    ZelMain &w = s.w();
-    s.printer().failing = true;
-    auto *pb = control<PictureBox>(w, "pb");
-    const QImage table = pb->surface().image();
-    w.cb_print_Click();
-    EXPECT_FALSE(w.printing());
-    EXPECT_EQ(pb->surface().image(), table);
-
-    w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "cScroll")->setValue(3);
-    control<PictureButton>(w, "ck_animate")->setValue(1);
-    w.cb_print_Click();
-    EXPECT_GT(s.printer().calls, 0);
-    EXPECT_TRUE(s.printer().jobs.empty());
-    EXPECT_FALSE(w.printing());
-    EXPECT_EQ(control<PictureBox>(w, "pbAtom")->surface().pixel(0, 0), backgroundColour(3));
-    EXPECT_TRUE(control<QTimer>(w, "tmElectron")->isActive());
-}
-
-TEST(Printing, RealPdfFilesHoldOnePageInTheRightOrientation)
-{
-    Started s;
-    s.printTableThenElement(92);
-    ASSERT_FALSE(HasFatalFailure());
-
-    QTemporaryDir dir;
-    const QString names[2] = {dir.filePath(QStringLiteral("table.pdf")),
-                              dir.filePath(QStringLiteral("element.pdf"))};
-    for (int i = 0; i < 2; ++i) {
-        const RecordingPrinter::Job &job = s.printer().jobs[i];
-        ASSERT_TRUE(SystemPrinter::printToPdf(job.page, job.orientation, names[i]));
-        QFile file(names[i]);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString pdf = QString::fromLatin1(file.readAll());
-        EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF")));
-        // Pictures go in losslessly: no JPEG-compressed image.
-        EXPECT_FALSE(pdf.contains(QStringLiteral("DCTDecode"))) << i;
-        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1) << i;
-        const QRegularExpression box(
-            QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
-        const auto match = box.match(pdf);
-        ASSERT_TRUE(match.hasMatch()) << i;
-        const double width = match.captured(1).toDouble();
-        const double height = match.captured(2).toDouble();
-        if (i == 0)
-            EXPECT_GT(width, height) << "the table page is landscape";
-        else
-            EXPECT_LT(width, height) << "the element page is portrait";
-    }
-}
-
-TEST(Printing, TheSameElementPrintsTheSamePageEveryTime)
-{
-    Started s;
-    ZelMain &w = s.w();
-    w.tab_Frame_Click(1);
-    control<QScrollBar>(w, "eScroll")->setValue(26);
+    eScroll->setValue(26);
     w.cb_print_Click();
     w.cb_print_Click();
-    ASSERT_EQ(s.printer().jobs.size(), 2u);
-    const auto render = [](const PageCanvas &page) {
-        QImage image(850, 1100, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        page.render(painter, 100);
-        return image;
-    };
-    EXPECT_EQ(render(s.printer().jobs[0].page), render(s.printer().jobs[1].page));
-    // The title is 12-point Courier both times: 240 twips.
-    for (const RecordingPrinter::Job &job : s.printer().jobs) {
+    ASSERT_EQ(printer.jobs.size(), 2u);
+    // The same element prints the same page every time.
+    EXPECT_EQ(rendered(printer.jobs[0].page), rendered(printer.jobs[1].page));
+    for (const RecordingPrinter::Job &job : printer.jobs) {
+        EXPECT_EQ(job.orientation, PageOrientation::Portrait);
+        // Three 8 x 8 legend icons, then the atom, painted last under the title.
+        const auto found = pictures(job.page);
+        ASSERT_EQ(found.size(), 4u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(found[i]->image.size(), QSize(8, 8));
+        EXPECT_EQ(found[3]->image.size(), QSize(400, 400));
+        EXPECT_DOUBLE_EQ(found[3]->x, 200);
+        EXPECT_DOUBLE_EQ(found[3]->y, w.printHeaderY());
+        EXPECT_GT(w.printHeaderY(), 0);
+        // The title is 12-point Courier: 240 twips.
         const auto title = std::find_if(job.page.items().begin(), job.page.items().end(),
                                         [](const auto &item) { return item.text == u"Iron"; });
         ASSERT_NE(title, job.page.items().end());
         EXPECT_EQ(title->font.pixelSize(), 240);
     }
+    // Afterwards the screen shows the chosen background and animates again,
+    // also after a failing printer.
+    ck_animate->setValue(1);
+    for (const auto &[failing, background, bgr] :
+         {std::tuple{false, 2, 0x808080u}, {true, 3, 0xC0C0C0u}}) {
+        printer.failing = failing;
+        cScroll->setValue(background);
+        w.cb_print_Click();
+        EXPECT_FALSE(w.printing());
+        EXPECT_EQ(pbAtom->surface().pixel(0, 0), bgr);
+        EXPECT_TRUE(tmElectron->isActive());
+        EXPECT_EQ(control<QLabel>(w, "d_protons")->text(), QStringLiteral("26"));
+    }
+    printer.failing = false;
+    ck_animate->setValue(0);
+    w.cb_print_Click();
+    EXPECT_FALSE(tmElectron->isActive());
+    EXPECT_EQ(platform.questions.back(), QStringLiteral("Print: Print Element"));
+    // The element print left pbprt as 8 x 8 scratch; the table still prints whole.
+    EXPECT_EQ(pbprt->surface().width(), 8);
+    w.tab_Frame_Click(0);
+    w.cb_print_Click();
+    ASSERT_EQ(printer.jobs.size(), 5u);
+    EXPECT_EQ(pictures(printer.jobs[4].page).front()->image.size(), QSize(791, 510));
 }
 
-TEST(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
+TEST_F(Printing, PdfFilesHoldOneLosslessPageInTheRightOrientation)
 {
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        GTEST_SKIP() << "a printer is installed here";
+    printTableThenElement(92);
+    ASSERT_FALSE(HasFatalFailure());
     QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("page.pdf"));
+    for (const RecordingPrinter::Job &job : printer.jobs) {
+        ASSERT_TRUE(SystemPrinter::printToPdf(job.page, job.orientation, file));
+        QFile pdfFile(file);
+        const QString pdf =
+            pdfFile.open(QIODevice::ReadOnly) ? QString::fromLatin1(pdfFile.readAll()) : QString();
+        const auto landscape = job.orientation == PageOrientation::Landscape;
+        EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF")));
+        EXPECT_FALSE(pdf.contains(QStringLiteral("DCTDecode"))) << "no JPEG pictures";
+        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+        const auto box = QRegularExpression(
+                             QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"))
+                             .match(pdf);
+        ASSERT_TRUE(box.hasMatch()) << landscape;
+        EXPECT_EQ(box.captured(1).toDouble() > box.captured(2).toDouble(), landscape);
+    }
+    EXPECT_EQ(printer.jobs[0].orientation, PageOrientation::Landscape);
+
+    // Without a printer the page goes to a chosen PDF file, or nowhere if none is.
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
     QString answer; // the file name the save dialog gives back
-    SystemPrinter printer([&answer] { return answer; });
-    PageCanvas page;
-    page.print(QStringLiteral("Iron"));
-    EXPECT_FALSE(printer.printPage(page, PageOrientation::Portrait)) << "cancelled";
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    answer = dir.filePath(QStringLiteral("iron.pdf"));
-    EXPECT_TRUE(printer.printPage(page, PageOrientation::Portrait));
-    EXPECT_GT(QFileInfo(answer).size(), 0);
+    SystemPrinter systemPrinter([&answer] { return answer; });
+    const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
+    EXPECT_FALSE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
+    EXPECT_FALSE(QFileInfo::exists(chosen));
+    answer = chosen;
+    EXPECT_TRUE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
+    EXPECT_GT(QFileInfo(chosen).size(), 0);
 }
