@@ -1,6 +1,6 @@
 #include "fakeplatform.h"
-#include "windowcontrol.h"
 #include "zelmain.h"
+#include "zelmod.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,12 +27,10 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 
 } // namespace
 
-TEST(Keyboard, ArrowsWalkTheTableAndReturnOpensTheOutlinedElement)
+TEST_F(App, ArrowsWalkTheTableAndReturnOpensTheOutlinedElement)
 {
-    Started s;
-    ZelMain &w = s.w();
-    s.activate();
-    control<QWidget>(w, "pb")->setFocus();
+    activate();
+    pb->setFocus();
     // From no outline any key starts at hydrogen; then each key from where the
     // last one left the outline, across gaps and into and out of the series rows.
     const std::pair<Qt::Key, int> walk[] = {
@@ -59,11 +57,9 @@ TEST(Keyboard, ArrowsWalkTheTableAndReturnOpensTheOutlinedElement)
     EXPECT_EQ(w.currentElement(), 89);
 }
 
-TEST(Keyboard, TypingFindsByNumberSymbolOrNameAndEscapeClears)
+TEST_F(App, TypingFindsByNumberSymbolOrNameAndEscapeClears)
 {
-    Started s;
-    ZelMain &w = s.w();
-    s.activate();
+    activate();
     auto *line = control<QLabel>(w, "lbl_find");
     // On the table page the outline moves to the match.
     const std::pair<const char *, int> finds[] = {{"26", 26}, {"fe", 26}, {"iro", 26},
@@ -86,26 +82,34 @@ TEST(Keyboard, TypingFindsByNumberSymbolOrNameAndEscapeClears)
     EXPECT_EQ(w.currentElement(), 92);
 }
 
-TEST(Keyboard, ShortcutsCopyAndTheWheelWaitForTheBanner)
+TEST(Keyboard, ShortcutsWaitForTheBanner)
 {
-    Started s(false);
-    ZelMain &w = s.w();
-    s.activate();
+    FakePlatform platform;
+    const std::unique_ptr<ZelMain> w = StartUp(platform);
+    ASSERT_TRUE(w);
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     key(Qt::Key_Tab, Qt::ControlModifier);
     key(Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(w.currentTab(), 0) << "nothing answers during the banner";
-    EXPECT_TRUE(s.platform.questions.empty());
-    w.tmAbout_Timer();
+    EXPECT_EQ(w->currentTab(), 0);
+    EXPECT_TRUE(platform.questions.empty());
+    w->tmAbout_Timer();
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w->currentTab(), 1);
+}
 
+TEST_F(App, ShortcutsCopyAndTheWheel)
+{
+    activate();
     key(Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(w.currentTab(), 1);
     key(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w.currentTab(), 0);
-    s.platform.answer = false;
+    platform.answer = false;
     key(Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(s.platform.questions.back(), u"Print: Print Periodic Table"_s);
+    EXPECT_EQ(platform.questions.back(), u"Print: Print Periodic Table"_s);
     key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(s.platform.endRequests, 1);
+    EXPECT_EQ(platform.endRequests, 1);
 
     keys(u"fe"_s);
     key(Qt::Key_C, Qt::ControlModifier);
@@ -121,6 +125,6 @@ TEST(Keyboard, ShortcutsCopyAndTheWheelWaitForTheBanner)
     // One wheel notch down over the sheet steps on as over the bar: three elements.
     QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(control<QWidget>(w, "pbData"), &wheel);
+    QApplication::sendEvent(pbData, &wheel);
     EXPECT_EQ(w.currentElement(), 29);
 }

@@ -2,6 +2,7 @@
 
 #include "fakeplatform.h"
 #include "zelmain.h"
+#include "zelmod.h"
 
 #include <QFile>
 #include <QImage>
@@ -52,8 +53,8 @@ QByteArray readAll(const QString &path)
 std::pair<int, bool> pdfPages(const QString &path)
 {
     const QString pdf = QString::fromLatin1(readAll(path));
-    const auto box = QRegularExpression(u"/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"_s)
-                         .match(pdf);
+    const auto box =
+        QRegularExpression(u"/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"_s).match(pdf);
     return {int(pdf.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s))),
             box.captured(1).toDouble() > box.captured(2).toDouble()};
 }
@@ -113,7 +114,8 @@ TEST(CommandLine, PdfPagesAsPrintedWithoutADisplay)
     // picture holds the same pixels.
     if (QProcess::execute(u"pdfimages"_s, {u"-png"_s, table, dir.filePath(u"img"_s)}) != 0)
         GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
-    const QImage picture = QImage(dir.filePath(u"img-000.png"_s)).convertToFormat(QImage::Format_RGB32);
+    const QImage picture =
+        QImage(dir.filePath(u"img-000.png"_s)).convertToFormat(QImage::Format_RGB32);
     const QImage golden = QImage(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/print-table.png"))
                               .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(791, 510));
@@ -135,7 +137,8 @@ TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
     expectFault(zelvane({u"--frobnicate"_s}), 2, u"Unknown option 'frobnicate'"_s);
 
     // Bad data files stop the window and the text alike, with no box.
-    const QString missing = dir.filePath(u"missing.edb"_s), truncated = dir.filePath(u"short.edb"_s);
+    const QString missing = dir.filePath(u"missing.edb"_s),
+                  truncated = dir.filePath(u"short.edb"_s);
     QFile shortFile(truncated);
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
     shortFile.write(readAll(QStringLiteral(ZELVANE_EDB_PATH)).left(1000));
@@ -171,11 +174,13 @@ TEST(CommandLine, HelpAndVersion)
 // when the banner goes.
 TEST(CommandLine, TheElementOpensOnceTheBannerHasGone)
 {
-    Started s(false);
-    s.w().openAfterBanner(26);
-    EXPECT_EQ(s.w().currentTab(), 0);
-    EXPECT_EQ(s.w().currentElement(), 1);
-    s.w().tmAbout_Timer();
-    EXPECT_EQ(s.w().currentTab(), 1);
-    EXPECT_EQ(s.w().currentElement(), 26);
+    FakePlatform platform;
+    const std::unique_ptr<ZelMain> w = StartUp(platform);
+    ASSERT_TRUE(w);
+    w->openAfterBanner(26);
+    EXPECT_EQ(w->currentTab(), 0);
+    EXPECT_EQ(w->currentElement(), 1);
+    w->tmAbout_Timer();
+    EXPECT_EQ(w->currentTab(), 1);
+    EXPECT_EQ(w->currentElement(), 26);
 }
