@@ -1,5 +1,6 @@
 #include "zelmain.h"
 
+#include "accessibility.h"
 #include "animation.h"
 #include "atomdraw.h"
 #include "atomsprites.h"
@@ -45,6 +46,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     createControls();
     connectHandlers();
     setTabOrderByDesign();
+    installAccessibility(*this);
 }
 
 void ZelMain::connectHandlers()
