@@ -1,5 +1,6 @@
 #include "zelmain.h"
 
+#include "accessibility.h"
 #include "animation.h"
 #include "atomdraw.h"
 #include "atomsprites.h"
@@ -46,6 +47,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
+    installAccessibility(*this);
 }
 
 void ZelMain::connectHandlers()

@@ -7,7 +7,7 @@
 set -eu
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
-          fonts-liberation fonts-urw-base35 fonts-dejavu-core cups)
+          fonts-liberation fonts-urw-base35 fonts-dejavu-core cups dbus at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
