@@ -187,6 +187,8 @@ void ZelMain::tmAbout_Timer()
     tmAbout->stop();
     for (QWidget *control : bannerLockedControls())
         control->setEnabled(true);
+    // The table was locked when the page was chosen; now the keyboard can reach it.
+    SetTabFocus();
     if (m_openAfterBanner > 0)
         showElement(std::exchange(m_openAfterBanner, 0));
 }

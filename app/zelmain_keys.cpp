@@ -139,7 +139,9 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (CurrentTab == 0 && pb->hasFocus()) {
+    // The table answers the keys while it holds the window's focus, even while
+    // another window is active.
+    if (CurrentTab == 0 && (focusWidget() == pb || !focusWidget())) {
         switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:

@@ -41,11 +41,13 @@ wait_window "$app" || exit 1
 xdotool mousemove 1000 760   # keep the pointer off the window
 timeout 20 "$py" "$here/atspi.py" controls || fail "the controls as read through AT-SPI"
 
-# The banner locks the table for its first four seconds; then a click on
-# iron's cell (row 4, column 8) opens the Element page.
+# The banner locks the table for its first four seconds; then typing "fe" and
+# Return on the table opens iron's page.
 left=$(( 4500 - ($(date +%s%N) - started) / 1000000 ))
 [ "$left" -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
-xdotool mousemove --window "$wid" 346 262 click 1
+xdotool type --window "$wid" --delay 50 fe
+xdotool key --window "$wid" Return
+sleep 0.5
 timeout 20 "$py" "$here/atspi.py" sheet || fail "the data sheet as read through AT-SPI"
 
 [ "$failures" -gt 0 ] && { echo "atspi: $failures check(s) failed"; exit 1; }
