@@ -38,7 +38,23 @@ void PictureBox::paintEvent(QPaintEvent *)
             p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
         }
         p.drawImage(border(), border(), m_surface.image());
+        if (m_showsFocus && hasFocus()) {
+            p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
+            p.drawRect(rect().adjusted(border(), border(), -border() - 1, -border() - 1));
+        }
     });
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_showsFocus) update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (m_showsFocus) update();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)

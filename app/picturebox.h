@@ -17,6 +17,8 @@ public:
 
     // Moves and sizes the control; the drawing area follows the new size.
     void moveAndResize(QRect geometry);
+    // Shows a dotted frame around the drawing area while the box has the focus.
+    void setShowsFocus(bool shows) { m_showsFocus = shows; }
 
 signals:
     void clicked();
@@ -26,10 +28,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     int border() const { return m_bordered ? 2 : 0; }
 
     Surface m_surface;
     bool m_bordered;
+    bool m_showsFocus = false;
 };

@@ -67,6 +67,10 @@ void ZelMain::createKeyboard()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &ZelMain::cb_exit_Click);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), &ZelMain::copyShown);
 
+    // The sheet and the atom show when they hold the focus; the table shows it
+    // as its outline.
+    pbData->setShowsFocus(true);
+    pbAtom->setShowsFocus(true);
     // The wheel over the sheet or the atom steps elements as over the bar.
     pbData->installEventFilter(this);
     pbAtom->installEventFilter(this);

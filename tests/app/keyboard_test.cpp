@@ -127,4 +127,9 @@ TEST_F(App, ShortcutsCopyAndTheWheel)
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(pbData, &wheel);
     EXPECT_EQ(w.currentElement(), 29);
+    // The atom picture shows a dotted frame while it holds the focus.
+    pbAtom->setFocus();
+    EXPECT_EQ(pbAtom->grab().toImage().pixelColor(3, 2), QColor(128, 128, 128));
+    pbData->setFocus();
+    EXPECT_EQ(pbAtom->grab().toImage().pixelColor(3, 2), QColor(Qt::black));
 }
