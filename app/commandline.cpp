@@ -51,8 +51,7 @@ private:
 bool boxesCanShow()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform == "offscreen" || platform == "minimal")
-        return false;
+    if (platform == "offscreen" || platform == "minimal") return false;
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !platform.isEmpty();
 }
@@ -61,8 +60,7 @@ bool boxesCanShow()
 QString defaultDataFile(const char *argv0)
 {
     QFileInfo self(QStringLiteral("/proc/self/exe"));
-    if (!self.exists())
-        self = QFileInfo(QString::fromLocal8Bit(argv0));
+    if (!self.exists()) self = QFileInfo(QString::fromLocal8Bit(argv0));
     return QFileInfo(self.canonicalFilePath()).dir().filePath(QStringLiteral("elementDat.edb"));
 }
 
@@ -78,14 +76,11 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     platform.setDataFile(dataFile);
     platform.setNoBoxes(true);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform);
-    if (!window)
-        return DataFault;
+    if (!window) return DataFault;
     window->layOutPages();
-    if (n > 0)
-        window->showElement(n);
+    if (n > 0) window->showElement(n);
     window->cb_print_Click();
-    if (!platform.written())
-        return usageFault(QStringLiteral("cannot write %1").arg(fileName));
+    if (!platform.written()) return usageFault(QStringLiteral("cannot write %1").arg(fileName));
     return 0;
 }
 
@@ -97,8 +92,7 @@ int runWindow(int argc, char **argv, const QString &dataFile, qint16 n)
     SystemPlatform platform;
     platform.setDataFile(dataFile);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform);
-    if (!window)
-        return DataFault;
+    if (!window) return DataFault;
     window->finishStartUp();
     window->openAfterBanner(n);
     return QApplication::exec();
@@ -113,57 +107,36 @@ int showHelp(int argc, char **argv, const QCommandLineParser &parser, bool versi
     return 0;
 }
 
-} // namespace
-
-int runZelvane(int argc, char **argv)
+// The options, each named by its long name, with its value's name and help.
+void addOptions(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A reference to the chemical elements: the periodic table, and for each element\n"
-        "its data sheet beside a model of its atom. X is an atomic number, a symbol or a\n"
-        "name, in any case."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption element(
-        QStringLiteral("element"),
-        QStringLiteral("Open at element X once the banner has gone; with --pdf, write its page."),
-        QStringLiteral("X"));
-    const QCommandLineOption pdf(
-        QStringLiteral("pdf"),
-        QStringLiteral("Write the table page (landscape), or with --element the element's page "
-                       "(portrait), to FILE as PDF, and show no window."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption sheet(
-        QStringLiteral("sheet"),
-        QStringLiteral("Write element X's data sheet to standard output as text."),
-        QStringLiteral("X"));
-    const QCommandLineOption data(
-        QStringLiteral("data"),
-        QStringLiteral("Read FILE instead of elementDat.edb beside the program."),
-        QStringLiteral("FILE"));
-    parser.addOptions({element, pdf, sheet, data});
+        "its data sheet beside a model of its atom. X is an atomic number, a symbol or the\n"
+        "start of a name, in any case."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const char *options[][3] = {
+        {"element", "X", "Open at element X once the banner has gone; with --pdf, write its page."},
+        {"pdf", "FILE",
+         "Write the table page (landscape), or with --element the element's page (portrait), "
+         "to FILE as PDF, and show no window."},
+        {"sheet", "X", "Write element X's data sheet to standard output as text."},
+        {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
+    for (const auto &[name, value, help] : options)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
+                                            QString::fromLatin1(value)));
+}
 
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(args))
-        return usageFault(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version))
-        return showHelp(argc, argv, parser, parser.isSet(version));
-    if (!parser.positionalArguments().isEmpty())
-        return usageFault(
-            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
-    if (parser.isSet(sheet) && (parser.isSet(pdf) || parser.isSet(element)))
-        return usageFault(QStringLiteral("--sheet goes alone"));
-
-    // The data file is read and checked before anything else, so that its
-    // faults reach standard error even where no window could show them.
-    const QString dataFile = parser.isSet(data) ? parser.value(data) : defaultDataFile(argv[0]);
-    ElementData elements;
+// Reads and checks the data file before anything else, so that its faults
+// reach standard error even where no window could show them. Returns the
+// exit status for a fault, or 0.
+int loadData(int argc, char **argv, const QString &dataFile, bool window, ElementData &elements)
+{
     const QString fault = LoadElementTable(dataFile, elements);
     if (!fault.isEmpty()) {
         writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(fault));
-        if (!parser.isSet(sheet) && !parser.isSet(pdf) && boxesCanShow()) {
+        if (window && boxesCanShow()) {
             QApplication app(argc, argv);
             QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), fault);
         }
@@ -172,18 +145,48 @@ int runZelvane(int argc, char **argv)
     // An empty table is allowed, but never silently.
     if (elements.ElementCount <= 0)
         writeOut(stderr, QStringLiteral("zelvane: warning: %1 holds no elements\n").arg(dataFile));
-    const QString what = parser.value(parser.isSet(sheet) ? sheet : element);
+    return 0;
+}
+
+} // namespace
+
+int runZelvane(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(args)) return usageFault(parser.errorText());
+    const auto set = [&parser](const char *name) {
+        return parser.isSet(QString::fromLatin1(name));
+    };
+    const auto value = [&parser](const char *name) {
+        return parser.value(QString::fromLatin1(name));
+    };
+    if (set("help") || set("help-all") || set("version"))
+        return showHelp(argc, argv, parser, set("version"));
+    if (!parser.positionalArguments().isEmpty())
+        return usageFault(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+    if (set("sheet") && (set("pdf") || set("element")))
+        return usageFault(QStringLiteral("--sheet goes alone"));
+
+    const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
+    ElementData elements;
+    if (const int fault = loadData(argc, argv, dataFile, !set("sheet") && !set("pdf"), elements))
+        return fault;
+    const QString what = value(set("sheet") ? "sheet" : "element");
     const qint16 n = what.isEmpty() ? 0 : findElement(elements, what);
     if (!what.isEmpty() && n == 0)
         return usageFault(QStringLiteral("no element %1 in %2").arg(what, dataFile));
 
-    if (parser.isSet(sheet)) {
+    if (set("sheet")) {
         ClassificationNames names;
         InitClassificationNames(names);
         writeOut(stdout, sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
         return 0;
     }
-    if (parser.isSet(pdf))
-        return writePdf(argc, argv, parser.value(pdf), dataFile, n);
+    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, n);
     return runWindow(argc, argv, dataFile, n);
 }
