@@ -101,24 +101,19 @@ TEST(RecordLayout, AHandWrittenRecordReadsFieldByFieldAndTheWriterMakesTheGolden
     const QByteArray golden = file.readAll();
     EXPECT_EQ(golden.mid(2, 492), handRecord());
     R second = r;
-    second.AtomicNumber = 27;
-    second.Symbol = u"Co"_s;
+    second.AtomicNumber = 27, second.Symbol = u"Co"_s;
     QString error;
     EXPECT_EQ(buildEdb({r, second}, &error), golden) << error.toStdString();
 }
 
 TEST(RecordLayout, CodePageBytesRoundTripAndTheWriterRefusesBadText)
 {
-    const char16_t expected[] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
-                                 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
-                                 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D,
-                                 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
-                                 0x0153, 0x009D, 0x017E, 0x0178, 0x00A0, 0x00FF};
     QByteArray record = handRecord();
     for (int i = 0; i < 34; ++i) // NameOrigin: bytes 0x80 to 0x9F, 0xA0 and 0xFF
         record[91 + i] = char(i < 32 ? 0x80 + i : i == 32 ? 0xA0 : 0xFF);
     R r = readRecord(record);
-    EXPECT_EQ(r.NameOrigin.left(34), QString::fromUtf16(expected, 34));
+    EXPECT_EQ(r.NameOrigin.left(34),
+              u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0ÿ"_s);
     // Written back, every byte is what was read, the undefined five too.
     EXPECT_EQ(*encodeRecord(r), record);
 
@@ -135,7 +130,6 @@ TEST(LoadElementTable, ReadsTheAnnouncedRecordsIntoTheirSlots)
     std::vector<R> three = records(3);
     three[1].AtomicNumber = 77; // stored by position, not by its own number
     const std::tuple<QByteArray, int, std::array<int, 5>> cases[] = {
-        {makeEdbBytes(records(118)), 118, {1, 2, 3, 4, 118}},
         {makeEdbBytes(three) + QByteArray(700, 'x'), 3, {1, 77, 3, 0, 0}}, // trailing bytes ignored
         {makeEdbBytes(records(2), 0), 0, {}},
         {makeEdbBytes(records(2), -1), -1, {}}};
@@ -148,10 +142,6 @@ TEST(LoadElementTable, ReadsTheAnnouncedRecordsIntoTheirSlots)
         EXPECT_EQ(std::tuple(data.ElementCount, got, t[0].Symbol),
                   std::tuple(count, numbers, QString(3, QChar(0))));
     }
-    ClassificationNames names;
-    InitClassificationNames(names);
-    EXPECT_EQ(names[0], QString(50, QChar(0)));
-    EXPECT_EQ(names[10], u"Radioactive Rare Earth Element (Actinide Series)  "_s);
 }
 
 TEST(LoadElementTable, BadFilesAreRefusedWithAMessageAndNoHalfTable)
@@ -202,11 +192,11 @@ TEST(ElementTsv, RoundTripsAndReportsTheLineAndFieldOfABadValue)
     std::vector<R> list = records(2);
     list.push_back(readRecord(handRecord()));
     list[2].LevelElectrons[0] = list[2].LevelElectrons[8] = 0; // the table lists levels 1 to 7
-    const TsvResult parsed = parseElementTsv(writeElementTsv(list));
+    QString text = writeElementTsv(list);
+    const TsvResult parsed = parseElementTsv(text);
     ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
     ASSERT_EQ(parsed.records.size(), 3u);
     EXPECT_EQ(*encodeRecord(parsed.records[2]), *encodeRecord(list[2]));
-    QString text = writeElementTsv(list);
     text.replace(u"\n2\t\t"_s, u"\nzwei\t\t"_s);
     EXPECT_TRUE(parseElementTsv(text).error.contains(u"line 3: AtomicNumber"_s));
     EXPECT_TRUE(parseElementTsv(u"AtomicNumber\tPeriod\n"_s).error.contains(u"header"_s));
