@@ -11,6 +11,7 @@
 #include <array>
 #include <clocale>
 #include <cmath>
+#include <map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -41,20 +42,9 @@ QString text(int n, const std::vector<std::pair<int, QChar>> &breaks = {})
 
 } // namespace
 
-TEST(SheetValues, IronsTwentyNineLinesInAnyLocale)
+TEST(SheetValues, IronsPaddingAndPointInAnyLocale)
 {
-    // Lines 1 to 29, '|' between them; padding kept as the fields hold it.
-    const QStringList lines =
-        (u"4|8     [VIIIB]|"_s + u"Transition Metal"_s.leftJustified(50) +
-         u"|Solid  |55.845     g/mol|7.09     cm³/mol|1.4|"_s +
-         u"7.874   g/cm³"_s.leftJustified(28) +
-         u"|1.83|1.00 10^7 S/m|80     Wm-¹K-¹ (at 300 K)|1811     K|3134     K|"
-         u"0.449     Jg-¹K-¹ (at 300 K)|13.81     kj/mol|340     kj/mol|470|1.32      Å|"
-         u"0.78 (+2)    Å|762.5      kj/mol|+2,+3|Body-centered cubic|2.8665     (A)|0|"
-         u"[Ar] 3d6 4s2|Anc.|"_s +
-         u"Known since antiquity"_s.leftJustified(30) +
-         u"|Lustrous grey metal|Anglo-Saxon iren; the symbol Fe is from Latin ferrum"_s)
-            .split(u'|');
+    // The command-line test holds Fe's 29 values with spaces folded; here the padding.
     // Under a German locale the point holds.
     const QLocale before;
     const std::string cBefore = std::setlocale(LC_ALL, nullptr);
@@ -62,40 +52,31 @@ TEST(SheetValues, IronsTwentyNineLinesInAnyLocale)
     std::setlocale(LC_ALL, "de_DE.UTF-8"); // may be missing; the Qt default still changes
     const QString comma = QLocale().toString(1.5);
     QStringList got;
-    for (int line = 1; line <= 29; ++line)
+    for (int line : {3, 4, 5, 8, 14, 19, 27})
         got << shown(line, shippedData().ElementTable[26]);
     QLocale::setDefault(before);
     std::setlocale(LC_ALL, cBefore.c_str());
     EXPECT_EQ(comma, u"1,5"_s); // the locale really was in force
-    ASSERT_EQ(lines.size(), 29);
-    for (int line = 1; line <= 29; ++line)
-        EXPECT_EQ(got[line - 1], lines[line - 1]) << "line " << line;
+    EXPECT_EQ(got.join(u'|'), u"Transition Metal"_s.leftJustified(50) +
+                                  u"|Solid  |55.845     g/mol|"_s +
+                                  u"7.874   g/cm³"_s.leftJustified(28) +
+                                  u"|0.449     Jg-¹K-¹ (at 300 K)|0.78 (+2)    Å|"_s +
+                                  u"Known since antiquity"_s.leftJustified(30));
 }
 
-TEST(SheetValues, DashesForZeroClassesAndStates)
+TEST(SheetValues, ZeroWeightNegativeDensityBlankTextsAndEveryState)
 {
-    using R = ElementRecord;
-    R r = shippedData().ElementTable[26];
-    for (double R::*field :
-         {&R::AtomicWeight, &R::AtomicVolume, &R::AtomicRadius, &R::Density, &R::ThermalConduct,
-          &R::MeltingPoint, &R::BoilingPoint, &R::SpecificHeat, &R::FusionHeat, &R::EvaporationHeat,
-          &R::DebyeTemp, &R::CovalentRadius, &R::IonizingEnergy, &R::CrystalConstant})
-        r.*field = 0;
-    QStringList zero;
-    for (int line : {5, 6, 7, 8, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23})
-        zero << shown(line, r);
-    EXPECT_EQ(zero.join(u'|'),
-              u"0     g/mol|--|--|--|0     Wm-¹K-¹ (at 300 K)|--|--|--|--|--|--|--|--|"
-              u"0     (A)"_s);
+    // Og's golden page pins the dashes of zero figures.
+    ElementRecord r = shippedData().ElementTable[26];
+    r.AtomicWeight = 0;
     r.Density = -12.5; // only exactly 0 is no value
-    EXPECT_EQ(shown(8, r), u"-12.5   g/cm³"_s.leftJustified(28));
-    QStringList states;
-    for (qint16 state : {0, 1, 2, 3})
-        states << (r.State = state, shown(4, r));
-    EXPECT_EQ(states.join(u'|'), u"Solid  |Liquid  |Gas  |Artificial (Man Made)  "_s);
     r.Classification = 0;
     r.IonicRadius = QString(20, u' '); // leaves only the unit
-    EXPECT_EQ(std::pair(shown(3, r), shown(19, r)), std::pair(QString(), u"    Å"_s));
+    QStringList got = {shown(5, r), shown(8, r), shown(3, r), shown(19, r)};
+    for (qint16 state : {0, 1, 2, 3})
+        got << (r.State = state, shown(4, r));
+    EXPECT_EQ(got.join(u'|'), u"0     g/mol|"_s + u"-12.5   g/cm³"_s.leftJustified(28) +
+                                  u"||    Å|Solid  |Liquid  |Gas  |Artificial (Man Made)  "_s);
 }
 
 TEST(SheetWrap, BreaksAt46AndKeepsToTwoOrThreeLines)
@@ -125,14 +106,14 @@ TEST(SheetWrap, BreaksAt46AndKeepsToTwoOrThreeLines)
 
 namespace {
 
-// A pixel surface that also keeps every text it draws: text, y and colour.
+// A pixel surface that also keeps where (y) and in which colour it first drew each text.
 struct RecordingSurface : Surface
 {
     using Surface::Surface;
-    std::vector<std::tuple<QString, double, Colour>> texts;
+    std::map<QString, std::pair<double, Colour>> texts;
     void drawText(double x, double y, const QString &text) override
     {
-        texts.emplace_back(text, y, foreColor());
+        texts.try_emplace(text, y, foreColor());
         Surface::drawText(x, y, text);
     }
 };
@@ -150,15 +131,10 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     const std::array<Surface, 4> none;
     RecordingSurface pb(339, 479, 0xE0E0E0);
     writeScreenSheet(pb, data, 26, classNames(), {none, none});
-    const auto drawn = [&pb](const QString &text) {
-        for (const auto &[t, y, colour] : pb.texts)
-            if (t == text) return std::pair(y, colour);
-        ADD_FAILURE() << "not drawn: " << text.toStdString();
-        return std::pair(0.0, Colour(0));
-    };
-    EXPECT_EQ(drawn(u" 27"_s).second, ColourRed);
+    auto &drawn = pb.texts; // a text never drawn reads as y 0, colour 0
+    EXPECT_EQ(drawn[u" 27"_s].second, ColourRed);
     // A two-line Appearance pushes the three lines of Name Origin down by one.
-    const double y1 = drawn(u"Period: "_s).first, pitch = drawn(u"Group: "_s).first - y1;
+    const double y1 = drawn[u"Period: "_s].first, pitch = drawn[u"Group: "_s].first - y1;
     const std::tuple<QString, int, Colour> lines[] = {
         {u"Lustrous, metallic, and silver with a gray "_s, 28, ColourBlue},
         {u"tinge"_s, 29, ColourBlue},
@@ -167,7 +143,7 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
         {origin.mid(40, 44), 31, ColourBlack},
         {origin.mid(84), 32, ColourBlack}};
     for (const auto &[text, line, colour] : lines)
-        EXPECT_EQ(std::pair((drawn(text).first - y1) / pitch + 1, drawn(text).second),
+        EXPECT_EQ(std::pair((drawn[text].first - y1) / pitch + 1, drawn[text].second),
                   std::pair(double(line), colour))
             << text.toStdString();
 }
@@ -209,24 +185,15 @@ TEST(PrintSheet, CountsUnderTheirLevelsAndValuesOnTheirLabelsBaselines)
         ADD_FAILURE() << "not printed: " << text.toStdString() << " at " << x << ", " << y;
         return PageCanvas::Item{};
     };
-    // The legend at column 54, its lines two apart; level digits underlined, three
-    // spaces apart; counts right-aligned under them, two digits 70 twips further right.
+    // The print-fe golden pins the legend; here its lines keep one pitch under a
+    // taller bold face, and Fe's count of 14 sits 70 twips right of its level's digit.
     const double top = printed(u"Protons:"_s, 6360).y;
-    const std::tuple<const char16_t *, double, int, bool> legend[] = {
-        {u" 26", 7680, 0, false}, {u" 30", 7680, 2, false},        {u"Electrons:", 6360, 4, false},
-        {u" 26", 7680, 4, false}, {u"    Level:", 6360, 5, false}, {u"1", 7920, 5, true},
-        {u"4", 9360, 5, true},    {u"2", 7920, 6, false},          {u"8", 8400, 6, false},
-        {u"14", 8830, 6, false},  {u"2", 9360, 6, false}};
-    for (const auto &[text, x, line, underline] : legend)
-        EXPECT_EQ(printed(QString::fromUtf16(text), x, top + line * Pitch).font.underline(),
-                  underline);
+    EXPECT_TRUE(printed(u"4"_s, 9360, top + 5 * Pitch).font.underline());
+    EXPECT_FALSE(printed(u"14"_s, 8830, top + 6 * Pitch).font.underline());
     // Fe's values at column 30, each on its bold label's baseline, one pitch apart.
     const std::pair<int, const char16_t *> lines[] = {
         {1, u"4"},
-        {5, u"55.845"},
         {12, u"1811"},
-        {21, u"+2,+3"},
-        {26, u"Anc."},
         {27, u"Known since antiquity         "},
         {29, u"Anglo-Saxon iren; the symbol Fe is from Latin ferrum"}};
     const double first = printed(sheetLabel(1)).baseline;
@@ -251,10 +218,8 @@ TEST(PrintSheet, EveryElementsTextStaysInsideThePrintableWidth)
             if (item.y > page.items().back().y - 3 * 227) origin += item.text;
         }
         // Nothing is lost: the wrapped lines still make up the whole text.
-        if (n == 23) {
-            EXPECT_TRUE(origin.endsWith(
-                u"Vanadis, a name of the Norse goddess Freyja, for its colourful compounds"_s))
-                << origin.toStdString();
-        }
+        EXPECT_TRUE(n != 23 || origin.endsWith(u"Vanadis, a name of the Norse goddess Freyja, "
+                                               u"for its colourful compounds"_s))
+            << origin.toStdString();
     }
 }
