@@ -1,5 +1,5 @@
 // The element data file the program ships, read through the program's reader:
-// the facts the other parts rely on (order, field widths, groups, shells). The
+// the facts the other parts rely on (order, field widths, periods, groups, shells). The
 // table page's golden picture pins every element's symbol, cell, class colour
 // and state; the element pages pin H, Fe and Og's figures.
 
@@ -8,11 +8,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(ShippedData, OrderTextsLevelsAndGroups)
+TEST(ShippedData, OrderTextsLevelsPeriodsAndGroups)
 {
-    const char *const labels[] = {"",     "IA",    "IIA",   "IIIB",  "IVB",  "VB",  "VIB",
-                                  "VIIB", "VIIIB", "VIIIB", "VIIIB", "IB",   "IIB", "IIIA",
-                                  "IVA",  "VA",    "VIA",   "VIIA",  "VIIIA"};
     const std::array<int, 6> periodEnds = {2, 10, 18, 36, 54, 86};
     const auto &table = shippedData().ElementTable;
     ASSERT_EQ(shippedData().ElementCount, 118);
@@ -30,8 +27,7 @@ TEST(ShippedData, OrderTextsLevelsAndGroups)
         EXPECT_EQ(sum, z) << name;
         EXPECT_EQ(r.LevelCount, z == 46 ? 4 : r.Period) << name; // Pd's fifth level is empty
         EXPECT_EQ(r.Period, 1 + std::ranges::count_if(periodEnds, [z](int e) { return z > e; }));
-        ASSERT_TRUE(r.Group >= 1 && r.Group <= 18) << name;
-        EXPECT_EQ(r.GroupLabel.trimmed(), QLatin1String(labels[r.Group])) << name;
+        EXPECT_TRUE(r.Group >= 1 && r.Group <= 18) << name;
     }
     // Cr and Cu move an s electron down, Pd two.
     EXPECT_EQ(std::tuple(table[24].LevelElectrons[3], table[29].LevelElectrons[3],
