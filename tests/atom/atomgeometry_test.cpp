@@ -11,13 +11,12 @@ TEST(AtomGeometry, LevelColoursRadiiAndPhases)
         {0x80C0FF, 186, 186, 90}};
     ShellTable shells;
     InitShellTable(shells);
-    for (int l = 1; l <= 7; ++l) {
-        const ShellLevel &s = shells[l];
-        EXPECT_EQ(std::tuple(s.LevelColor, int(s.CircleRadius), int(s.EllipseRadius),
-                             int(s.EllipsePhase), int(s.CirclePhase)),
+    for (int l = 1; l <= 7; ++l)
+        EXPECT_EQ(std::tuple(shells[l].LevelColor, int(shells[l].CircleRadius),
+                             int(shells[l].EllipseRadius), int(shells[l].EllipsePhase),
+                             int(shells[l].CirclePhase)),
                   std::tuple_cat(levels[l - 1], std::tuple(90)))
             << l;
-    }
 }
 
 TEST(AtomGeometry, PathPoints)

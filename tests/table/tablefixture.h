@@ -4,35 +4,16 @@
 #include "testdata.h"
 
 #include <algorithm>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 namespace tablefixture {
-
-// A picture that also keeps every text drawn on it: text, x, y, colour, bold, size.
-struct RecordingSurface : Surface
-{
-    using Surface::Surface;
-    using Text = std::tuple<QString, int, int, Colour, bool, double>;
-    std::vector<Text> texts;
-    void drawText(double x, double y, const QString &text) override
-    {
-        texts.emplace_back(text, qRound(x), qRound(y), foreColor(), fontBold(), fontSize());
-        Surface::drawText(x, y, text);
-    }
-    bool has(const Text &t) const
-    {
-        return std::find(texts.begin(), texts.end(), t) != texts.end();
-    }
-};
 
 // The table drawn as the window draws it on screen (into pb), or as printing
 // draws it (into a white 800 x 520 pbprt in the 9.75-point entry font).
 struct Drawn
 {
     ElementData data;
-    RecordingSurface pb;
+    Surface pb;
     Surface pw;
     CellRects rects{};
     PTLayout layout;
