@@ -28,41 +28,30 @@ TEST(PixelExactControls, ControlsAtTwiceAreWholeBlocks)
     // frame's etched border starts 6 pixels down, grey over white; a raised
     // button is white at its top left, dark at its bottom right; the outline is
     // 4 device pixels of green, then what lies under it.
-    const struct
-    {
-        QWidget *control;
-        std::vector<std::tuple<int, int, QRgb>> samples;
-    } cases[] = {
-        {&box,
-         {{6, 0, 0x808080},
-          {0, 6, 0x808080},
-          {6, 2, 0x404040},
-          {6, 14, 0xFFFFFF},
-          {14, 6, 0xFFFFFF},
-          {6, 12, 0xD4D0C8},
-          {4, 4, 0x00FF00},
-          {6, 4, 0xFF0000},
-          {4, 6, 0xFF0000}}},
-        {&frame, {{20, 12, 0x808080}, {20, 14, 0xFFFFFF}, {20, 16, 0x22AA11}}},
-        {&button, {{0, 0, 0xFFFFFF}, {49, 49, 0x404040}, {46, 20, 0x808080}}},
-        {&pressed, {}},
-        {&outline, {{3, 20, 0x00FF00}, {4, 20, 0xFF00FF}}},
-    };
-    for (const auto &[control, samples] : cases) {
-        const char *name = control->metaObject()->className();
+    const auto rendered = [](QWidget *control) {
         QImage image(control->size() * 2, QImage::Format_RGB32);
         image.setDevicePixelRatio(2);
         image.fill(Qt::magenta);
         control->render(&image);
-        int broken = 0;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2) {
-                const QRgb c = image.pixel(x, y);
-                broken += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
-                          image.pixel(x + 1, y + 1) != c;
-            }
-        EXPECT_EQ(broken, 0) << name;
-        for (const auto &[x, y, rgb] : samples)
-            EXPECT_EQ(image.pixel(x, y), 0xFF000000 | rgb) << name << " at " << x << "," << y;
+        return image;
+    };
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{&box, &frame, &button, &pressed, &outline}) {
+        const QImage image = rendered(control);
+        int broken = 0; // pixels unlike the top left one of their 2 x 2 block
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                broken += image.pixel(x, y) != image.pixel(x & ~1, y & ~1);
+        EXPECT_EQ(broken, 0) << control->metaObject()->className();
     }
+    const std::tuple<QWidget *, int, int, QRgb> samples[] = {
+        {&box, 6, 0, 0x808080},      {&box, 0, 6, 0x808080},      {&box, 6, 2, 0x404040},
+        {&box, 6, 14, 0xFFFFFF},     {&box, 14, 6, 0xFFFFFF},     {&box, 6, 12, 0xD4D0C8},
+        {&box, 4, 4, 0x00FF00},      {&box, 6, 4, 0xFF0000},      {&box, 4, 6, 0xFF0000},
+        {&frame, 20, 12, 0x808080},  {&frame, 20, 14, 0xFFFFFF},  {&frame, 20, 16, 0x22AA11},
+        {&button, 0, 0, 0xFFFFFF},   {&button, 49, 49, 0x404040}, {&button, 46, 20, 0x808080},
+        {&outline, 3, 20, 0x00FF00}, {&outline, 4, 20, 0xFF00FF}};
+    for (const auto &[control, x, y, rgb] : samples)
+        EXPECT_EQ(rendered(control).pixel(x, y), 0xFF000000 | rgb)
+            << control->metaObject()->className() << " at " << x << "," << y;
 }

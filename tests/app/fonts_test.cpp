@@ -30,25 +30,21 @@ using CarriedFonts = App;
 // the faces asked for and for the window's own texts.
 TEST_F(CarriedFonts, EveryFaceResolvesToACarriedFile)
 {
-    const QByteArray sans = headOf("LiberationSans-Regular"),
-                     sansBold = headOf("LiberationSans-Bold");
-    const QByteArray mono = headOf("LiberationMono-Regular"),
-                     monoBold = headOf("LiberationMono-Bold");
-    ASSERT_FALSE(sans.isEmpty() || sansBold.isEmpty() || mono.isEmpty() || monoBold.isEmpty());
-    for (const auto &[face, bold, expected] : {std::tuple{"Arial", false, sans},
-                                               {"Arial", true, sansBold},
-                                               {"Courier New", false, mono},
-                                               {"Courier New", true, monoBold},
-                                               {"Courier", false, mono},
-                                               {"Courier", true, monoBold},
-                                               {"MS Sans Serif", false, sans}})
+    const QByteArray sans = headOf("LiberationSans-Regular"), sansB = headOf("LiberationSans-Bold");
+    const QByteArray mono = headOf("LiberationMono-Regular"), monoB = headOf("LiberationMono-Bold");
+    ASSERT_FALSE(sans.isEmpty() || sansB.isEmpty() || mono.isEmpty() || monoB.isEmpty());
+    const std::tuple<const char *, bool, QByteArray> faces[] = {
+        {"Arial", false, sans},        {"Arial", true, sansB},   {"Courier New", false, mono},
+        {"Courier New", true, monoB},  {"Courier", false, mono}, {"Courier", true, monoB},
+        {"MS Sans Serif", false, sans}};
+    for (const auto &[face, bold, expected] : faces)
         for (int size : {11, 13, 19, 200, 240})
             EXPECT_EQ(headOf(Fonts::font(QLatin1String(face), size, bold)), expected)
                 << face << (bold ? " bold " : " ") << size;
     EXPECT_EQ(Fonts::font(QStringLiteral("Courier"), 200).pixelSize(), 200);
     EXPECT_EQ(headOf(control<QLabel>(w, "lbl_click")->font()), sans);
-    EXPECT_EQ(headOf(control<QLabel>(w, "d_protons")->font()), sansBold);
-    EXPECT_EQ(headOf(control<QLabel>(w, "lbl_about")->font()), sansBold);
-    EXPECT_EQ(headOf(control<PictureBox>(w, "pbData")->surface().font()), sans);
+    EXPECT_EQ(headOf(control<QLabel>(w, "d_protons")->font()), sansB);
+    EXPECT_EQ(headOf(control<QLabel>(w, "lbl_about")->font()), sansB);
+    EXPECT_EQ(headOf(pbData->surface().font()), sans);
     EXPECT_EQ(headOf(QApplication::font()), sans);
 }
