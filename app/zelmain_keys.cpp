@@ -159,7 +159,10 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            if (ptsel->isVisible()) pb_Click();
+            if (ptsel->isVisible()) {
+                clearFind();
+                pb_Click();
+            }
             return;
         default:
             break;

@@ -20,3 +20,7 @@ const ElementData &shippedData();
 
 // An ElementData holding records 1..n made by makeTestRecord.
 ElementData makeTestData(int n);
+
+// Iron's data sheet as text: the title line and the 29 lines, as copied and as
+// written by zelvane --sheet fe.
+extern const QString IronSheetText;
