@@ -1,17 +1,27 @@
 #include "fakeplatform.h"
 
+#include "testdata.h"
 #include "zelmod.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
 
 FakePlatform::FakePlatform(const std::optional<QByteArray> &dataFile)
 {
-    QFile shipped(QStringLiteral(ZELVANE_EDB_PATH));
     QFile file(dir.filePath(QStringLiteral("elementDat.edb")));
-    EXPECT_TRUE(shipped.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
-    file.write(dataFile ? *dataFile : shipped.readAll());
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(dataFile ? *dataFile : readFile(QStringLiteral(ZELVANE_EDB_PATH)));
+}
+
+QImage RecordingPrinter::Job::paper(QSizeF areaTwips) const
+{
+    QImage image((areaTwips / 15).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.render(painter, 96);
+    return image;
 }
 
 static ZelMain &started(const std::unique_ptr<ZelMain> &window)

@@ -27,6 +27,8 @@ struct RecordingPrinter : PagePrinter
     {
         PageCanvas page;
         PageOrientation orientation;
+        // The page as paper of that printable area shows it, at 96 dots per inch.
+        QImage paper(QSizeF areaTwips) const;
     };
     QSizeF printableSize(PageOrientation orientation) override
     {

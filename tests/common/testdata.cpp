@@ -2,6 +2,8 @@
 
 #include "elementtsv.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 ElementRecord makeTestRecord(int z)
@@ -58,34 +60,15 @@ const ElementData &shippedData()
     return data;
 }
 
-const QString IronSheetText =
-    QStringLiteral("26 Iron Fe\n"
-                   "Period: 4\n"
-                   "Group: 8 [VIIIB]\n"
-                   "Classification: Transition Metal\n"
-                   "State: Solid\n"
-                   "Atomic Weight: 55.845 g/mol\n"
-                   "Atomic Volume: 7.09 cm³/mol\n"
-                   "Atomic Radius: 1.4\n"
-                   "Density: 7.874 g/cm³\n"
-                   "Electro Negativity: 1.83\n"
-                   "Electro Conduct: 1.00 10^7 S/m\n"
-                   "Thermal Conduct: 80 Wm-¹K-¹ (at 300 K)\n"
-                   "Melting Point: 1811 K\n"
-                   "Boiling Point: 3134 K\n"
-                   "Specific Heat: 0.449 Jg-¹K-¹ (at 300 K)\n"
-                   "Fusion Heat: 13.81 kj/mol\n"
-                   "Evaporation Heat: 340 kj/mol\n"
-                   "Debye Temp: 470\n"
-                   "Covalent Radius: 1.32 Å\n"
-                   "Ionic Radius: 0.78 (+2) Å\n"
-                   "Ionizing Energy: 762.5 kj/mol\n"
-                   "Oxidation States: +2,+3\n"
-                   "Crystal Structure: Body-centered cubic\n"
-                   "Crystal Constant: 2.8665 (A)\n"
-                   "Crystal CA Ratio: 0\n"
-                   "Electronic Config: [Ar] 3d6 4s2\n"
-                   "Discovered: Anc.\n"
-                   "Discoverer: Known since antiquity\n"
-                   "Appearance: Lustrous grey metal\n"
-                   "Name Origin: Anglo-Saxon iren; the symbol Fe is from Latin ferrum");
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QString ironSheetText()
+{
+    return QString::fromUtf8(
+        readFile(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/iron-sheet.txt")));
+}

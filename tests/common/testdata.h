@@ -2,9 +2,9 @@
 
 #include "elementdata.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
-#include <optional>
 #include <vector>
 
 // A plausible record for atomic number z: first-row cell positions, one level
@@ -21,6 +21,9 @@ const ElementData &shippedData();
 // An ElementData holding records 1..n made by makeTestRecord.
 ElementData makeTestData(int n);
 
-// Iron's data sheet as text: the title line and the 29 lines, as copied and as
-// written by zelvane --sheet fe.
-extern const QString IronSheetText;
+// A file's bytes; a file that cannot be read fails the test.
+QByteArray readFile(const QString &path);
+
+// Iron's data sheet as text, tests/golden/iron-sheet.txt: the title line and
+// the 29 lines, each ending in a line break, as zelvane --sheet fe writes it.
+QString ironSheetText();

@@ -3,7 +3,6 @@
 #include "testdata.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -96,9 +95,7 @@ TEST(RecordLayout, AHandWrittenRecordReadsFieldByFieldAndTheWriterMakesTheGolden
         EXPECT_EQ(r.*TextField[i], text.leftJustified(TextWidth[i])) << "offset " << TextAt[i];
     }
     // golden.edb: the hand-written record, then the same as element 27 "Co".
-    QFile file(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/data/golden.edb"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray golden = file.readAll();
+    const QByteArray golden = readFile(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/data/golden.edb"));
     EXPECT_EQ(golden.mid(2, 492), handRecord());
     R second = r;
     second.AtomicNumber = 27, second.Symbol = u"Co"_s;

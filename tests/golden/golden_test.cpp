@@ -6,7 +6,6 @@
 #include "fakeplatform.h"
 
 #include <QDir>
-#include <QPainter>
 
 namespace {
 
@@ -26,16 +25,6 @@ void expectGolden(const QImage &drawn, const char *name)
     ADD_FAILURE() << name << " differs from its golden picture; see " << failures.toStdString();
 }
 
-// A printed page as paper shows it, at 96 dots per inch.
-QImage paper(const PageCanvas &page, QSizeF areaTwips)
-{
-    QImage image((areaTwips / 15).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    page.render(painter, 96);
-    return image;
-}
-
 } // namespace
 
 using Golden = App;
@@ -47,8 +36,8 @@ TEST_F(Golden, ScreensAndPrintedPages)
     expectGolden(w.grab().toImage(), "table-page");
     printTableThenElement(26);
     ASSERT_FALSE(HasFatalFailure());
-    expectGolden(paper(printer.jobs[0].page, printer.portraitArea.transposed()), "print-table");
-    expectGolden(paper(printer.jobs[1].page, printer.portraitArea), "print-fe");
+    expectGolden(printer.jobs[0].paper(printer.portraitArea.transposed()), "print-table");
+    expectGolden(printer.jobs[1].paper(printer.portraitArea), "print-fe");
     for (const auto &[z, name] :
          {std::pair{26, "element-fe"}, {1, "element-h"}, {118, "element-og"}}) {
         control<QScrollBar>(w, "eScroll")->setValue(z);

@@ -2,21 +2,7 @@
 #include "systemprinter.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QPrinterInfo>
-
-namespace {
-
-QImage rendered(const PageCanvas &page)
-{
-    QImage image(850, 1100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    page.render(painter, 100);
-    return image;
-}
-
-} // namespace
 
 using Printing = App;
 
@@ -53,7 +39,8 @@ TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
     w.cb_print_Click();
     ASSERT_EQ(printer.jobs.size(), 2u);
     // The same element prints the same page every time.
-    EXPECT_EQ(rendered(printer.jobs[0].page), rendered(printer.jobs[1].page));
+    EXPECT_EQ(printer.jobs[0].paper(printer.portraitArea),
+              printer.jobs[1].paper(printer.portraitArea));
     EXPECT_EQ(printer.jobs[1].orientation, PageOrientation::Portrait);
     // Afterwards the screen shows the chosen background and animates again,
     // also after a failing printer.
