@@ -153,6 +153,10 @@ TEST_F(App, HoverOutlinesATableCellAClickOpensItAndTheBarSteps)
     QTest::mouseMove(pb, QPoint(fe.Left + 5, fe.Top + 5));
     EXPECT_EQ(std::tuple(w.hoverElement(), ptsel->isVisibleTo(pb)), std::tuple(26, true));
     EXPECT_EQ(ptsel->geometry(), QRect(fe.Left - 1, fe.Top - 1, 43, 53));
+    const QImage outlined = pb->grab().toImage(); // green, two pixels wide
+    EXPECT_EQ(
+        std::pair(outlined.pixel(fe.Left - 1, fe.Top + 9), outlined.pixel(fe.Left, fe.Top + 9)),
+        std::pair(0xFF00FF00u, 0xFF00FF00u));
     QTest::mouseMove(pb, QPoint(fe.Right, fe.Top + 5)); // the last column selects nothing
     EXPECT_EQ(std::tuple(w.hoverElement(), ptsel->isVisibleTo(pb)), std::tuple(0, false));
 
