@@ -10,6 +10,7 @@
 set -u
 build=${1:?usage: deb.sh <build folder> <scratch folder>}
 work=${2:?usage: deb.sh <build folder> <scratch folder>}
+rm -rf "$work"   # no package of an earlier run is left for lintian.sh
 for tool in cpack dpkg-deb dpkg-shlibdeps file; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "package: SKIPPED: $tool is not installed (apt-get install cmake dpkg-dev file)"
@@ -19,7 +20,6 @@ done
 failures=0
 fail() { echo "package: FAIL: $*"; failures=$((failures + 1)); }
 
-rm -rf "$work"
 mkdir -p "$work"
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log"
