@@ -25,6 +25,11 @@ build: configure
 golden: build
 	cd $(BUILD) && ZELVANE_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ./zelvane_golden_tests
 
+# make package - the Debian package $(BUILD)/zelvane_<version>_<arch>.deb (CPack)
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 bench: build
 	./$(BUILD)/bench/zelvane_bench
 

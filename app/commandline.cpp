@@ -89,6 +89,8 @@ int runWindow(int argc, char **argv, const QString &dataFile, qint16 n)
     prepareScreenScaling();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
+    // Docks match the window to its menu entry and icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
     SystemPlatform platform;
     platform.setDataFile(dataFile);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform);

@@ -1,7 +1,10 @@
 #include "controlart.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <iterator>
 
 namespace ControlArt {
 
@@ -112,6 +115,47 @@ void drawShape(QPainter &p, bool elliptic)
     }
 }
 
+// The compiled-in icon sizes, read on demand (QPixmap caches what it reads).
+class WindowIconEngine final : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new WindowIconEngine; }
+    QString key() const override { return QStringLiteral("ZelvaneWindowIcon"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : Sides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    // The smallest stored size that covers the request, scaled down to it.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int want = qMin(size.width(), size.height());
+        if (want <= 0) return {};
+        int side = Sides[std::size(Sides) - 1];
+        for (const int s : Sides) {
+            if (s >= want) {
+                side = s;
+                break;
+            }
+        }
+        QPixmap pm(QStringLiteral(":/icons/%1x%1/zelvane.png").arg(side));
+        if (side != want) pm = pm.scaled(want, want, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return pm;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    static constexpr int Sides[] = {16, 32, 48, 64, 128, 256};
+};
+
 } // namespace
 
 QPixmap picture(Picture which, bool down)
@@ -172,22 +216,9 @@ QPixmap speedIcon()
     return pm;
 }
 
-QPixmap windowIcon()
+QIcon windowIcon()
 {
-    QPixmap pm = blank(16, 16);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x11, 0x93, 0xD0));
-    p.drawRoundedRect(QRectF(0, 0, 16, 16), 3, 3);
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(2, 5, 12, 6));
-    p.drawEllipse(QRectF(5, 2, 6, 12));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 60, 60));
-    p.drawEllipse(QRectF(6.5, 6.5, 3, 3));
-    return pm;
+    return QIcon(new WindowIconEngine);
 }
 
 } // namespace ControlArt

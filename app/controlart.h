@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 // The small pictures of the window's graphical controls, drawn by code at their
-// design sizes: 24 x 24 button and tab faces, 24 x 8 and 16 x 16 icons.
+// design sizes: 24 x 24 button and tab faces, 24 x 8 and 16 x 16 icons; and the
+// program's own icon.
 namespace ControlArt {
 
 enum class Picture {
@@ -22,7 +24,9 @@ QPixmap picture(Picture which, bool down = false);
 QPixmap backgroundColorIcon();
 // 16 x 16 stopwatch: the animation speed bar's icon.
 QPixmap speedIcon();
-// 16 x 16 window icon.
-QPixmap windowIcon();
+// The program's icon at 16, 32, 48, 64, 128 and 256 pixels, drawn from
+// resources/zelvane.svg at build time and compiled in. A size is decoded only
+// when asked for, so runs without a window system decode none.
+QIcon windowIcon();
 
 } // namespace ControlArt

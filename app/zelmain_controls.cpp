@@ -147,7 +147,7 @@ void ZelMain::createControls()
 void ZelMain::setUpWindow()
 {
     setWindowTitle(QStringLiteral("Zelvane"));
-    setWindowIcon(QIcon(ControlArt::windowIcon()));
+    setWindowIcon(ControlArt::windowIcon());
     setFont(arial(8.25));
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -4,7 +4,9 @@
 #   - under a window manager (openbox), frame included, centred, its top on screen;
 #   - with the desktop's DPI set to 120 (Xft.dpi), at the same size and pixels;
 #   - at a scale factor of 2, 1600 x 1200, every picture its 1x pixels doubled;
-#   - at 2x on a screen too small for it, with its top left corner on screen.
+#   - at 2x on a screen too small for it, with its top left corner on screen;
+# and that the window offers its icon in every size and the class its menu
+# entry names.
 #
 #   window.sh <path to zelvane> [folder for the screenshots]
 #
@@ -109,6 +111,15 @@ pages() {
 display 1024x768 && start && {
   read -r x y w h <<<"$(geometry "$wid")"
   [ "$w x $h" = "800 x 600" ] || fail "plain: window is $w x $h, not 800 x 600"
+  # The icon in every size docks ask for, and the class its menu entry names.
+  sizes=$(xprop -len 1000000 -id "$wid" _NET_WM_ICON |
+          sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | tr '\n' ' ')
+  [ "$sizes" = "16x16 32x32 48x48 64x64 128x128 256x256 " ] ||
+    fail "plain: the window's icon comes in sizes '$sizes', not 16 to 256"
+  class=$(xprop -id "$wid" WM_CLASS)
+  [ "$class" = 'WM_CLASS(STRING) = "zelvane", "Zelvane"' ] || fail "plain: $class, not zelvane, Zelvane"
+  grep -qx 'StartupWMClass=Zelvane' "$(dirname "$0")/../../resources/io.github.zelvane.Zelvane.desktop" ||
+    fail "the menu entry's StartupWMClass is not the window's class, Zelvane"
   pages plain 1
 }
 stop_all
