@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "datasheet.h"
+#include "fonts.h"
 #include "headless.h"
 #include "screenscaling.h"
 #include "systemplatform.h"
@@ -87,6 +88,7 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 int runWindow(int argc, char **argv, const QString &dataFile, qint16 n)
 {
     prepareScreenScaling();
+    Fonts::useCarriedOnly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     SystemPlatform platform;

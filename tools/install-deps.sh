@@ -6,7 +6,7 @@
 # Courier, DejaVu), as on users' machines. With --bench it also installs the
 # optional tools of make bench-startup (Xlib headers, bc, gperiodic to compare).
 set -eu
-packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
           fonts-liberation fonts-urw-base35 fonts-dejavu-core cups dbus at-spi2-core python3-pyatspi)
 [ "${1:-}" = "--bench" ] && packages+=(libx11-dev bc dbus gperiodic)
