@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -17,8 +18,16 @@ bool registerCarried()
     // style takes its place, so an older copy on the machine (say Liberation
     // 1.x) is never used instead.
     QFontDatabase::families();
-    for (const QString &file : Fonts::carriedFiles())
-        QFontDatabase::addApplicationFont(file);
+    for (const QString &file : Fonts::carriedFiles()) {
+        // The faces are stored uncompressed in the executable: used in place,
+        // not read into a copy of their own.
+        const QResource resource(file);
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size())));
+        else
+            QFontDatabase::addApplicationFont(file);
+    }
     return true;
 }
 
