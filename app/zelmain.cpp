@@ -77,7 +77,7 @@ void ZelMain::connectHandlers()
         connect(box, &PictureButton::mouseUp, this, [this] { pbData->setFocus(); });
 }
 
-QString ZelMain::Form_Load()
+QString ZelMain::Form_Load(const ElementData *loaded)
 {
     InitClassificationNames(ClassNames);
     PrintMode = 0;
@@ -85,9 +85,12 @@ QString ZelMain::Form_Load()
     // The level table, the nucleon slots and the paths of the layout ring_opt
     // starts with (elliptic) were filled when Atom was made.
 
-    const QString error =
-        LoadElementTable(m_platform.dataFile(), Elements);
-    if (!error.isEmpty()) return error;
+    if (loaded) {
+        Elements = *loaded;
+    } else {
+        const QString error = LoadElementTable(m_platform.dataFile(), Elements);
+        if (!error.isEmpty()) return error;
+    }
 
     // An empty table still leaves element 1 (blank) to show.
     eScroll->setMaximum(std::max<int>(1, Elements.ElementCount));
@@ -189,8 +192,7 @@ void ZelMain::tmAbout_Timer()
         control->setEnabled(true);
     // The table was locked when the page was chosen; now the keyboard can reach it.
     SetTabFocus();
-    if (m_openAfterBanner > 0)
-        showElement(std::exchange(m_openAfterBanner, 0));
+    if (m_openAfterBanner > 0) showElement(std::exchange(m_openAfterBanner, 0));
 }
 
 void ZelMain::cb_exit_Click()
@@ -243,10 +245,10 @@ void ZelMain::DispAtom(qint16 n)
 
     if (PrintMode) {
         const AtomSprites &s = atomSprites();
-        PrintHeaderY = writePrintSheet(PrintPage, pbprt->surface(), Elements, n, ClassNames,
-                                       {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                                       pbAtom->height() * PageCanvas::TwipsPerPixel,
-                                       m_platform.printer().printableSize(PageOrientation::Portrait).width());
+        PrintHeaderY = writePrintSheet(
+            PrintPage, pbprt->surface(), Elements, n, ClassNames, {s.pbP, s.pbN, s.pbE, s.pbEmask},
+            pbAtom->height() * PageCanvas::TwipsPerPixel,
+            m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
         const TableArtwork &art = tableArtwork();
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});

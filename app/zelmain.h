@@ -27,9 +27,10 @@ class ZelMain : public QWidget
 public:
     explicit ZelMain(Platform &platform);
 
-    // The load handler: fixed tables, the data file, both pages and element 1.
-    // Returns an empty string, or why the program cannot start.
-    QString Form_Load();
+    // The load handler: fixed tables, the data file (or the data already read
+    // from it), both pages and element 1. Returns an empty string, or why the
+    // program cannot start.
+    QString Form_Load(const ElementData *loaded = nullptr);
     // The rest of start-up: the page layout, then showing the window and the
     // banner.
     void finishStartUp();
