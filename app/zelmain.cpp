@@ -99,7 +99,9 @@ QString ZelMain::Form_Load(const ElementData *loaded)
     TabSwitchState = 1;
     tab_Frame_Click(0);
     atScroll->setValue(60);
-    DispAtom(CurrentElement);
+    // Element 1 is drawn when the Element page is first shown: the table page
+    // comes first, and many runs never open the other.
+    m_elementPending = true;
     return {};
 }
 
@@ -167,6 +169,7 @@ void ZelMain::tab_Frame_Click(int index)
         lbl_click->show();
         if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
+        if (m_elementPending) DispAtom(CurrentElement);
         restoreElectronTimer();
         E_Frame->show();
         lbl_click->hide();
@@ -236,6 +239,7 @@ void ZelMain::eScroll_Change()
 
 void ZelMain::DispAtom(qint16 n)
 {
+    m_elementPending = false;
     setElectronTimer(false);
     pbAtom->surface().clearPicture();
     if (n < 0 || n > MaxElements) return;

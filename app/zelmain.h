@@ -178,4 +178,6 @@ private:
     // The frame's width and height the client size was last fitted to.
     QSize m_fittedFrame{0, 0};
     qint16 m_openAfterBanner = 0;
+    // The Element page has yet to show its element for the first time.
+    bool m_elementPending = false;
 };
