@@ -20,7 +20,7 @@ enum class RasterOp : quint32 {
 // outside the buffer. Pixels read and written through this interface are
 // blue-green-red colour values; the alpha byte of the buffer is always opaque.
 // The buffer is allocated when first drawn on or read: until then, and again
-// after a clear, every pixel is BackColor without taking memory.
+// after release(), every pixel is BackColor without taking memory.
 class Surface : public TextCanvas
 {
 public:
@@ -38,6 +38,8 @@ public:
     void clearPicture();
     // Clears to BackColor and puts the cursor at (0, 0).
     void cls();
+    // Clears to BackColor and gives the buffer back until it is needed again.
+    void release();
 
     Colour pixel(int x, int y) const;
     // One pixel (PSet and SetPixel); outside the surface nothing happens.
