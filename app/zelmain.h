@@ -174,7 +174,13 @@ private:
     QTimer m_findTimer;
 
     Platform &m_platform;
-    QElapsedTimer m_framePace;
+    // The animation's tick in ms, and for ticks shorter than a frame the clock
+    // and count of the ticks made since the timer started.
+    int m_tickMs = 1000;
+    QElapsedTimer m_tickClock;
+    qint64 m_ticksMade = 0;
+    // The atom picture's blocks a tick changed (scratch of tmElectron_Timer).
+    std::vector<AtomPoint> m_changedBlocks;
     // The frame's width and height the client size was last fitted to.
     QSize m_fittedFrame{0, 0};
     qint16 m_openAfterBanner = 0;
