@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench clean fuzz check-asan golden
+.PHONY: run test deps configure build bench bench-startup clean fuzz check-asan golden
 
 run: build
 	./$(BUILD)/zelvane
@@ -32,6 +32,15 @@ package: build
 
 bench: build
 	./$(BUILD)/bench/zelvane_bench
+
+# make bench-startup - start-up time and memory beside a bare Qt window (and
+#                      gperiodic where installed), and the animation's CPU share,
+#                      under Xvfb; STARTUP_RUNS alternating runs each.
+STARTUP_RUNS ?= 7
+bench-startup: build
+	@bash tools/install-deps.sh --bench
+	cmake --build $(BUILD) --target mapwait barewindow
+	bash bench/startup/bench-startup.sh $(BUILD) $(STARTUP_RUNS)
 
 clean:
 	rm -rf $(BUILD)

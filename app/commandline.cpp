@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "datasheet.h"
+#include "fonts.h"
 #include "headless.h"
 #include "screenscaling.h"
 #include "systemplatform.h"
@@ -64,7 +65,8 @@ QString defaultDataFile(const char *argv0)
     return QFileInfo(self.canonicalFilePath()).dir().filePath(QStringLiteral("elementDat.edb"));
 }
 
-int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile, qint16 n)
+int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile,
+             const ElementData &elements, qint16 n)
 {
     QFile probe(fileName);
     if (!probe.open(QIODevice::WriteOnly))
@@ -75,7 +77,7 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     PdfPlatform platform(fileName);
     platform.setDataFile(dataFile);
     platform.setNoBoxes(true);
-    const std::unique_ptr<ZelMain> window = LoadWindow(platform);
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
     window->layOutPages();
     if (n > 0) window->showElement(n);
@@ -84,16 +86,17 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     return 0;
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, qint16 n)
+int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
     prepareScreenScaling();
+    Fonts::useCarriedOnly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
     SystemPlatform platform;
     platform.setDataFile(dataFile);
-    const std::unique_ptr<ZelMain> window = LoadWindow(platform);
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
     window->finishStartUp();
     window->openAfterBanner(n);
@@ -189,6 +192,7 @@ int runZelvane(int argc, char **argv)
         writeOut(stdout, sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
         return 0;
     }
-    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, n);
-    return runWindow(argc, argv, dataFile, n);
+    // The window uses the data read and checked here: the file is read once.
+    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+    return runWindow(argc, argv, dataFile, elements, n);
 }

@@ -1,5 +1,6 @@
 #include "headless.h"
 
+#include "fonts.h"
 #include "screenscaling.h"
 
 #include <QString>
@@ -19,9 +20,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 void prepareHeadlessRun()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
-    // Scaled as the program is.
+    // Scaled as the program is, with the same fonts.
     prepareScreenScaling();
+    Fonts::useCarriedOnly();
 }

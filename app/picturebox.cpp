@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 PictureBox::PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered)
     : QWidget(parent), m_surface(0, 0, back), m_bordered(bordered)
@@ -19,10 +20,13 @@ void PictureBox::moveAndResize(QRect geometry)
     m_surface.resize(geometry.width() - 2 * border(), geometry.height() - 2 * border());
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *event)
 {
-    paintPixelExact(this, [this](QPainter &p) {
-        if (m_bordered) {
+    // A part of the picture alone (an animation frame) leaves the border as it is.
+    const int b = border();
+    const bool withBorder = m_bordered && !rect().adjusted(b, b, -b, -b).contains(event->rect());
+    paintPixelExact(this, [this, withBorder](QPainter &p) {
+        if (withBorder) {
             const QRect r = rect();
             p.setPen(QColor(128, 128, 128));
             p.drawLine(r.topLeft(), r.topRight());

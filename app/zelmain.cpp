@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <bitset>
 #include <utility>
 
 namespace {
@@ -24,6 +25,42 @@ constexpr int WindowHeight = 600;
 constexpr int BannerWidth = 540;
 constexpr int BannerHeight = 200;
 constexpr int FrameMs = 15;
+// At most this many ticks are made at once (a whole turn of the fastest
+// level), as a stalled timer skips ticks.
+constexpr int MaxTicksAtOnce = 45;
+
+// The 8 x 8 blocks at the given corners as a region of the atom picture, in
+// whole cells of a grid of 8 x 8: each row's touched cells joined into runs,
+// which gives few rectangles, sorted and not overlapping.
+QRegion blockRegion(const std::vector<AtomPoint> &blocks)
+{
+    constexpr int Cells = AtomPictureSize / SpriteSize;
+    std::array<std::bitset<Cells>, Cells> touched{};
+    for (const AtomPoint &b : blocks) {
+        const int left = std::max(0, int(b.x)), top = std::max(0, int(b.y));
+        const int right = std::min(AtomPictureSize, b.x + SpriteSize) - 1;
+        const int bottom = std::min(AtomPictureSize, b.y + SpriteSize) - 1;
+        for (int y = top / SpriteSize; y <= bottom / SpriteSize && right >= left; ++y)
+            for (int x = left / SpriteSize; x <= right / SpriteSize; ++x)
+                touched[y][x] = true;
+    }
+    std::vector<QRect> rects;
+    for (int y = 0; y < Cells; ++y)
+        for (int x = 0; x < Cells;) {
+            if (!touched[y][x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < Cells && touched[y][x])
+                ++x;
+            rects.emplace_back(start * SpriteSize, y * SpriteSize, (x - start) * SpriteSize,
+                               SpriteSize);
+        }
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
 
 QString tagOf(const QWidget *tab)
 {
@@ -77,7 +114,7 @@ void ZelMain::connectHandlers()
         connect(box, &PictureButton::mouseUp, this, [this] { pbData->setFocus(); });
 }
 
-QString ZelMain::Form_Load()
+QString ZelMain::Form_Load(const ElementData *loaded)
 {
     InitClassificationNames(ClassNames);
     PrintMode = 0;
@@ -85,9 +122,12 @@ QString ZelMain::Form_Load()
     // The level table, the nucleon slots and the paths of the layout ring_opt
     // starts with (elliptic) were filled when Atom was made.
 
-    const QString error =
-        LoadElementTable(m_platform.dataFile(), Elements);
-    if (!error.isEmpty()) return error;
+    if (loaded) {
+        Elements = *loaded;
+    } else {
+        const QString error = LoadElementTable(m_platform.dataFile(), Elements);
+        if (!error.isEmpty()) return error;
+    }
 
     // An empty table still leaves element 1 (blank) to show.
     eScroll->setMaximum(std::max<int>(1, Elements.ElementCount));
@@ -96,7 +136,9 @@ QString ZelMain::Form_Load()
     TabSwitchState = 1;
     tab_Frame_Click(0);
     atScroll->setValue(60);
-    DispAtom(CurrentElement);
+    // Element 1 is drawn when the Element page is first shown: the table page
+    // comes first, and many runs never open the other.
+    m_elementPending = true;
     return {};
 }
 
@@ -164,6 +206,7 @@ void ZelMain::tab_Frame_Click(int index)
         lbl_click->show();
         if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
+        if (m_elementPending) DispAtom(CurrentElement);
         restoreElectronTimer();
         E_Frame->show();
         lbl_click->hide();
@@ -189,8 +232,7 @@ void ZelMain::tmAbout_Timer()
         control->setEnabled(true);
     // The table was locked when the page was chosen; now the keyboard can reach it.
     SetTabFocus();
-    if (m_openAfterBanner > 0)
-        showElement(std::exchange(m_openAfterBanner, 0));
+    if (m_openAfterBanner > 0) showElement(std::exchange(m_openAfterBanner, 0));
 }
 
 void ZelMain::cb_exit_Click()
@@ -234,6 +276,7 @@ void ZelMain::eScroll_Change()
 
 void ZelMain::DispAtom(qint16 n)
 {
+    m_elementPending = false;
     setElectronTimer(false);
     pbAtom->surface().clearPicture();
     if (n < 0 || n > MaxElements) return;
@@ -243,10 +286,10 @@ void ZelMain::DispAtom(qint16 n)
 
     if (PrintMode) {
         const AtomSprites &s = atomSprites();
-        PrintHeaderY = writePrintSheet(PrintPage, pbprt->surface(), Elements, n, ClassNames,
-                                       {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                                       pbAtom->height() * PageCanvas::TwipsPerPixel,
-                                       m_platform.printer().printableSize(PageOrientation::Portrait).width());
+        PrintHeaderY = writePrintSheet(
+            PrintPage, pbprt->surface(), Elements, n, ClassNames, {s.pbP, s.pbN, s.pbE, s.pbEmask},
+            pbAtom->height() * PageCanvas::TwipsPerPixel,
+            m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
         const TableArtwork &art = tableArtwork();
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
@@ -276,20 +319,37 @@ void ZelMain::DispAtom(qint16 n)
 
 void ZelMain::tmElectron_Timer()
 {
-    if (!tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
-                        atomSprites()))
-        return;
-    // Ticks faster than a screen frame move the electrons in the picture, but
-    // only about one a frame is painted; the next tick paints the rest.
-    if (!m_framePace.isValid() || m_framePace.elapsed() >= FrameMs) {
-        pbAtom->update();
-        m_framePace.restart();
+    // A tick shorter than a screen frame: the timer wakes once a frame, and the
+    // electrons make every tick due since at once, which leaves them and the
+    // picture as the single ticks would, for one wake-up and one paint.
+    int ticks = 1;
+    if (m_tickMs < FrameMs) {
+        if (!m_tickClock.isValid()) m_tickClock.start();
+        const qint64 due = m_tickClock.elapsed() / m_tickMs;
+        ticks = int(std::min<qint64>(due - m_ticksMade, MaxTicksAtOnce));
+        m_ticksMade = due;
+        if (ticks <= 0) return;
     }
+    // Only the blocks the electrons left and reached are painted again: outside
+    // the blocks drawn before and after the tick the picture is the background.
+    m_changedBlocks.clear();
+    const bool known =
+        blocksOffBackground(Atom, pbAtom->surface(), pbSave->surface(), m_changedBlocks);
+    if (!tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
+                        atomSprites(), ticks))
+        return;
+    if (known && blocksOffBackground(Atom, pbAtom->surface(), pbSave->surface(), m_changedBlocks))
+        pbAtom->updatePicture(blockRegion(m_changedBlocks));
+    else
+        pbAtom->update();
 }
 
 void ZelMain::atScroll_Change()
 {
-    tmElectron->setInterval(electronTimerInterval(atScroll->value(), Atom.AtomLevels));
+    m_tickMs = electronTimerInterval(atScroll->value(), Atom.AtomLevels);
+    tmElectron->setInterval(std::max(m_tickMs, FrameMs));
+    m_tickClock.restart();
+    m_ticksMade = 0;
 }
 
 void ZelMain::ck_animate_Click()
@@ -340,10 +400,13 @@ AtomOptions ZelMain::atomOptions() const
 
 void ZelMain::setElectronTimer(bool enabled)
 {
-    if (enabled && !tmElectron->isActive())
+    if (enabled && !tmElectron->isActive()) {
         tmElectron->start();
-    else if (!enabled)
+        m_tickClock.restart();
+        m_ticksMade = 0;
+    } else if (!enabled) {
         tmElectron->stop();
+    }
 }
 
 void ZelMain::restoreElectronTimer()
@@ -430,7 +493,8 @@ void ZelMain::printTable()
                       qRound(area.height()) / 2 - heightTwips / 2);
     printer.printPage(page, PageOrientation::Landscape);
 
-    pbprt->surface().clearPicture();
+    // The print picture takes memory only while a page is printed.
+    pbprt->surface().release();
     PrintMode = 0;
 }
 
@@ -448,7 +512,8 @@ void ZelMain::printElement()
     PrintPage.paintPicture(pbAtom->surface(), 200, PrintHeaderY);
     m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
 
-    pbprt->surface().clearPicture();
+    // The print picture takes memory only while a page is printed.
+    pbprt->surface().release();
     PrintMode = 0;
     pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
     DispAtom(CurrentElement);

@@ -27,9 +27,10 @@ class ZelMain : public QWidget
 public:
     explicit ZelMain(Platform &platform);
 
-    // The load handler: fixed tables, the data file, both pages and element 1.
-    // Returns an empty string, or why the program cannot start.
-    QString Form_Load();
+    // The load handler: fixed tables, the data file (or the data already read
+    // from it), both pages and element 1. Returns an empty string, or why the
+    // program cannot start.
+    QString Form_Load(const ElementData *loaded = nullptr);
     // The rest of start-up: the page layout, then showing the window and the
     // banner.
     void finishStartUp();
@@ -173,8 +174,16 @@ private:
     QTimer m_findTimer;
 
     Platform &m_platform;
-    QElapsedTimer m_framePace;
+    // The animation's tick in ms, and for ticks shorter than a frame the clock
+    // and count of the ticks made since the timer started.
+    int m_tickMs = 1000;
+    QElapsedTimer m_tickClock;
+    qint64 m_ticksMade = 0;
+    // The atom picture's blocks a tick changed (scratch of tmElectron_Timer).
+    std::vector<AtomPoint> m_changedBlocks;
     // The frame's width and height the client size was last fitted to.
     QSize m_fittedFrame{0, 0};
     qint16 m_openAfterBanner = 0;
+    // The Element page has yet to show its element for the first time.
+    bool m_elementPending = false;
 };

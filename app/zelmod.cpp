@@ -6,13 +6,13 @@
 
 #include <QApplication>
 
-std::unique_ptr<ZelMain> LoadWindow(Platform &platform)
+std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loaded)
 {
     // Tooltips, dialogs and anything else without a font of its own use the
     // carried sans face, 8.25 points at 96 dots per inch.
     QApplication::setFont(Fonts::font(QStringLiteral("Arial"), 11));
     auto window = std::make_unique<ZelMain>(platform);
-    const QString error = window->Form_Load();
+    const QString error = window->Form_Load(loaded);
     if (!error.isEmpty()) {
         platform.showStartupError(error);
         return nullptr;
@@ -23,7 +23,6 @@ std::unique_ptr<ZelMain> LoadWindow(Platform &platform)
 std::unique_ptr<ZelMain> StartUp(Platform &platform)
 {
     auto window = LoadWindow(platform);
-    if (window)
-        window->finishStartUp();
+    if (window) window->finishStartUp();
     return window;
 }

@@ -62,8 +62,7 @@ bool allElectronsValid(const AtomModel &m, int levels)
 {
     for (int level = 1; level <= levels; ++level)
         for (int e = m.shells[level].FirstElectron; e <= m.shells[level].LastElectron; ++e)
-            if (!validElectron(e) || !validDegree(m.ElectronAngles[e]))
-                return false;
+            if (!validElectron(e) || !validDegree(m.ElectronAngles[e])) return false;
     return true;
 }
 
@@ -85,16 +84,14 @@ public:
     }
 
     // Calls f(index) for every block overlapping `corner`, itself included.
-    template<typename F>
-    void forOverlapping(AtomPoint corner, F f) const
+    template <typename F> void forOverlapping(AtomPoint corner, F f) const
     {
         const int cx = cell(corner.x);
         const int cy = cell(corner.y);
         for (int y = std::max(cy - 1, 0); y <= std::min(cy + 1, Cells - 1); ++y)
             for (int x = std::max(cx - 1, 0); x <= std::min(cx + 1, Cells - 1); ++x)
                 for (int i = m_head[y * Cells + x]; i >= 0; i = m_next[i])
-                    if (overlap(m_blocks[i], corner))
-                        f(i);
+                    if (overlap(m_blocks[i], corner)) f(i);
     }
 
 private:
@@ -121,11 +118,9 @@ void literalMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surfa
 
     pbAtom.bitBlt(0, 0, AtomPictureSize, AtomPictureSize, pbSave, 0, 0, RasterOp::SrcCopy);
     for (int other = 1; other <= levels; ++other) {
-        if (other == level)
-            continue;
+        if (other == level) continue;
         for (int e = m.shells[other].FirstElectron; e <= m.shells[other].LastElectron; ++e) {
-            if (!validElectron(e) || !validDegree(m.ElectronAngles[e]))
-                return abandon();
+            if (!validElectron(e) || !validDegree(m.ElectronAngles[e])) return abandon();
             const AtomPoint corner = spriteCorner(m, other, m.ElectronAngles[e]);
             drawElectron(pbAtom, s, corner);
             c.others.push_back(corner);
@@ -134,15 +129,13 @@ void literalMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surfa
     pbHold.bitBlt(0, 0, AtomPictureSize, AtomPictureSize, pbAtom, 0, 0, RasterOp::SrcCopy);
     for (int round = 0; round < steps; ++round) {
         for (int e = m.shells[level].FirstElectron; e <= m.shells[level].LastElectron; ++e) {
-            if (!validElectron(e) || !validDegree(m.ElectronAngles[e]))
-                return abandon();
+            if (!validElectron(e) || !validDegree(m.ElectronAngles[e])) return abandon();
             qint16 &degree = m.ElectronAngles[e];
             copyBlock(pbAtom, pbHold, spriteCorner(m, level, degree));
             degree = qint16(advance(degree, 1));
             const AtomPoint to = spriteCorner(m, level, degree);
             drawElectron(pbAtom, s, to);
-            if (c.moved.empty() || !(c.moved.back() == to))
-                c.moved.push_back(to);
+            if (c.moved.empty() || !(c.moved.back() == to)) c.moved.push_back(to);
         }
     }
     rememberPictures(c, pbAtom, pbSave);
@@ -155,15 +148,13 @@ void planBlocks(AnimationCache &c, const AtomModel &m, int level, int steps, int
 {
     c.nextOthers.clear();
     for (int other = 1; other <= levels; ++other) {
-        if (other == level)
-            continue;
+        if (other == level) continue;
         for (int e = m.shells[other].FirstElectron; e <= m.shells[other].LastElectron; ++e)
             c.nextOthers.push_back(spriteCorner(m, other, m.ElectronAngles[e]));
     }
     c.erased.clear();
     c.nextMoved.clear();
-    if (steps <= 0)
-        return;
+    if (steps <= 0) return;
     for (int e = m.shells[level].FirstElectron; e <= m.shells[level].LastElectron; ++e) {
         const int d = advance(m.ElectronAngles[e], steps - 1);
         c.erased.push_back(spriteCorner(m, level, d));
@@ -189,8 +180,7 @@ void keepUnchangedSprites(AnimationCache &c)
         int same = -1;
         grid.forOverlapping(corner, [&](int j) {
             ++count;
-            if (j < oldOthers && c.blocks[j] == corner)
-                same = j;
+            if (j < oldOthers && c.blocks[j] == corner) same = j;
         });
         if (count == 2 && same >= 0) {
             c.keep[same] = 1;
@@ -211,11 +201,9 @@ void fastMoveRing(AtomModel &m, Surface &pbAtom, const Surface &pbSave, Surface 
     // levels: pbAtom now equals pbSave with every other level drawn on it.
     const int oldBlocks = int(c.others.size() + c.moved.size());
     for (int j = 0; j < oldBlocks; ++j)
-        if (!c.keep[j])
-            copyBlock(pbAtom, pbSave, c.blocks[j]);
+        if (!c.keep[j]) copyBlock(pbAtom, pbSave, c.blocks[j]);
     for (int i = 0; i < int(c.nextOthers.size()); ++i)
-        if (!c.keep[oldBlocks + i])
-            drawElectron(pbAtom, s, c.nextOthers[i]);
+        if (!c.keep[oldBlocks + i]) drawElectron(pbAtom, s, c.nextOthers[i]);
 
     // Only the last round can leave a mark: each earlier round's sprites are
     // erased whole, back to the pbHold picture, by a later round. So the level
@@ -242,8 +230,7 @@ bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface 
               const AtomSprites &sprites, qint16 level, qint16 steps)
 {
     const int levels = std::min<int>(model.AtomLevels, LevelMax);
-    if (level < 1 || level > levels)
-        return false;
+    if (level < 1 || level > levels) return false;
     if (cacheMatches(model.cache, pbAtom, pbSave) && allElectronsValid(model, levels))
         fastMoveRing(model, pbAtom, pbSave, pbHold, sprites, level, steps, levels);
     else
@@ -252,12 +239,23 @@ bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface 
 }
 
 bool tmElectronTick(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
-                    const AtomSprites &sprites)
+                    const AtomSprites &sprites, int ticks)
 {
     bool drawn = false;
     for (int level = 1; level <= LevelMax; ++level)
-        drawn |= MoveRing(model, pbAtom, pbSave, pbHold, sprites, qint16(level), TickSteps[level]);
+        drawn |= MoveRing(model, pbAtom, pbSave, pbHold, sprites, qint16(level),
+                          qint16(TickSteps[level] * ticks));
     return drawn;
+}
+
+bool blocksOffBackground(const AtomModel &model, const Surface &pbAtom, const Surface &pbSave,
+                         std::vector<AtomPoint> &blocks)
+{
+    const AnimationCache &c = model.cache;
+    if (!cacheMatches(c, pbAtom, pbSave)) return false;
+    blocks.insert(blocks.end(), c.others.begin(), c.others.end());
+    blocks.insert(blocks.end(), c.moved.begin(), c.moved.end());
+    return true;
 }
 
 int electronTimerInterval(int atScrollValue, int atomLevels)

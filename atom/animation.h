@@ -31,9 +31,19 @@ bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface 
               const AtomSprites &sprites, qint16 level, qint16 steps);
 
 // One tick of tmElectron: MoveRing for every level with its per-tick step.
-// Returns whether pbAtom needs a repaint.
+// Returns whether pbAtom needs a repaint. With `ticks` above 1, that many ticks
+// at once: every level moves by its step times `ticks`, which leaves the
+// picture and the angles exactly as that many single ticks do (only each
+// level's last round leaves a mark, and the last level drawn sees every
+// other level at its final place).
 bool tmElectronTick(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
-                    const AtomSprites &sprites);
+                    const AtomSprites &sprites, int ticks = 1);
+
+// The top-left corners of the 8 x 8 blocks outside which pbAtom equals pbSave
+// since the last MoveRing, appended to `blocks`. False when that is not known
+// (pbAtom or pbSave changed elsewhere since): then any pixel may differ.
+bool blocksOffBackground(const AtomModel &model, const Surface &pbAtom, const Surface &pbSave,
+                         std::vector<AtomPoint> &blocks);
 
 // tmElectron's interval in ms for atScroll's value: 20 ms more below 4 levels.
 int electronTimerInterval(int atScrollValue, int atomLevels);

@@ -1,7 +1,10 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -10,18 +13,39 @@ const QString MonoFamily = QStringLiteral("Liberation Mono");
 
 bool registerCarried()
 {
-    // Let Qt read the installed fonts first: a carried face registered after an
-    // installed one of the same family and style takes its place, so an older
-    // copy on the machine (say Liberation 1.x) is never used instead.
+    // Let Qt read the installed fonts first (none after useCarriedOnly): a
+    // carried face registered after an installed one of the same family and
+    // style takes its place, so an older copy on the machine (say Liberation
+    // 1.x) is never used instead.
     QFontDatabase::families();
-    for (const QString &file : Fonts::carriedFiles())
-        QFontDatabase::addApplicationFont(file);
+    for (const QString &file : Fonts::carriedFiles()) {
+        // The faces are stored uncompressed in the executable: used in place,
+        // not read into a copy of their own.
+        const QResource resource(file);
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size())));
+        else
+            QFontDatabase::addApplicationFont(file);
+    }
     return true;
 }
 
 } // namespace
 
 namespace Fonts {
+
+void useCarriedOnly()
+{
+    // An empty configuration, made current before Qt's first font look-up, so
+    // that fontconfig never loads the machine's: no font folders, no rules.
+    // Fonts drawn here carry their own hinting and antialiasing choices, and the
+    // application font allows no fallback faces, so nothing drawn changes.
+    FcConfig *config = FcConfigCreate();
+    if (!config) return;
+    FcConfigSetCurrent(config);
+    FcConfigDestroy(config);
+}
 
 QStringList carriedFiles()
 {

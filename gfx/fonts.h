@@ -18,6 +18,13 @@ QString family(const QString &face);
 // the screen's dots per inch.
 QFont font(const QString &face, int pixelSize, bool bold = false, bool underline = false);
 
+// Makes the carried faces the only fonts the process sees: the installed fonts
+// are neither read nor listed, which spares the start-up the reading of the
+// machine's font configuration and the listing of every installed font. Call
+// before the QGuiApplication is created; without the call the carried faces
+// still win over installed ones of the same names.
+void useCarriedOnly();
+
 // The carried font files, as resource paths, for checking what a font resolved to.
 QStringList carriedFiles();
 

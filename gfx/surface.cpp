@@ -23,8 +23,7 @@ QImage makeImage(int width, int height)
 // the length along.
 void clipStart(int &start, int &otherStart, int &length)
 {
-    if (start >= 0)
-        return;
+    if (start >= 0) return;
     otherStart -= start;
     length += start;
     start = 0;
@@ -33,61 +32,68 @@ void clipStart(int &start, int &otherStart, int &length)
 } // namespace
 
 Surface::Surface(int width, int height, Colour backColor)
-    : m_image(makeImage(width, height)), m_backColor(backColor)
+    : m_width(std::max(0, width)), m_height(std::max(0, height)), m_backColor(backColor)
 {
-    fill(backColor);
+}
+
+void Surface::allocate() const
+{
+    if (m_width <= 0 || m_height <= 0) return;
+    m_image = makeImage(m_width, m_height);
+    m_image.fill(toQRgb(m_backColor));
 }
 
 void Surface::resize(int width, int height)
 {
-    if (width == this->width() && height == this->height())
-        return;
-    QImage old = m_image;
-    m_image = makeImage(width, height);
-    fill(m_backColor);
-    const int w = std::min(old.width(), m_image.width());
-    const int h = std::min(old.height(), m_image.height());
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (width == m_width && height == m_height) return;
+    m_width = width;
+    m_height = height;
+    if (m_image.isNull()) return;
+    const QImage old = m_image;
+    m_image = QImage();
+    QImage &image = pixels();
+    const int w = std::min(old.width(), width);
+    const int h = std::min(old.height(), height);
     for (int y = 0; y < h; ++y)
         std::copy_n(reinterpret_cast<const quint32 *>(old.constScanLine(y)), w,
-                    reinterpret_cast<quint32 *>(m_image.scanLine(y)));
-}
-
-void Surface::fill(Colour colour)
-{
-    if (!m_image.isNull())
-        m_image.fill(toQRgb(colour));
+                    reinterpret_cast<quint32 *>(image.scanLine(y)));
 }
 
 void Surface::setBackColor(Colour colour)
 {
     m_backColor = colour;
-    fill(colour);
+    clearPicture();
 }
 
 void Surface::clearPicture()
 {
-    fill(m_backColor);
+    if (!m_image.isNull()) m_image.fill(toQRgb(m_backColor));
+}
+
+void Surface::release()
+{
+    m_image = QImage();
 }
 
 void Surface::cls()
 {
-    fill(m_backColor);
+    clearPicture();
     setCurrentX(0);
     setCurrentY(0);
 }
 
 Colour Surface::pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return 0;
-    return fromQRgb(reinterpret_cast<const quint32 *>(m_image.constScanLine(y))[x]);
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return 0;
+    return fromQRgb(reinterpret_cast<const quint32 *>(pixels().constScanLine(y))[x]);
 }
 
 void Surface::setPixel(int x, int y, Colour colour)
 {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return;
-    reinterpret_cast<quint32 *>(m_image.scanLine(y))[x] = toQRgb(colour);
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+    reinterpret_cast<quint32 *>(pixels().scanLine(y))[x] = toQRgb(colour);
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
@@ -100,8 +106,7 @@ void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
     int err = dx + dy;
     for (;;) {
         setPixel(x1, y1, colour);
-        if (x1 == x2 && y1 == y2)
-            break;
+        if (x1 == x2 && y1 == y2) break;
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -130,7 +135,7 @@ void Surface::filledBox(int x1, int y1, int x2, int y2, Colour colour)
     const int bottom = std::min(height() - 1, std::max(y1, y2));
     const quint32 value = toQRgb(colour);
     for (int y = top; y <= bottom; ++y) {
-        quint32 *row = reinterpret_cast<quint32 *>(m_image.scanLine(y));
+        quint32 *row = reinterpret_cast<quint32 *>(pixels().scanLine(y));
         std::fill(row + left, row + right + 1, value);
     }
 }
@@ -145,14 +150,20 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
     clipStart(dy, sy, height);
     width = std::min({width, source.width() - sx, this->width() - dx});
     height = std::min({height, source.height() - sy, this->height() - dy});
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
 
     // A copy within one surface may overlap: take the rows from a snapshot.
-    const QImage &from = (&source == this) ? QImage(m_image.copy()) : source.m_image;
-    for (int row = 0; row < height; ++row) {
-        const quint32 *src = reinterpret_cast<const quint32 *>(from.constScanLine(sy + row)) + sx;
-        quint32 *dst = reinterpret_cast<quint32 *>(m_image.scanLine(dy + row)) + dx;
+    // The rows are reached through one pointer each way, since block
+    // transfers of 8 x 8 sprites run hundreds of times per animation tick.
+    QImage &to = pixels();
+    QImage snapshot;
+    if (&source == this) snapshot = to.copy();
+    const QImage &from = (&source == this) ? snapshot : source.pixels();
+    const qsizetype fromStride = from.bytesPerLine() / 4;
+    const qsizetype toStride = to.bytesPerLine() / 4;
+    const quint32 *src = reinterpret_cast<const quint32 *>(from.constBits()) + sy * fromStride + sx;
+    quint32 *dst = reinterpret_cast<quint32 *>(to.bits()) + dy * toStride + dx;
+    for (int row = 0; row < height; ++row, src += fromStride, dst += toStride) {
         switch (op) {
         case RasterOp::SrcCopy:
             for (int i = 0; i < width; ++i)
@@ -178,14 +189,15 @@ void Surface::paintPicture(const Surface &picture, double x, double y)
 
 void Surface::setImageFrom(const Surface &other)
 {
-    m_image = other.m_image.copy();
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_image = other.image().copy();
 }
 
 void Surface::drawText(double x, double y, const QString &text)
 {
-    if (m_image.isNull())
-        return;
-    QPainter painter(&m_image);
+    if (m_width <= 0 || m_height <= 0) return;
+    QPainter painter(&pixels());
     const QFont f = font();
     painter.setFont(f);
     painter.setPen(QColor::fromRgb(toQRgb(foreColor())));

@@ -9,9 +9,9 @@
 
 // Raster operations of the block transfer, with their GDI raster-operation codes.
 enum class RasterOp : quint32 {
-    SrcCopy = 13369376,   // SRCCOPY: destination = source
-    SrcAnd = 8913094,     // SRCAND: destination = destination AND source
-    SrcInvert = 6684742,  // SRCINVERT: destination = destination XOR source
+    SrcCopy = 13369376,  // SRCCOPY: destination = source
+    SrcAnd = 8913094,    // SRCAND: destination = destination AND source
+    SrcInvert = 6684742, // SRCINVERT: destination = destination XOR source
 };
 
 // A picture surface: an owned 32-bit pixel buffer that keeps what is drawn on it
@@ -19,13 +19,15 @@ enum class RasterOp : quint32 {
 // lines, boxes and cursor text. Every call clips at the edges and never writes
 // outside the buffer. Pixels read and written through this interface are
 // blue-green-red colour values; the alpha byte of the buffer is always opaque.
+// The buffer is allocated when first drawn on or read: until then, and again
+// after release(), every pixel is BackColor without taking memory.
 class Surface : public TextCanvas
 {
 public:
     explicit Surface(int width = 0, int height = 0, Colour backColor = ColourBlack);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
     // Changes the size; the kept part of the image stays, new area takes BackColor.
     void resize(int width, int height);
 
@@ -36,6 +38,8 @@ public:
     void clearPicture();
     // Clears to BackColor and puts the cursor at (0, 0).
     void cls();
+    // Clears to BackColor and gives the buffer back until it is needed again.
+    void release();
 
     Colour pixel(int x, int y) const;
     // One pixel (PSet and SetPixel); outside the surface nothing happens.
@@ -55,7 +59,7 @@ public:
     void paintPicture(const Surface &picture, double x, double y) override;
 
     // The persistent image, for showing on screen or painting on paper.
-    const QImage &image() const { return m_image; }
+    const QImage &image() const { return pixels(); }
     // Replaces the image with a copy of another surface's image (size included).
     void setImageFrom(const Surface &other);
 
@@ -65,8 +69,16 @@ protected:
     double wholeUnits(double value) const override { return std::round(value); }
 
 private:
-    void fill(Colour colour);
+    // The buffer, allocated and cleared to BackColor on first use.
+    QImage &pixels() const
+    {
+        if (m_image.isNull()) allocate();
+        return m_image;
+    }
+    void allocate() const;
 
-    QImage m_image;
+    int m_width = 0;
+    int m_height = 0;
+    mutable QImage m_image;
     Colour m_backColor;
 };

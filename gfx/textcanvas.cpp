@@ -17,14 +17,24 @@ int TextCanvas::fontUnits() const
     return int(std::lround(m_fontSize * unitsPerPoint()));
 }
 
+QFont TextCanvas::resolved(ResolvedFont &cache, bool bold, bool underline) const
+{
+    const int units = fontUnits();
+    if (cache.units != units || cache.bold != bold || cache.underline != underline ||
+        cache.name != m_fontName)
+        cache = {m_fontName, units, bold, underline,
+                 resolveFont(m_fontName, units, bold, underline)};
+    return cache.font;
+}
+
 QFont TextCanvas::font() const
 {
-    return resolveFont(m_fontName, fontUnits(), m_bold, m_underline);
+    return resolved(m_current, m_bold, m_underline);
 }
 
 QFont TextCanvas::regularFont() const
 {
-    return resolveFont(m_fontName, fontUnits(), false, false);
+    return resolved(m_regular, false, false);
 }
 
 double TextCanvas::textWidth(const QString &text) const
@@ -69,8 +79,7 @@ void TextCanvas::print(const QString &text)
 
 void TextCanvas::printStay(const QString &text)
 {
-    if (!text.isEmpty())
-        drawText(m_x, m_y, text);
+    if (!text.isEmpty()) drawText(m_x, m_y, text);
     m_x += textWidth(text);
 }
 
@@ -83,13 +92,11 @@ void TextCanvas::newLine()
 void TextCanvas::tab(int column)
 {
     const double x = (column - 1) * columnWidth();
-    if (m_x > x + 1e-9)
-        newLine();
+    if (m_x > x + 1e-9) newLine();
     m_x = x;
 }
 
 void TextCanvas::spc(int count)
 {
-    if (count > 0)
-        m_x += count * columnWidth();
+    if (count > 0) m_x += count * columnWidth();
 }

@@ -79,6 +79,19 @@ private:
     Colour m_foreColor = ColourBlack;
     int fontUnits() const;
     QFont regularFont() const;
+    // The font last resolved for each use, with what it was resolved from: a
+    // font kept keeps its metrics and glyphs at hand, where a font made anew
+    // for every measured or drawn word looks them up again.
+    struct ResolvedFont
+    {
+        QString name;
+        int units = -1;
+        bool bold = false;
+        bool underline = false;
+        QFont font;
+    };
+    QFont resolved(ResolvedFont &cache, bool bold, bool underline) const;
+    mutable ResolvedFont m_current, m_regular;
     double m_x = 0;
     double m_y = 0;
 };

@@ -45,6 +45,7 @@ TEST_F(CarriedFonts, EveryFaceResolvesToACarriedFile)
     EXPECT_EQ(headOf(control<QLabel>(w, "lbl_click")->font()), sans);
     EXPECT_EQ(headOf(control<QLabel>(w, "d_protons")->font()), sansB);
     EXPECT_EQ(headOf(control<QLabel>(w, "lbl_about")->font()), sansB);
+    w.tab_Frame_Click(1); // the sheet is written when its page first shows
     EXPECT_EQ(headOf(pbData->surface().font()), sans);
     EXPECT_EQ(headOf(QApplication::font()), sans);
 }
