@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 #include <iterator>
 
@@ -89,8 +90,7 @@ void drawRings(QPainter &p, bool coloured, bool shown)
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {
         QPen pen(coloured ? colours[i] : QColor(0, 0, 200), 1.4);
-        if (!shown)
-            pen.setStyle(Qt::DotLine);
+        if (!shown) pen.setStyle(Qt::DotLine);
         p.setPen(pen);
         const double r = 3 + 3.5 * i;
         p.drawEllipse(QPointF(12, 12), r, r);
@@ -142,7 +142,9 @@ public:
                 break;
             }
         }
-        QPixmap pm(QStringLiteral(":/icons/%1x%1/zelvane.png").arg(side));
+        const QResource pixels(QStringLiteral(":/icons/%1x%1/zelvane.argb").arg(side));
+        if (pixels.size() != qint64(side) * side * 4) return {};
+        QPixmap pm = QPixmap::fromImage(QImage(pixels.data(), side, side, QImage::Format_ARGB32));
         if (side != want) pm = pm.scaled(want, want, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return pm;
     }
