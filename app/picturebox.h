@@ -17,8 +17,8 @@ public:
 
     // Moves and sizes the control; the drawing area follows the new size.
     void moveAndResize(QRect geometry);
-    // Paints again the part of the picture in `region` (in picture coordinates).
-    void updatePicture(const QRegion &region) { update(region.translated(border(), border())); }
+    // Paints again the part of the picture in `rect` (in picture coordinates).
+    void updatePicture(const QRect &rect) { update(rect.translated(border(), border())); }
     // Shows a dotted frame around the drawing area while the box has the focus.
     void setShowsFocus(bool shows) { m_showsFocus = shows; }
 

@@ -15,7 +15,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <bitset>
 #include <utility>
 
 namespace {
@@ -29,37 +28,16 @@ constexpr int FrameMs = 15;
 // level), as a stalled timer skips ticks.
 constexpr int MaxTicksAtOnce = 45;
 
-// The 8 x 8 blocks at the given corners as a region of the atom picture, in
-// whole cells of a grid of 8 x 8: each row's touched cells joined into runs,
-// which gives few rectangles, sorted and not overlapping.
-QRegion blockRegion(const std::vector<AtomPoint> &blocks)
+// The picture's part the 8 x 8 blocks at the given corners lie in, as one
+// rectangle: painted and sent to the display as one piece, it costs less than
+// the many small rectangles of the blocks themselves (a third less CPU for a
+// heavy atom).
+QRect blockBounds(const std::vector<AtomPoint> &blocks)
 {
-    constexpr int Cells = AtomPictureSize / SpriteSize;
-    std::array<std::bitset<Cells>, Cells> touched{};
-    for (const AtomPoint &b : blocks) {
-        const int left = std::max(0, int(b.x)), top = std::max(0, int(b.y));
-        const int right = std::min(AtomPictureSize, b.x + SpriteSize) - 1;
-        const int bottom = std::min(AtomPictureSize, b.y + SpriteSize) - 1;
-        for (int y = top / SpriteSize; y <= bottom / SpriteSize && right >= left; ++y)
-            for (int x = left / SpriteSize; x <= right / SpriteSize; ++x)
-                touched[y][x] = true;
-    }
-    std::vector<QRect> rects;
-    for (int y = 0; y < Cells; ++y)
-        for (int x = 0; x < Cells;) {
-            if (!touched[y][x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < Cells && touched[y][x])
-                ++x;
-            rects.emplace_back(start * SpriteSize, y * SpriteSize, (x - start) * SpriteSize,
-                               SpriteSize);
-        }
-    QRegion region;
-    region.setRects(rects.data(), int(rects.size()));
-    return region;
+    QRect bounds;
+    for (const AtomPoint &b : blocks)
+        bounds |= QRect(b.x, b.y, SpriteSize, SpriteSize);
+    return bounds & QRect(0, 0, AtomPictureSize, AtomPictureSize);
 }
 
 QString tagOf(const QWidget *tab)
@@ -339,7 +317,7 @@ void ZelMain::tmElectron_Timer()
                         atomSprites(), ticks))
         return;
     if (known && blocksOffBackground(Atom, pbAtom->surface(), pbSave->surface(), m_changedBlocks))
-        pbAtom->updatePicture(blockRegion(m_changedBlocks));
+        pbAtom->updatePicture(blockBounds(m_changedBlocks));
     else
         pbAtom->update();
 }
