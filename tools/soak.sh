@@ -14,13 +14,9 @@ export QT_QPA_PLATFORM=xcb
 "$bin" &
 app=$!
 trap 'kill $app 2>/dev/null' EXIT
-wid=""
-for _ in $(seq 150); do
-  wid=$(xdotool search --onlyvisible --name '^Zelvane$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "soak: no Zelvane window" >&2; exit 1; }
+name=soak
+source "$(dirname "$0")/../tests/smoke/lib.sh"
+wait_window "$app" || exit 1
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$app/status"; }
 sleep 5                                                   # the banner goes after 4 s
 xdotool mousemove --window "$wid" 746 412 click 1         # Og: row 7, column 18

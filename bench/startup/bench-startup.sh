@@ -61,13 +61,9 @@ fi
 "$build/zelvane" --element og &
 app=$!
 trap 'kill $app 2>/dev/null' EXIT
-wid=""
-for _ in $(seq 150); do
-  wid=$(xdotool search --onlyvisible --name '^Zelvane$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "bench-startup: no Zelvane window" >&2; exit 1; }
+name=bench-startup
+source "$(dirname "$0")/../../tests/smoke/lib.sh"
+wait_window "$app" || exit 1
 ticks() { awk '{print $14 + $15}' "/proc/$app/stat"; }
 hz=$(getconf CLK_TCK)
 share() {
