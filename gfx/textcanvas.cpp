@@ -73,7 +73,8 @@ double TextCanvas::columnWidth() const
 
 void TextCanvas::print(const QString &text)
 {
-    printStay(text);
+    // The line ends here, so the text's width is never needed.
+    if (!text.isEmpty()) drawText(m_x, m_y, text);
     newLine();
 }
 
