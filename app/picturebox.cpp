@@ -14,6 +14,14 @@ PictureBox::PictureBox(QWidget *parent, QRect geometry, Colour back, bool border
     moveAndResize(geometry);
 }
 
+PictureBox::PictureBox(QWidget *parent, QPoint at, const Surface &picture)
+    : QWidget(parent), m_surface(picture), m_bordered(false)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setGeometry(QRect(at, QSize(picture.width(), picture.height())));
+}
+
 void PictureBox::moveAndResize(QRect geometry)
 {
     setGeometry(geometry);

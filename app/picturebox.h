@@ -11,6 +11,8 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered = false);
+    // An unbordered box at `at` showing a picture prepared beforehand, at its size.
+    PictureBox(QWidget *parent, QPoint at, const Surface &picture);
 
     Surface &surface() { return m_surface; }
     const Surface &surface() const { return m_surface; }

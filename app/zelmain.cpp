@@ -10,6 +10,7 @@
 #include "pageprinter.h"
 #include "platform.h"
 #include "tableartwork.h"
+#include "tablejob.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -54,16 +55,18 @@ void setLabelColour(QLabel *label, Colour colour)
 
 } // namespace
 
-ZelMain::ZelMain(Platform &platform) : m_platform(platform)
+ZelMain::ZelMain(Platform &platform, const ElementData *preloaded) : m_platform(platform)
 {
     Elements.ElementTable.fill(ElementRecord::blank());
     Cells.fill(CellRect{});
-    createControls();
+    createControls(preloaded);
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
     installAccessibility(*this);
 }
+
+ZelMain::~ZelMain() = default;
 
 void ZelMain::connectHandlers()
 {
@@ -126,8 +129,17 @@ void ZelMain::layOutPages()
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
 
-    applyTableLayout(
-        CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(), E_Frame->pos()));
+    if (m_tableJob) {
+        TableJob::Result drawn = m_tableJob->take();
+        m_tableJob.reset();
+        pb->surface() = std::move(drawn.table);
+        pw->surface() = std::move(drawn.work);
+        Cells = drawn.cells;
+        applyTableLayout(drawn.layout);
+    } else {
+        applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
+                                  E_Frame->pos()));
+    }
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 }
 

@@ -15,8 +15,10 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Platform;
+class TableJob;
 
 // The program's one window, zelMain, with all its controls and the program-wide
 // state. Handlers keep the names of their control and event; the rules they
@@ -25,7 +27,10 @@ class ZelMain : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ZelMain(Platform &platform);
+    // With the data already read (preloaded, which must stay), the table is
+    // drawn while the controls are made.
+    explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr);
+    ~ZelMain() override;
 
     // The load handler: fixed tables, the data file (or the data already read
     // from it), both pages and element 1. Returns an empty string, or why the
@@ -88,7 +93,7 @@ protected:
 
 private:
     // The controls with their design values, one group at a time.
-    void createControls();
+    void createControls(const ElementData *preloaded);
     void setUpWindow();
     void createCommandButtons();
     void createTablePicture();
@@ -186,4 +191,5 @@ private:
     qint16 m_openAfterBanner = 0;
     // The Element page has yet to show its element for the first time.
     bool m_elementPending = false;
+    std::unique_ptr<TableJob> m_tableJob;
 };

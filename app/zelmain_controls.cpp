@@ -5,6 +5,7 @@
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
+#include "tablejob.h"
 
 #include <QIcon>
 
@@ -13,6 +14,21 @@
 namespace {
 
 constexpr Colour HeaderBlue = 0xC00000;
+constexpr QRect EFrameGeometry(0, 37, 794, 520);
+
+// The table picture pb and the cell work picture pw as designed.
+Surface tablePictureDesign()
+{
+    Surface picture(239, 231, 0xDCCCAB);
+    picture.setForeColor(ColourBlack);
+    picture.setFontSize(8.25);
+    return picture;
+}
+
+Surface workPictureDesign()
+{
+    return Surface(103, 88, ColourWhite);
+}
 
 QFont arial(double points, bool bold = false)
 {
@@ -108,8 +124,13 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 } // namespace
 
-void ZelMain::createControls()
+void ZelMain::createControls(const ElementData *preloaded)
 {
+    // With the data read beforehand, the table is drawn on a second thread
+    // while the controls are made; layOutPages takes it.
+    if (preloaded)
+        m_tableJob = std::make_unique<TableJob>(*preloaded, tablePictureDesign(),
+                                                workPictureDesign(), EFrameGeometry.topLeft());
     setUpWindow();
     tmAbout = named(new QTimer(this), "tmAbout");
     tmAbout->setInterval(4000);
@@ -134,9 +155,9 @@ void ZelMain::createControls()
     PT_Frame->setGeometry(-1, 31, 770, 450);
     PT_Frame->hide();
     E_Frame = named(new ColourFrame(this, ColourPageBlue, true), "E_Frame");
-    E_Frame->setGeometry(0, 37, 794, 520);
+    E_Frame->setGeometry(EFrameGeometry);
 
-    pw = new PictureBox(PT_Frame, QRect(129, 319, 103, 88), ColourWhite);
+    pw = named(new PictureBox(PT_Frame, QPoint(129, 319), workPictureDesign()), "pw");
     pw->hide();
     createElementPage();
 
@@ -172,10 +193,8 @@ void ZelMain::createCommandButtons()
 
 void ZelMain::createTablePicture()
 {
-    pb = named(new PictureBox(this, QRect(511, 82, 239, 231), 0xDCCCAB), "pb");
+    pb = named(new PictureBox(this, QPoint(511, 82), tablePictureDesign()), "pb");
     pb->setFocusPolicy(Qt::StrongFocus);
-    pb->surface().setForeColor(ColourBlack);
-    pb->surface().setFontSize(8.25);
     lbl_about = named(makeLabel(pb, QRect(12, 38, 195, 160), {}, 0xFF0000, arial(14.25, true),
                                 Qt::AlignHCenter | Qt::AlignTop),
                       "lbl_about");

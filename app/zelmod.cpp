@@ -11,7 +11,7 @@ std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loade
     // Tooltips, dialogs and anything else without a font of its own use the
     // carried sans face, 8.25 points at 96 dots per inch.
     QApplication::setFont(Fonts::font(QStringLiteral("Arial"), 11));
-    auto window = std::make_unique<ZelMain>(platform);
+    auto window = std::make_unique<ZelMain>(platform, loaded);
     const QString error = window->Form_Load(loaded);
     if (!error.isEmpty()) {
         platform.showStartupError(error);
