@@ -8,19 +8,14 @@
 
 namespace {
 
-const QString SansFamily = QStringLiteral("Liberation Sans");
-const QString MonoFamily = QStringLiteral("Liberation Mono");
+const QString SansFamily = QStringLiteral("Zelvane Sans");
+const QString MonoFamily = QStringLiteral("Zelvane Mono");
 
-bool registerCarried()
+// Registers carried faces, stored uncompressed in the executable: used in
+// place, not read into a copy of their own.
+bool registerFaces(const QStringList &files)
 {
-    // Let Qt read the installed fonts first (none after useCarriedOnly): a
-    // carried face registered after an installed one of the same family and
-    // style takes its place, so an older copy on the machine (say Liberation
-    // 1.x) is never used instead.
-    QFontDatabase::families();
-    for (const QString &file : Fonts::carriedFiles()) {
-        // The faces are stored uncompressed in the executable: used in place,
-        // not read into a copy of their own.
+    for (const QString &file : files) {
         const QResource resource(file);
         if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
             QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
@@ -29,6 +24,11 @@ bool registerCarried()
             QFontDatabase::addApplicationFont(file);
     }
     return true;
+}
+
+bool registerSans()
+{
+    return registerFaces(Fonts::carriedFiles().mid(0, 2));
 }
 
 } // namespace
@@ -49,19 +49,23 @@ void useCarriedOnly()
 
 QStringList carriedFiles()
 {
-    return {QStringLiteral(":/fonts/LiberationSans-Regular.ttf"),
-            QStringLiteral(":/fonts/LiberationSans-Bold.ttf"),
-            QStringLiteral(":/fonts/LiberationMono-Regular.ttf"),
-            QStringLiteral(":/fonts/LiberationMono-Bold.ttf")};
+    return {QStringLiteral(":/fonts/ZelvaneSans-Regular.ttf"),
+            QStringLiteral(":/fonts/ZelvaneSans-Bold.ttf"),
+            QStringLiteral(":/fonts/ZelvaneMono-Regular.ttf"),
+            QStringLiteral(":/fonts/ZelvaneMono-Bold.ttf")};
 }
 
 QString family(const QString &face)
 {
-    static const bool registered = registerCarried();
-    Q_UNUSED(registered);
+    static const bool sans = registerSans();
+    Q_UNUSED(sans);
     const bool fixedPitch = face.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0 ||
                             face.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0;
-    return fixedPitch ? MonoFamily : SansFamily;
+    if (!fixedPitch) return SansFamily;
+    // The fixed-pitch faces serve the Element page alone, often never shown.
+    static const bool mono = registerFaces(carriedFiles().mid(2));
+    Q_UNUSED(mono);
+    return MonoFamily;
 }
 
 QFont font(const QString &face, int pixelSize, bool bold, bool underline)

@@ -3,15 +3,17 @@
 #include <QFont>
 #include <QString>
 
-// The program carries the faces it draws with: Liberation Sans and Liberation
-// Mono, metric-compatible with Arial and Courier New, regular and bold. Text
-// therefore looks and measures the same whatever fonts a machine has installed.
-// Every font the program asks for comes from here.
+// The program carries the faces it draws with: Zelvane Sans and Zelvane Mono,
+// regular and bold, the Windows-1252 part of Liberation Sans and Liberation
+// Mono (tools/subset-fonts.py), metric-compatible with Arial and Courier New.
+// Text therefore looks and measures the same whatever fonts a machine has
+// installed. Every font the program asks for comes from here.
 namespace Fonts {
 
 // The carried family that stands for a face name of the artwork: "Courier New"
 // and "Courier" give the fixed-pitch family, every other name the proportional
-// one. The first call registers the carried faces (a QGuiApplication must exist).
+// one. The first call for each family registers its faces (a QGuiApplication
+// must exist).
 QString family(const QString &face);
 
 // A carried font of that face, sized in pixels, so that its size never follows

@@ -25,13 +25,13 @@ QByteArray headOf(const QFont &font)
 
 using CarriedFonts = App;
 
-// The machines this runs on also have other fonts that answer to these names
-// (Liberation 1.x, the URW and DejaVu fonts): the carried files must win, for
+// The machines this runs on also have fonts that answer to the face names asked
+// for (Liberation, the URW and DejaVu fonts): the carried files must win, for
 // the faces asked for and for the window's own texts.
 TEST_F(CarriedFonts, EveryFaceResolvesToACarriedFile)
 {
-    const QByteArray sans = headOf("LiberationSans-Regular"), sansB = headOf("LiberationSans-Bold");
-    const QByteArray mono = headOf("LiberationMono-Regular"), monoB = headOf("LiberationMono-Bold");
+    const QByteArray sans = headOf("ZelvaneSans-Regular"), sansB = headOf("ZelvaneSans-Bold");
+    const QByteArray mono = headOf("ZelvaneMono-Regular"), monoB = headOf("ZelvaneMono-Bold");
     ASSERT_FALSE(sans.isEmpty() || sansB.isEmpty() || mono.isEmpty() || monoB.isEmpty());
     const std::tuple<const char *, bool, QByteArray> faces[] = {
         {"Arial", false, sans},        {"Arial", true, sansB},   {"Courier New", false, mono},
