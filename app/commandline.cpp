@@ -14,8 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -100,6 +104,11 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     if (!window) return DataFault;
     window->finishStartUp();
     window->openAfterBanner(n);
+#ifdef __GLIBC__
+    // Start-up frees much of what it allocated, the table's drawing thread and
+    // its font caches among it; the pages go back once the window is up.
+    QTimer::singleShot(0, [] { malloc_trim(0); });
+#endif
     return QApplication::exec();
 }
 
