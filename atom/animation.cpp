@@ -241,6 +241,24 @@ bool MoveRing(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface 
 bool tmElectronTick(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Surface &pbHold,
                     const AtomSprites &sprites, int ticks)
 {
+    // Each MoveRing leaves the background with every other level drawn and its
+    // own level's last round, whatever the calls before it drew: of a tick's
+    // calls only the last one's drawing shows. When that call can take the fast
+    // way, the levels before it just advance.
+    const int levels = std::min<int>(model.AtomLevels, LevelMax);
+    if (levels >= 1 && cacheMatches(model.cache, pbAtom, pbSave) &&
+        allElectronsValid(model, levels)) {
+        for (int level = 1; level < levels; ++level) {
+            const int steps = TickSteps[level] * ticks;
+            for (int e = model.shells[level].FirstElectron; e <= model.shells[level].LastElectron &&
+                                                           steps > 0;
+                 ++e)
+                model.ElectronAngles[e] = qint16(advance(model.ElectronAngles[e], steps));
+        }
+        fastMoveRing(model, pbAtom, pbSave, pbHold, sprites, levels, TickSteps[levels] * ticks,
+                     levels);
+        return true;
+    }
     bool drawn = false;
     for (int level = 1; level <= LevelMax; ++level)
         drawn |= MoveRing(model, pbAtom, pbSave, pbHold, sprites, qint16(level),

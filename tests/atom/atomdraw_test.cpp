@@ -153,6 +153,27 @@ TEST(Animation, StepsPerTickIntervalWrapAroundAndLevelsOutsideTheAtom)
 
 TEST(Animation, FastStepsGiveThePlainPicture)
 {
+    // Whole ticks, one and three at a time, of atoms with seven, four and one
+    // levels, against every level moved in the plain order.
+    for (int z : {118, 26, 1}) {
+        Atom fast(ColourWhite), plain(ColourWhite);
+        for (Atom *a : {&fast, &plain})
+            a->display(shippedData().ElementTable[z], Animated);
+        for (int round = 0; round < 8; ++round) {
+            const int ticks = round % 2 ? 3 : 1;
+            if (round == 5)
+                for (Atom *a : {&fast, &plain})
+                    a->pbAtom.filledBox(150, 150, 250, 250, 777);
+            EXPECT_TRUE(tmElectronTick(fast.m, fast.pbAtom, fast.pbSave, fast.pbHold,
+                                       atomSprites(), ticks));
+            for (int level = 1; level <= plain.m.AtomLevels; ++level)
+                plainMoveRing(plain, level, TickSteps[level] * ticks);
+            ASSERT_TRUE(fast.m.ElectronAngles == plain.m.ElectronAngles &&
+                        fast.pbAtom.image() == plain.pbAtom.image())
+                << z << " round " << round;
+        }
+    }
+
     // Oganesson: sprites overlap each other and the crossing ellipses. Ticks,
     // then odd step counts, with the pictures changed elsewhere between calls.
     Atom fast(ColourWhite), plain(ColourWhite);
