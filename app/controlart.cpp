@@ -155,7 +155,7 @@ public:
     }
 
 private:
-    static constexpr int Sides[] = {16, 32, 48, 64, 128, 256};
+    static constexpr int Sides[] = {16, 32, 48, 64, 128};
 };
 
 } // namespace

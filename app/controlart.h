@@ -24,7 +24,7 @@ QPixmap picture(Picture which, bool down = false);
 QPixmap backgroundColorIcon();
 // 16 x 16 stopwatch: the animation speed bar's icon.
 QPixmap speedIcon();
-// The program's icon at 16, 32, 48, 64, 128 and 256 pixels, drawn from
+// The program's icon at 16, 32, 48, 64 and 128 pixels, drawn from
 // resources/zelvane.svg at build time and compiled in as raw pixels. A size is
 // read only when asked for, and nothing is decoded.
 QIcon windowIcon();
