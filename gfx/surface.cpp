@@ -29,6 +29,16 @@ void clipStart(int &start, int &otherStart, int &length)
     start = 0;
 }
 
+// Combines width x height pixels row by row; the two buffers never overlap.
+template <typename Op>
+void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *__restrict src,
+                  qsizetype srcStride, int width, int height, Op op)
+{
+    for (int row = 0; row < height; ++row, src += srcStride, dst += dstStride)
+        for (int i = 0; i < width; ++i)
+            dst[i] = op(dst[i], src[i]);
+}
+
 } // namespace
 
 Surface::Surface(int width, int height, Colour backColor)
@@ -163,21 +173,19 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
     const qsizetype toStride = to.bytesPerLine() / 4;
     const quint32 *src = reinterpret_cast<const quint32 *>(from.constBits()) + sy * fromStride + sx;
     quint32 *dst = reinterpret_cast<quint32 *>(to.bits()) + dy * toStride + dx;
-    for (int row = 0; row < height; ++row, src += fromStride, dst += toStride) {
-        switch (op) {
-        case RasterOp::SrcCopy:
-            for (int i = 0; i < width; ++i)
-                dst[i] = src[i] | Opaque;
-            break;
-        case RasterOp::SrcAnd:
-            for (int i = 0; i < width; ++i)
-                dst[i] = (dst[i] & src[i]) | Opaque;
-            break;
-        case RasterOp::SrcInvert:
-            for (int i = 0; i < width; ++i)
-                dst[i] = (dst[i] ^ src[i]) | Opaque;
-            break;
-        }
+    switch (op) {
+    case RasterOp::SrcCopy:
+        transferRows(dst, toStride, src, fromStride, width, height,
+                     [](quint32, quint32 s) { return s | Opaque; });
+        break;
+    case RasterOp::SrcAnd:
+        transferRows(dst, toStride, src, fromStride, width, height,
+                     [](quint32 d, quint32 s) { return (d & s) | Opaque; });
+        break;
+    case RasterOp::SrcInvert:
+        transferRows(dst, toStride, src, fromStride, width, height,
+                     [](quint32 d, quint32 s) { return (d ^ s) | Opaque; });
+        break;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -17,24 +18,37 @@ int TextCanvas::fontUnits() const
     return int(std::lround(m_fontSize * unitsPerPoint()));
 }
 
-QFont TextCanvas::resolved(ResolvedFont &cache, bool bold, bool underline) const
+TextCanvas::ResolvedFont &TextCanvas::resolved(bool bold, bool underline) const
 {
     const int units = fontUnits();
-    if (cache.units != units || cache.bold != bold || cache.underline != underline ||
-        cache.name != m_fontName)
-        cache = {m_fontName, units, bold, underline,
-                 resolveFont(m_fontName, units, bold, underline)};
-    return cache.font;
+    const auto same = [&](const ResolvedFont &f) {
+        return f.units == units && f.bold == bold && f.underline == underline &&
+               f.name == m_fontName;
+    };
+    auto found = std::find_if(m_fonts.begin(), m_fonts.end(), same);
+    if (found == m_fonts.end()) {
+        found = m_fonts.end() - 1;
+        *found = {m_fontName, units, bold, underline,
+                  resolveFont(m_fontName, units, bold, underline)};
+    }
+    std::rotate(m_fonts.begin(), found, found + 1);
+    return m_fonts.front();
+}
+
+const TextCanvas::ResolvedFont &TextCanvas::regularMetrics() const
+{
+    ResolvedFont &regular = resolved(false, false);
+    if (regular.height < 0) {
+        const QFontMetricsF metrics(regular.font);
+        regular.ascent = metrics.ascent();
+        regular.height = metrics.height();
+    }
+    return regular;
 }
 
 QFont TextCanvas::font() const
 {
-    return resolved(m_current, m_bold, m_underline);
-}
-
-QFont TextCanvas::regularFont() const
-{
-    return resolved(m_regular, false, false);
+    return resolved(m_bold, m_underline).font;
 }
 
 double TextCanvas::textWidth(const QString &text) const
@@ -46,12 +60,12 @@ double TextCanvas::textHeight() const
 {
     // One pitch for bold and regular type alike, so that lines written in
     // either face stay on the same baselines: the regular face's line height.
-    return QFontMetricsF(regularFont()).height();
+    return regularMetrics().height;
 }
 
 double TextCanvas::baselineOffset() const
 {
-    return QFontMetricsF(regularFont()).ascent();
+    return regularMetrics().ascent;
 }
 
 double TextCanvas::columnWidth() const

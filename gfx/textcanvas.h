@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+#include <array>
+
 class Surface;
 
 // The text side shared by picture surfaces (pixels) and printer pages (twips):
@@ -78,10 +80,8 @@ private:
     bool m_underline = false;
     Colour m_foreColor = ColourBlack;
     int fontUnits() const;
-    QFont regularFont() const;
-    // The font last resolved for each use, with what it was resolved from: a
-    // font kept keeps its metrics and glyphs at hand, where a font made anew
-    // for every measured or drawn word looks them up again.
+    // A resolved font with what it was resolved from, and its line metrics once
+    // asked for.
     struct ResolvedFont
     {
         QString name;
@@ -89,9 +89,17 @@ private:
         bool bold = false;
         bool underline = false;
         QFont font;
+        double ascent = -1;
+        double height = -1;
     };
-    QFont resolved(ResolvedFont &cache, bool bold, bool underline) const;
-    mutable ResolvedFont m_current, m_regular;
+    ResolvedFont &resolved(bool bold, bool underline) const;
+    // The regular face at the current size, with its metrics filled in.
+    const ResolvedFont &regularMetrics() const;
+    // The fonts last resolved, the latest first. A font kept keeps its metrics
+    // and glyphs at hand, where a font made anew for every measured or drawn
+    // word looks them up again; the table switches between two faces and sizes
+    // in every cell, each with its regular face for the line metrics.
+    mutable std::array<ResolvedFont, 4> m_fonts;
     double m_x = 0;
     double m_y = 0;
 };
