@@ -10,6 +10,8 @@ TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint 
     m_thread.reset(QThread::create([this, &data, eFrameTopLeft] {
         m_result.layout = CreatePT(m_result.table, 0, data, tableArtwork(), m_result.cells,
                                    m_result.work, eFrameTopLeft);
+        m_result.table.endText();
+        m_result.work.endText();
     }));
     m_thread->start();
 }

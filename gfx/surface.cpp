@@ -46,6 +46,54 @@ Surface::Surface(int width, int height, Colour backColor)
 {
 }
 
+Surface::Surface(const Surface &other)
+    : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
+      m_image((other.endText(), other.m_image)), m_backColor(other.m_backColor)
+{
+}
+
+Surface::Surface(Surface &&other) noexcept
+    : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
+      m_image((other.endText(), std::move(other.m_image))), m_backColor(other.m_backColor)
+{
+}
+
+Surface &Surface::operator=(const Surface &other)
+{
+    if (this == &other) return *this;
+    endText();
+    other.endText();
+    TextCanvas::operator=(other);
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_image = other.m_image;
+    m_backColor = other.m_backColor;
+    return *this;
+}
+
+Surface &Surface::operator=(Surface &&other) noexcept
+{
+    if (this == &other) return *this;
+    endText();
+    other.endText();
+    TextCanvas::operator=(other);
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_image = std::move(other.m_image);
+    m_backColor = other.m_backColor;
+    return *this;
+}
+
+Surface::~Surface()
+{
+    endText();
+}
+
+void Surface::endText() const
+{
+    m_textPainter.reset();
+}
+
 void Surface::allocate() const
 {
     if (m_width <= 0 || m_height <= 0) return;
@@ -58,6 +106,7 @@ void Surface::resize(int width, int height)
     width = std::max(0, width);
     height = std::max(0, height);
     if (width == m_width && height == m_height) return;
+    endText();
     m_width = width;
     m_height = height;
     if (m_image.isNull()) return;
@@ -79,11 +128,13 @@ void Surface::setBackColor(Colour colour)
 
 void Surface::clearPicture()
 {
+    endText();
     if (!m_image.isNull()) m_image.fill(toQRgb(m_backColor));
 }
 
 void Surface::release()
 {
+    endText();
     m_image = QImage();
 }
 
@@ -197,6 +248,7 @@ void Surface::paintPicture(const Surface &picture, double x, double y)
 
 void Surface::setImageFrom(const Surface &other)
 {
+    endText();
     m_width = other.m_width;
     m_height = other.m_height;
     m_image = other.image().copy();
@@ -205,9 +257,10 @@ void Surface::setImageFrom(const Surface &other)
 void Surface::drawText(double x, double y, const QString &text)
 {
     if (m_width <= 0 || m_height <= 0) return;
-    QPainter painter(&pixels());
     const QFont f = font();
-    painter.setFont(f);
-    painter.setPen(QColor::fromRgb(toQRgb(foreColor())));
-    painter.drawText(QPointF(x, y + baselineOffset()), text);
+    const double baseline = y + baselineOffset();
+    if (!m_textPainter) m_textPainter = std::make_unique<QPainter>(&pixels());
+    m_textPainter->setFont(f);
+    m_textPainter->setPen(QColor::fromRgb(toQRgb(foreColor())));
+    m_textPainter->drawText(QPointF(x, baseline), text);
 }

@@ -6,6 +6,9 @@
 #include <QImage>
 
 #include <cmath>
+#include <memory>
+
+class QPainter;
 
 // Raster operations of the block transfer, with their GDI raster-operation codes.
 enum class RasterOp : quint32 {
@@ -25,6 +28,11 @@ class Surface : public TextCanvas
 {
 public:
     explicit Surface(int width = 0, int height = 0, Colour backColor = ColourBlack);
+    Surface(const Surface &other);
+    Surface(Surface &&other) noexcept;
+    Surface &operator=(const Surface &other);
+    Surface &operator=(Surface &&other) noexcept;
+    ~Surface() override;
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -58,6 +66,11 @@ public:
 
     void paintPicture(const Surface &picture, double x, double y) override;
 
+    // Ends a run of text: lines of text drawn one after another share one
+    // painter, which anything else that reaches the pixels ends first. A
+    // surface handed to another thread must have its run ended.
+    void endText() const;
+
     // The persistent image, for showing on screen or painting on paper.
     const QImage &image() const { return pixels(); }
     // Replaces the image with a copy of another surface's image (size included).
@@ -72,6 +85,7 @@ private:
     // The buffer, allocated and cleared to BackColor on first use.
     QImage &pixels() const
     {
+        if (m_textPainter) endText();
         if (m_image.isNull()) allocate();
         return m_image;
     }
@@ -81,4 +95,5 @@ private:
     int m_height = 0;
     mutable QImage m_image;
     Colour m_backColor;
+    mutable std::unique_ptr<QPainter> m_textPainter;
 };
