@@ -81,6 +81,5 @@ const AtomSprites &atomSprites()
 
 void drawSprite(Surface &target, int x, int y, const Surface &mask, const Surface &sprite)
 {
-    target.bitBlt(x, y, SpriteSize, SpriteSize, mask, 0, 0, RasterOp::SrcAnd);
-    target.bitBlt(x, y, SpriteSize, SpriteSize, sprite, 0, 0, RasterOp::SrcInvert);
+    target.drawSprite(x, y, SpriteSize, SpriteSize, mask, sprite);
 }

@@ -29,7 +29,7 @@ void clipStart(int &start, int &otherStart, int &length)
     start = 0;
 }
 
-// Combines width x height pixels row by row; the two buffers never overlap.
+// Combines width x height pixels row by row; the buffers never overlap.
 template <typename Op>
 void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *__restrict src,
                   qsizetype srcStride, int width, int height, Op op)
@@ -37,6 +37,15 @@ void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *_
     for (int row = 0; row < height; ++row, src += srcStride, dst += dstStride)
         for (int i = 0; i < width; ++i)
             dst[i] = op(dst[i], src[i]);
+}
+
+template <typename Op>
+void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *__restrict a,
+                  const quint32 *__restrict b, qsizetype srcStride, int width, int height, Op op)
+{
+    for (int row = 0; row < height; ++row, a += srcStride, b += srcStride, dst += dstStride)
+        for (int i = 0; i < width; ++i)
+            dst[i] = op(dst[i], a[i], b[i]);
 }
 
 } // namespace
@@ -238,6 +247,36 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
                      [](quint32 d, quint32 s) { return (d ^ s) | Opaque; });
         break;
     }
+}
+
+void Surface::drawSprite(int dx, int dy, int width, int height, const Surface &mask,
+                         const Surface &sprite)
+{
+    // One pass reads both pictures over one rectangle, so they must clip alike
+    // and not be this picture.
+    if (mask.width() != sprite.width() || mask.height() != sprite.height() || &mask == this ||
+        &sprite == this || mask.pixels().bytesPerLine() != sprite.pixels().bytesPerLine()) {
+        bitBlt(dx, dy, width, height, mask, 0, 0, RasterOp::SrcAnd);
+        bitBlt(dx, dy, width, height, sprite, 0, 0, RasterOp::SrcInvert);
+        return;
+    }
+    int sx = 0;
+    int sy = 0;
+    clipStart(dx, sx, width);
+    clipStart(dy, sy, height);
+    width = std::min({width, sprite.width() - sx, this->width() - dx});
+    height = std::min({height, sprite.height() - sy, this->height() - dy});
+    if (width <= 0 || height <= 0) return;
+    QImage &to = pixels();
+    const QImage &m = mask.pixels();
+    const QImage &s = sprite.pixels();
+    const qsizetype srcStride = s.bytesPerLine() / 4;
+    const qsizetype toStride = to.bytesPerLine() / 4;
+    const qsizetype from = sy * srcStride + sx;
+    transferRows(reinterpret_cast<quint32 *>(to.bits()) + dy * toStride + dx, toStride,
+                 reinterpret_cast<const quint32 *>(m.constBits()) + from,
+                 reinterpret_cast<const quint32 *>(s.constBits()) + from, srcStride, width, height,
+                 [](quint32 d, quint32 a, quint32 b) { return (((d & a) | Opaque) ^ b) | Opaque; });
 }
 
 void Surface::paintPicture(const Surface &picture, double x, double y)

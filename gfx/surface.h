@@ -63,6 +63,11 @@ public:
     // Only pixels inside both the source and this surface are touched.
     void bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
                 RasterOp op);
+    // A sprite of width x height drawn over the picture at (dx, dy): AND with
+    // mask, then XOR with sprite, both read from their top-left corners. The
+    // same as those two block transfers, made in one pass where it can.
+    void drawSprite(int dx, int dy, int width, int height, const Surface &mask,
+                    const Surface &sprite);
 
     void paintPicture(const Surface &picture, double x, double y) override;
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -56,6 +58,22 @@ TEST(Surface, BlocksClipToSourceAndDestination)
         row.setPixel(x, 0, Colour(x + 1));
     row.bitBlt(1, 0, 3, 1, row, 0, 0, RasterOp::SrcCopy);
     EXPECT_EQ(row.pixel(3, 0), 3u);
+
+    // A sprite: AND with the mask, then XOR with the sprite, clipped at the
+    // edges of the picture and of the sprite, the buffer's alpha kept opaque.
+    Surface mask(2, 2, 0x0F0F0F), sprite(2, 2, 0x5A00C3);
+    mask.setPixel(0, 0, 0xFFFFFF);
+    sprite.setPixel(1, 1, 0x000000);
+    Surface picture(4, 3, 0xA5A5A5);
+    picture.drawSprite(-1, -1, 2, 2, mask, sprite); // only its lower right pixel shows
+    picture.drawSprite(2, 0, 9, 9, mask, sprite);   // all of it, no more
+    picture.drawSprite(1, 2, 1, 2, mask, sprite);   // the top of its left column
+    EXPECT_EQ(shape(picture, 0xA5A5A5), u".#../##../#.##"_s);
+    EXPECT_EQ((std::array{picture.pixel(0, 0), picture.pixel(2, 0), picture.pixel(3, 1),
+                          picture.pixel(1, 2)}),
+              (std::array<Colour, 4>{0x050505, 0xFFA566, 0x050505, 0xFFA566}));
+    const auto *bits = reinterpret_cast<const quint32 *>(picture.image().constScanLine(0));
+    EXPECT_EQ(bits[2] >> 24, 0xFFu);
 }
 
 TEST(Surface, ShapesIncludeBothCornersAndClip)
