@@ -44,7 +44,9 @@ def make(source: Path, target: Path) -> None:
     options.notdef_outline = True
     options.legacy_kern = True
     options.hinting = True
-    font = TTFont(source)
+    # The source's own time stamp stays, so that the same source gives the
+    # same bytes.
+    font = TTFont(source, recalcTimestamp=False)
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=UNICODES)
     subsetter.subset(font)
