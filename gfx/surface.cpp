@@ -70,14 +70,8 @@ Surface::Surface(Surface &&other) noexcept
 Surface &Surface::operator=(const Surface &other)
 {
     if (this == &other) return *this;
-    endText();
-    other.endText();
-    TextCanvas::operator=(other);
-    m_width = other.m_width;
-    m_height = other.m_height;
-    m_image = other.m_image;
-    m_backColor = other.m_backColor;
-    return *this;
+    Surface copy(other);
+    return *this = std::move(copy);
 }
 
 Surface &Surface::operator=(Surface &&other) noexcept
