@@ -250,9 +250,8 @@ bool tmElectronTick(AtomModel &model, Surface &pbAtom, const Surface &pbSave, Su
         allElectronsValid(model, levels)) {
         for (int level = 1; level < levels; ++level) {
             const int steps = TickSteps[level] * ticks;
-            for (int e = model.shells[level].FirstElectron; e <= model.shells[level].LastElectron &&
-                                                           steps > 0;
-                 ++e)
+            const ShellLevel &ring = model.shells[level];
+            for (int e = ring.FirstElectron; e <= ring.LastElectron && steps > 0; ++e)
                 model.ElectronAngles[e] = qint16(advance(model.ElectronAngles[e], steps));
         }
         fastMoveRing(model, pbAtom, pbSave, pbHold, sprites, levels, TickSteps[levels] * ticks,
