@@ -279,6 +279,18 @@ void Surface::paintPicture(const Surface &picture, double x, double y)
            0, RasterOp::SrcCopy);
 }
 
+Surface Surface::fromImage(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Surface s(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *from = reinterpret_cast<const quint32 *>(rgb.constScanLine(y));
+        auto *to = reinterpret_cast<quint32 *>(s.pixels().scanLine(y));
+        std::transform(from, from + rgb.width(), to, [](quint32 p) { return p | Opaque; });
+    }
+    return s;
+}
+
 void Surface::setImageFrom(const Surface &other)
 {
     endText();

@@ -78,6 +78,8 @@ public:
 
     // The persistent image, for showing on screen or painting on paper.
     const QImage &image() const { return pixels(); }
+    // A surface holding a copy of an image's pixels, made opaque.
+    static Surface fromImage(const QImage &image);
     // Replaces the image with a copy of another surface's image (size included).
     void setImageFrom(const Surface &other);
 

@@ -62,16 +62,6 @@ Colour glyphColour(char c)
     }
 }
 
-Surface surfaceFromImage(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    Surface s(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            s.setPixel(x, y, fromQRgb(rgb.pixel(x, y)));
-    return s;
-}
-
 void buildCellBox(Surface &box, Surface &mask)
 {
     box = Surface(BoxWidth, BoxHeight, ColourBlack);
@@ -161,7 +151,7 @@ Surface buildConnector(Colour background, Colour ink)
         p.fillPath(head, colour);
     }
     p.end();
-    return surfaceFromImage(image);
+    return Surface::fromImage(image);
 }
 
 // The arrow tip at the right end of a banner, width TipWidth.
@@ -186,7 +176,7 @@ Surface buildBanner(const QString &text)
     p.fillPath(tipPath(BannerWidth - TipWidth), body);
     p.end();
 
-    Surface banner = surfaceFromImage(image);
+    Surface banner = Surface::fromImage(image);
     banner.setFontName(QStringLiteral("Arial"));
     banner.setFontSize(8.25);
     banner.setFontBold(true);
@@ -205,7 +195,7 @@ Surface buildTipOnWhite()
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(tipPath(0), QColor::fromRgb(toQRgb(BannerBody)));
     p.end();
-    return surfaceFromImage(image);
+    return Surface::fromImage(image);
 }
 
 } // namespace
