@@ -71,7 +71,10 @@ ElementData &loaded()
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    // Kept to the end of the process: destroyed among the exit handlers, after
+    // Qt's own thread storage, it would crash on the way out.
+    static auto *app = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(app);
     // One display of a plain element first, so that the font caches and the
     // artwork are filled here and not counted as leaks of the first input.
     ElementData &data = loaded();
