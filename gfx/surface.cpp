@@ -29,6 +29,20 @@ void clipStart(int &start, int &otherStart, int &length)
     start = 0;
 }
 
+// Clips a width x height block from (sx, sy) of a source to (dx, dy) of a
+// target against both pictures together. False when nothing is left.
+bool clipBlock(int &dx, int &dy, int &width, int &height, int &sx, int &sy, QSize source,
+               QSize target)
+{
+    clipStart(sx, dx, width);
+    clipStart(dx, sx, width);
+    clipStart(sy, dy, height);
+    clipStart(dy, sy, height);
+    width = std::min({width, source.width() - sx, target.width() - dx});
+    height = std::min({height, source.height() - sy, target.height() - dy});
+    return width > 0 && height > 0;
+}
+
 // Combines width x height pixels row by row; the buffers never overlap.
 template <typename Op>
 void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *__restrict src,
@@ -207,14 +221,9 @@ void Surface::filledBox(int x1, int y1, int x2, int y2, Colour colour)
 void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
                      RasterOp op)
 {
-    // Clip the rectangle against the source and the destination together.
-    clipStart(sx, dx, width);
-    clipStart(dx, sx, width);
-    clipStart(sy, dy, height);
-    clipStart(dy, sy, height);
-    width = std::min({width, source.width() - sx, this->width() - dx});
-    height = std::min({height, source.height() - sy, this->height() - dy});
-    if (width <= 0 || height <= 0) return;
+    if (!clipBlock(dx, dy, width, height, sx, sy, QSize(source.width(), source.height()),
+                   QSize(m_width, m_height)))
+        return;
 
     // A copy within one surface may overlap: take the rows from a snapshot.
     // The rows are reached through one pointer each way, since block
@@ -256,11 +265,9 @@ void Surface::drawSprite(int dx, int dy, int width, int height, const Surface &m
     }
     int sx = 0;
     int sy = 0;
-    clipStart(dx, sx, width);
-    clipStart(dy, sy, height);
-    width = std::min({width, sprite.width() - sx, this->width() - dx});
-    height = std::min({height, sprite.height() - sy, this->height() - dy});
-    if (width <= 0 || height <= 0) return;
+    if (!clipBlock(dx, dy, width, height, sx, sy, QSize(sprite.width(), sprite.height()),
+                   QSize(m_width, m_height)))
+        return;
     QImage &to = pixels();
     const QImage &m = mask.pixels();
     const QImage &s = sprite.pixels();
