@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 #ifdef __GLIBC__
@@ -102,13 +101,13 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     platform.setDataFile(dataFile);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
-    window->finishStartUp();
-    window->openAfterBanner(n);
 #ifdef __GLIBC__
     // Start-up frees much of what it allocated, the table's drawing thread and
-    // its font caches among it; the pages go back once the window is up.
-    QTimer::singleShot(0, [] { malloc_trim(0); });
+    // its font caches among it; the pages go back once the table is shown.
+    QObject::connect(window.get(), &ZelMain::startUpSettled, [] { malloc_trim(0); });
 #endif
+    window->finishStartUp();
+    window->openAfterBanner(n);
     return QApplication::exec();
 }
 

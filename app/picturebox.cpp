@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QTimer>
 
 PictureBox::PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered)
     : QWidget(parent), m_surface(0, 0, back), m_bordered(bordered)
@@ -33,7 +34,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // A part of the picture alone (an animation frame) leaves the border as it is.
     const int b = border();
     const bool withBorder = m_bordered && !rect().adjusted(b, b, -b, -b).contains(event->rect());
-    paintPixelExact(this, [this, withBorder](QPainter &p) {
+    paintPixelExact(this, [this, event, b, withBorder](QPainter &p) {
         if (withBorder) {
             const QRect r = rect();
             p.setPen(QColor(128, 128, 128));
@@ -49,12 +50,20 @@ void PictureBox::paintEvent(QPaintEvent *event)
             p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
             p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
         }
-        p.drawImage(border(), border(), m_surface.image());
+        m_surface.paintArea(p, QPoint(b, b), event->rect().translated(-b, -b));
         if (m_showsFocus && hasFocus()) {
             p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
             p.drawRect(rect().adjusted(border(), border(), -border() - 1, -border() - 1));
         }
     });
+    if (m_packWhenShown) {
+        // After this paint has reached the screen, not before.
+        m_packWhenShown = false;
+        QTimer::singleShot(0, this, [this] {
+            m_surface.pack();
+            emit packed();
+        });
+    }
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)

@@ -23,10 +23,14 @@ public:
     void updatePicture(const QRect &rect) { update(rect.translated(border(), border())); }
     // Shows a dotted frame around the drawing area while the box has the focus.
     void setShowsFocus(bool shows) { m_showsFocus = shows; }
+    // Packs the picture (Surface::pack) soon after it is first painted, for a
+    // large picture that is then only shown; packed() follows.
+    void packWhenShown() { m_packWhenShown = true; }
 
 signals:
     void clicked();
     void mouseMoved(double x, double y);
+    void packed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,4 +45,5 @@ private:
     Surface m_surface;
     bool m_bordered;
     bool m_showsFocus = false;
+    bool m_packWhenShown = false;
 };

@@ -151,6 +151,10 @@ void ZelMain::finishStartUp()
     // only some time after the window is mapped; fitToFrame takes it out of the
     // 800 x 600 then.
     placeCentred();
+    // The table picture is only shown from now on, but for the print's own
+    // drawing; kept packed it takes a third of its size.
+    pb->packWhenShown();
+    connect(pb, &PictureBox::packed, this, &ZelMain::startUpSettled, Qt::SingleShotConnection);
     show();
     fitToFrame();
 

@@ -84,6 +84,9 @@ public:
 signals:
     // An element display has finished, on screen or for print.
     void displayed(qint16 n);
+    // The table has been shown and its picture packed: start-up's temporary
+    // memory is no longer needed.
+    void startUpSettled();
 
 protected:
     bool event(QEvent *event) override;

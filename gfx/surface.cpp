@@ -71,13 +71,15 @@ Surface::Surface(int width, int height, Colour backColor)
 
 Surface::Surface(const Surface &other)
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), other.m_image)), m_backColor(other.m_backColor)
+      m_image((other.endText(), other.m_image)), m_packed(other.m_packed),
+      m_backColor(other.m_backColor)
 {
 }
 
 Surface::Surface(Surface &&other) noexcept
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), std::move(other.m_image))), m_backColor(other.m_backColor)
+      m_image((other.endText(), std::move(other.m_image))), m_packed(std::move(other.m_packed)),
+      m_backColor(other.m_backColor)
 {
 }
 
@@ -97,6 +99,7 @@ Surface &Surface::operator=(Surface &&other) noexcept
     m_width = other.m_width;
     m_height = other.m_height;
     m_image = std::move(other.m_image);
+    m_packed = std::move(other.m_packed);
     m_backColor = other.m_backColor;
     return *this;
 }
@@ -115,7 +118,40 @@ void Surface::allocate() const
 {
     if (m_width <= 0 || m_height <= 0) return;
     m_image = makeImage(m_width, m_height);
-    m_image.fill(toQRgb(m_backColor));
+    if (m_packed.isNull()) {
+        m_image.fill(toQRgb(m_backColor));
+        return;
+    }
+    m_packed.unpackRows(0, m_height, m_image);
+    m_packed = PackedImage();
+}
+
+void Surface::pack()
+{
+    endText();
+    if (m_image.isNull()) return;
+    m_packed = PackedImage(m_image);
+    m_image = QImage();
+}
+
+void Surface::paintArea(QPainter &painter, QPoint at, const QRect &area) const
+{
+    const QRect part = area & QRect(0, 0, m_width, m_height);
+    if (part.isEmpty()) return;
+    if (m_packed.isNull()) {
+        painter.drawImage(at + part.topLeft(), pixels(), part);
+        return;
+    }
+    // A band of rows at a time: a whole picture's worth of scratch memory,
+    // freed after each paint, would stay with the process.
+    constexpr int BandRows = 16;
+    QImage band = makeImage(m_width, std::min(BandRows, part.height()));
+    for (int top = part.top(); top <= part.bottom(); top += BandRows) {
+        const int rows = std::min(BandRows, part.bottom() + 1 - top);
+        m_packed.unpackRows(top, rows, band);
+        painter.drawImage(at + QPoint(part.left(), top), band,
+                          QRect(part.left(), 0, part.width(), rows));
+    }
 }
 
 void Surface::resize(int width, int height)
@@ -123,6 +159,7 @@ void Surface::resize(int width, int height)
     width = std::max(0, width);
     height = std::max(0, height);
     if (width == m_width && height == m_height) return;
+    if (isPacked()) pixels();
     endText();
     m_width = width;
     m_height = height;
@@ -146,6 +183,7 @@ void Surface::setBackColor(Colour colour)
 void Surface::clearPicture()
 {
     endText();
+    m_packed = PackedImage();
     if (!m_image.isNull()) m_image.fill(toQRgb(m_backColor));
 }
 
@@ -153,6 +191,7 @@ void Surface::release()
 {
     endText();
     m_image = QImage();
+    m_packed = PackedImage();
 }
 
 void Surface::cls()
@@ -304,6 +343,7 @@ void Surface::setImageFrom(const Surface &other)
     m_width = other.m_width;
     m_height = other.m_height;
     m_image = other.image().copy();
+    m_packed = PackedImage();
 }
 
 void Surface::drawText(double x, double y, const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "packedimage.h"
 #include "textcanvas.h"
 
 #include <QImage>
@@ -48,6 +49,11 @@ public:
     void cls();
     // Clears to BackColor and gives the buffer back until it is needed again.
     void release();
+    // Keeps the image packed (see PackedImage) and gives the buffer back: for a
+    // large picture that from now on is mostly only shown. Drawing on it or
+    // reading its pixels unpacks it; paintArea leaves it packed.
+    void pack();
+    bool isPacked() const { return !m_packed.isNull(); }
 
     Colour pixel(int x, int y) const;
     // One pixel (PSet and SetPixel); outside the surface nothing happens.
@@ -78,6 +84,9 @@ public:
 
     // The persistent image, for showing on screen or painting on paper.
     const QImage &image() const { return pixels(); }
+    // Paints the part `area` of the picture with the picture's top-left corner
+    // at `at`, as drawing image() would there.
+    void paintArea(QPainter &painter, QPoint at, const QRect &area) const;
     // A surface holding a copy of an image's pixels, made opaque.
     static Surface fromImage(const QImage &image);
     // Replaces the image with a copy of another surface's image (size included).
@@ -89,7 +98,7 @@ protected:
     double wholeUnits(double value) const override { return std::round(value); }
 
 private:
-    // The buffer, allocated and cleared to BackColor on first use.
+    // The buffer, allocated on first use: cleared to BackColor, or unpacked.
     QImage &pixels() const
     {
         if (m_textPainter) endText();
@@ -101,6 +110,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     mutable QImage m_image;
+    mutable PackedImage m_packed; // the image while it is packed
     Colour m_backColor;
     mutable std::unique_ptr<QPainter> m_textPainter;
 };

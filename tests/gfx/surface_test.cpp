@@ -1,6 +1,8 @@
 #include "numbertext.h"
 #include "surface.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -117,6 +119,73 @@ TEST(Surface, BackColorClearingResizingAndTheCursor)
     s.print(u"x"_s), mark();
     EXPECT_EQ(at, (std::vector<std::pair<double, double>>{
                       {ab + 2 * w, 0}, {9 * w, 0}, {w, h}, {0, 2 * h}}));
+}
+
+// A packed picture reads, paints, copies and takes drawing as it did before:
+// single pixels, pairs, runs of three and more, and a run to the row's end.
+TEST(Surface, PackedPictureKeepsEveryPixel)
+{
+    Surface s(9, 3, 0x102030);
+    const Colour row0[9] = {1, 2, 2, 3, 3, 3, 0xFFFFFF, 0, 0};
+    for (int x = 0; x < 9; ++x)
+        s.setPixel(x, 0, row0[x]);
+    s.setPixel(0, 1, 0x0000FF);
+    s.setPixel(3, 1, 0x00FF00);
+    s.setPixel(6, 2, 0xFFFFFF);
+    const QString before = shape(s, 0x102030);
+    s.pack();
+    ASSERT_TRUE(s.isPacked());
+    const Surface copy = s;
+
+    // Rows 1 and 2 from x = 2 to 7, painted one pixel left of where they lie on
+    // a grey picture; the rest stays grey.
+    QImage target(9, 3, QImage::Format_RGB32);
+    target.fill(0xFF808080);
+    {
+        QPainter p(&target);
+        s.paintArea(p, QPoint(-1, 0), QRect(2, 1, 6, 2));
+    }
+    EXPECT_TRUE(s.isPacked());
+    EXPECT_EQ((std::array{target.pixel(0, 1), target.pixel(1, 1), target.pixel(2, 1),
+                          target.pixel(6, 1), target.pixel(7, 1), target.pixel(5, 2),
+                          target.pixel(6, 2), target.pixel(1, 0), target.pixel(3, 0)}),
+              (std::array<QRgb, 9>{0xFF808080, 0xFF302010, 0xFF00FF00, 0xFF302010, 0xFF808080,
+                                   0xFFFFFFFF, 0xFF302010, 0xFF808080, 0xFF808080}));
+
+    // A tall area is painted band by band, every row once and in its place.
+    Surface tall(1, 40, 0);
+    for (int y = 0; y < 40; ++y)
+        tall.setPixel(0, y, Colour(0x010000 * (y + 1)));
+    tall.pack();
+    QImage column(1, 40, QImage::Format_RGB32);
+    column.fill(0xFF808080);
+    {
+        QPainter p(&column);
+        tall.paintArea(p, QPoint(0, 0), QRect(0, 3, 1, 33)); // the last band one row high
+    }
+    QString blues;
+    for (int y = 0; y < 40; ++y)
+        blues += QString::number(qBlue(column.pixel(0, y))) + u' ';
+    EXPECT_EQ(blues, u"128 128 128 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
+                     u"27 28 29 30 31 32 33 34 35 36 128 128 128 128 "_s);
+
+    std::array<Colour, 9> read{};
+    for (int x = 0; x < 9; ++x)
+        read[x] = copy.pixel(x, 0);
+    EXPECT_EQ(read, (std::array<Colour, 9>{1, 2, 2, 3, 3, 3, 0xFFFFFF, 0, 0}));
+    EXPECT_EQ(std::tuple(shape(copy, 0x102030), copy.pixel(0, 1), copy.pixel(6, 2)),
+              std::tuple(before, 0x0000FFu, 0xFFFFFFu));
+    EXPECT_FALSE(copy.isPacked());
+
+    // Drawing unpacks first; a resize keeps the kept part; clearing leaves BackColor.
+    Surface drawn = s, resized = s, cleared = s;
+    drawn.setPixel(8, 1, 0xABCDEF);
+    resized.resize(4, 4);
+    cleared.clearPicture();
+    EXPECT_EQ(std::tuple(drawn.pixel(5, 0), drawn.pixel(8, 1), drawn.pixel(7, 1)),
+              std::tuple(3u, 0xABCDEFu, 0x102030u));
+    EXPECT_EQ(shape(resized, 0x102030), u"..../.##./####/####"_s);
+    EXPECT_EQ(shape(cleared, 0x102030), u"#########/#########/#########"_s);
 }
 
 TEST(NumberText, FifteenDigitsExponentsSignSpaceAndPoint)
