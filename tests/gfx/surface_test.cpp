@@ -122,7 +122,7 @@ TEST(Surface, BackColorClearingResizingAndTheCursor)
 }
 
 // A packed picture reads, paints, copies and takes drawing as it did before:
-// single pixels, pairs, runs of three and more, and a run to the row's end.
+// its bands are unpacked alone, or all together when it is drawn on.
 TEST(Surface, PackedPictureKeepsEveryPixel)
 {
     Surface s(9, 3, 0x102030);
@@ -168,6 +168,7 @@ TEST(Surface, PackedPictureKeepsEveryPixel)
         blues += QString::number(qBlue(column.pixel(0, y))) + u' ';
     EXPECT_EQ(blues, u"128 128 128 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
                      u"27 28 29 30 31 32 33 34 35 36 128 128 128 128 "_s);
+    EXPECT_EQ(std::tuple(tall.pixel(0, 17), tall.pixel(0, 39)), std::tuple(0x120000u, 0x280000u));
 
     std::array<Colour, 9> read{};
     for (int x = 0; x < 9; ++x)
