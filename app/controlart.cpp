@@ -18,6 +18,16 @@ QPixmap blank(int w, int h)
     return pm;
 }
 
+// QPainter::rotate by an angle whose cosine and sine are given: the same
+// transform, from the doubles rotate() computes for these few angles, without
+// bringing the maths library's trigonometry into start-up.
+void rotate(QPainter &p, double cosine, double sine)
+{
+    p.setWorldTransform(QTransform(cosine, sine, -sine, cosine, 0, 0), true);
+}
+constexpr double Cos60 = 0.50000000000000011, Sin60 = 0.8660254037844386;
+constexpr double CosMinus45 = 0.70710678118654757, SinMinus45 = -0.70710678118654746;
+
 void drawAtom(QPainter &p, bool down)
 {
     p.setPen(QPen(down ? QColor(0, 90, 200) : QColor(0, 60, 140), 1.2));
@@ -25,9 +35,9 @@ void drawAtom(QPainter &p, bool down)
     p.drawEllipse(QRectF(2, 8, 20, 8));
     p.save();
     p.translate(12, 12);
-    p.rotate(60);
+    rotate(p, Cos60, Sin60);
     p.drawEllipse(QRectF(-10, -4, 20, 8));
-    p.rotate(60);
+    rotate(p, Cos60, Sin60);
     p.drawEllipse(QRectF(-10, -4, 20, 8));
     p.restore();
     p.setPen(Qt::NoPen);
@@ -104,7 +114,7 @@ void drawShape(QPainter &p, bool elliptic)
     if (elliptic) {
         p.save();
         p.translate(12, 12);
-        p.rotate(-45);
+        rotate(p, CosMinus45, SinMinus45);
         p.drawEllipse(QPointF(0, 0), 10, 5);
         p.rotate(90);
         p.drawEllipse(QPointF(0, 0), 10, 5);

@@ -68,6 +68,12 @@ ZelMain::ZelMain(Platform &platform, const ElementData *preloaded) : m_platform(
 
 ZelMain::~ZelMain() = default;
 
+AtomModel &ZelMain::atomModel() const
+{
+    if (!m_atom) m_atom.emplace();
+    return *m_atom;
+}
+
 void ZelMain::connectHandlers()
 {
     for (int i = 0; i < 4; ++i) {
@@ -101,7 +107,7 @@ QString ZelMain::Form_Load(const ElementData *loaded)
     PrintMode = 0;
     CurrentElement = 1;
     // The level table, the nucleon slots and the paths of the layout ring_opt
-    // starts with (elliptic) were filled when Atom was made.
+    // starts with (elliptic) are filled when the first atom is drawn.
 
     if (loaded) {
         Elements = *loaded;
@@ -292,8 +298,8 @@ void ZelMain::DispAtom(qint16 n)
     }
 
     const AtomDisplayResult result =
-        displayAtom(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(), atomSprites(),
-                    record, atomOptions(), PrintMode != 0, atScroll->value());
+        displayAtom(atomModel(), pbAtom->surface(), pbSave->surface(), pbHold->surface(),
+                    atomSprites(), record, atomOptions(), PrintMode != 0, atScroll->value());
     for (int i = 0; i < LevelMax; ++i) {
         const LevelLabel &level = result.legend[i];
         d_ring[i]->setText(level.ringCaption);
@@ -328,11 +334,12 @@ void ZelMain::tmElectron_Timer()
     // the blocks drawn before and after the tick the picture is the background.
     m_changedBlocks.clear();
     const bool known =
-        blocksOffBackground(Atom, pbAtom->surface(), pbSave->surface(), m_changedBlocks);
-    if (!tmElectronTick(Atom, pbAtom->surface(), pbSave->surface(), pbHold->surface(),
+        blocksOffBackground(atomModel(), pbAtom->surface(), pbSave->surface(), m_changedBlocks);
+    if (!tmElectronTick(atomModel(), pbAtom->surface(), pbSave->surface(), pbHold->surface(),
                         atomSprites(), ticks))
         return;
-    if (known && blocksOffBackground(Atom, pbAtom->surface(), pbSave->surface(), m_changedBlocks))
+    if (known &&
+        blocksOffBackground(atomModel(), pbAtom->surface(), pbSave->surface(), m_changedBlocks))
         pbAtom->updatePicture(blockBounds(m_changedBlocks));
     else
         pbAtom->update();
@@ -340,7 +347,8 @@ void ZelMain::tmElectron_Timer()
 
 void ZelMain::atScroll_Change()
 {
-    m_tickMs = electronTimerInterval(atScroll->value(), Atom.AtomLevels);
+    // Before the first atom is drawn there are no levels to move.
+    m_tickMs = electronTimerInterval(atScroll->value(), m_atom ? m_atom->AtomLevels : 0);
     tmElectron->setInterval(std::max(m_tickMs, FrameMs));
     m_tickClock.restart();
     m_ticksMade = 0;
@@ -373,7 +381,7 @@ void ZelMain::ck_dispRings_Click()
 void ZelMain::ring_opt_Click()
 {
     setElectronTimer(false);
-    SetupAtom(Atom, ring_opt->value() != 0);
+    SetupAtom(atomModel(), ring_opt->value() != 0);
     DispAtom(CurrentElement);
     restoreElectronTimer();
 }

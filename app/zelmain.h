@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class Platform;
 class TableJob;
@@ -75,7 +76,7 @@ public:
     qint16 hoverElement() const { return HoverElement; }
     qint16 printHeaderY() const { return PrintHeaderY; }
     const CellRects &cells() const { return Cells; }
-    const AtomModel &atom() const { return Atom; }
+    const AtomModel &atom() const { return atomModel(); }
     const ElementData &elements() const { return Elements; }
 
     // The five controls locked while the banner shows, in their order.
@@ -133,7 +134,10 @@ private:
     ElementData Elements;
     ClassificationNames ClassNames;
     CellRects Cells;
-    AtomModel Atom;
+    // The atom's level paths and nucleon places, worked out when an atom is
+    // first drawn: many runs never show one.
+    AtomModel &atomModel() const;
+    mutable std::optional<AtomModel> m_atom;
     qint16 CurrentElement = 1;
     qint16 PrintMode = 0;
     qint16 PrintHeaderY = 0;
