@@ -1,88 +1,81 @@
 #include "systemprinter.h"
 
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include "printerbackend.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+#include <cstdio>
 
 namespace {
 
-QPageLayout::Orientation qtOrientation(PageOrientation orientation)
+// The printer module beside the executable, loaded once; null, with a
+// warning, where it cannot be: then nothing prints.
+const PrinterBackend *backend()
 {
-    return orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                     : QPageLayout::Portrait;
+    static const PrinterBackend *const loaded = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/zelvane-printer"));
+        const auto entry =
+            reinterpret_cast<PrinterBackendEntry>(module.resolve(ZELVANE_PRINTER_ENTRY));
+        if (!entry) {
+            std::fprintf(stderr, "zelvane: cannot print: %s\n", qPrintable(module.errorString()));
+            return static_cast<const PrinterBackend *>(nullptr);
+        }
+        return entry();
+    }();
+    return loaded;
 }
 
-bool hasPrinter()
+bool landscape(PageOrientation orientation)
 {
-    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
+    return orientation == PageOrientation::Landscape;
 }
 
-// Paints one page onto an opened printer; the orientation was set before.
-bool paintPage(QPrinter &printer, const PageCanvas &page)
+bool print(const QString &fileName, const PageCanvas &page, PageOrientation orientation)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // Pictures reach the page with their own pixels, never as lossy JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const PrinterBackend *printer = backend();
     // Page coordinates count from the top left of the printable area.
-    page.render(painter, printer.resolution());
-    return painter.end();
+    return printer &&
+           printer->printPage(fileName, landscape(orientation),
+                              [&page](QPainter &painter, int dpi) { page.render(painter, dpi); });
 }
 
 } // namespace
 
 SystemPrinter::SystemPrinter(FileNameAsker askFileName) : m_askFileName(std::move(askFileName)) {}
 
-namespace {
-
-QSizeF printableArea(QPrinter &printer, PageOrientation orientation)
+bool SystemPrinter::hasPrinter()
 {
-    printer.setPageOrientation(qtOrientation(orientation));
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
-    return {area.width() * 1440.0, area.height() * 1440.0};
+    const PrinterBackend *printer = backend();
+    return printer && printer->hasPrinter();
 }
-
-} // namespace
 
 QSizeF SystemPrinter::printableSize(PageOrientation orientation)
 {
-    if (!hasPrinter())
-        return pdfPrintableSize(orientation);
-    QPrinter printer(QPrinter::HighResolution);
-    return printableArea(printer, orientation);
+    if (!hasPrinter()) return pdfPrintableSize(orientation);
+    return backend()->printableSize(false, landscape(orientation));
 }
 
 QSizeF SystemPrinter::pdfPrintableSize(PageOrientation orientation)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    return printableArea(printer, orientation);
+    const PrinterBackend *printer = backend();
+    return printer ? printer->printableSize(true, landscape(orientation)) : QSizeF();
 }
 
 bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientation)
 {
     if (!hasPrinter()) {
         const QString fileName = m_askFileName ? m_askFileName() : QString();
-        if (fileName.isEmpty())
-            return false;
+        if (fileName.isEmpty()) return false;
         return printToPdf(page, orientation, fileName);
     }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!printer.isValid())
-        return false;
-    printer.setPageOrientation(qtOrientation(orientation));
-    printer.setDocName(QStringLiteral("Zelvane"));
-    return paintPage(printer, page);
+    return print(QString(), page, orientation);
 }
 
 bool SystemPrinter::printToPdf(const PageCanvas &page, PageOrientation orientation,
                                const QString &fileName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setPageOrientation(qtOrientation(orientation));
-    printer.setDocName(QStringLiteral("Zelvane"));
-    return paintPage(printer, page);
+    // An empty name would mean the default printer to the module.
+    return !fileName.isEmpty() && print(fileName, page, orientation);
 }

@@ -2,12 +2,13 @@
 
 #include "pageprinter.h"
 
-#include <QString>
 #include <functional>
+#include <QString>
 
-// Prints on the system's default printer through Qt's printing support. When no
-// printer is installed at all, it asks for a file name and writes the page as a
-// PDF file there instead; no name, no print.
+// Prints on the system's default printer through Qt's printing support, kept in
+// a module loaded when first needed (printerbackend.h). When no printer is
+// installed at all, it asks for a file name and writes the page as a PDF file
+// there instead; no name, no print.
 class SystemPrinter : public PagePrinter
 {
 public:
@@ -26,6 +27,8 @@ public:
 
     // The printable area of the default page size when writing PDF, in twips.
     static QSizeF pdfPrintableSize(PageOrientation orientation);
+    // Whether any printer is installed.
+    static bool hasPrinter();
 
 private:
     FileNameAsker m_askFileName;

@@ -3,6 +3,7 @@
 #include "testdata.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,14 +21,15 @@ struct Outcome
     QString out, err;
 };
 
-Outcome zelvane(const QStringList &args)
+Outcome zelvane(const QStringList &args,
+                const QString &program = QStringLiteral(ZELVANE_EXECUTABLE))
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZELVANE_EXECUTABLE), args);
+    process.start(program, args);
     // A hang (a box nobody can close, a pipe that never ends) fails here.
     if (!process.waitForFinished(20000)) {
         process.kill();
@@ -106,6 +108,21 @@ TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
                 u"missing.edb was not found"_s);
     expectFault(zelvane({u"--data"_s, empty, u"--pdf"_s, dir.filePath(u"e.pdf"_s)}), 0,
                 u"empty.edb holds no elements"_s);
+}
+
+// Printing lives in a module beside the program; where it is missing, nothing
+// is written and the run says why.
+TEST(CommandLine, WithoutThePrinterModuleNoPdfIsWritten)
+{
+    QTemporaryDir dir;
+    const QString lone = dir.filePath(u"zelvane"_s), pdf = dir.filePath(u"t.pdf"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZELVANE_EXECUTABLE), lone));
+    const Outcome run =
+        zelvane({u"--data"_s, QStringLiteral(ZELVANE_EDB_PATH), u"--pdf"_s, pdf}, lone);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith(u"zelvane: cannot print: "_s)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"cannot write"_s)) << run.err.toStdString();
+    EXPECT_EQ(QFileInfo(pdf).size(), 0);
 }
 
 TEST(CommandLine, HelpAndVersion)

@@ -50,6 +50,7 @@ expected=$(sort <<'LIST'
 ./usr/bin/zelvane
 ./usr/libexec/zelvane/elementDat.edb
 ./usr/libexec/zelvane/zelvane
+./usr/libexec/zelvane/zelvane-printer.so
 ./usr/share/applications/io.github.zelvane.Zelvane.desktop
 ./usr/share/doc/zelvane/LICENSE
 ./usr/share/doc/zelvane/NOTICE
@@ -104,9 +105,13 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --version 2>
 [ "$version" = "zelvane 1.0" ] || fail "zelvane --version from the scratch root said: $version"
 sheet=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --sheet fe 2>&1 | head -n 1)
 [ "$sheet" = "26 Iron Fe" ] || fail "zelvane --sheet fe from the scratch root began: $sheet"
+# Printing comes from its own module beside the program.
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --pdf "$work/table.pdf" >/dev/null 2>&1
+[ "$(head -c 5 "$work/table.pdf" 2>/dev/null)" = "%PDF-" ] ||
+  fail "zelvane --pdf from the scratch root wrote no PDF"
 
 if [ "$failures" -gt 0 ]; then
   echo "package: $failures check(s) failed; $deb"
   exit 1
 fi
-echo "package: $(basename "$deb") holds the expected $(wc -l <<<"$files") files and runs from a scratch root"
+echo "package: $(basename "$deb") holds the expected $(wc -l <<<"$files") files and runs and prints from a scratch root"
