@@ -11,8 +11,8 @@ namespace {
 const QString SansFamily = QStringLiteral("Zelvane Sans");
 const QString MonoFamily = QStringLiteral("Zelvane Mono");
 
-// Registers carried faces, stored uncompressed in the executable: used in
-// place, not read into a copy of their own.
+// Registers carried faces: one stored uncompressed in the executable is used
+// in place; a compressed one is unpacked into a copy of its own.
 bool registerFaces(const QStringList &files)
 {
     for (const QString &file : files) {
