@@ -16,6 +16,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -89,7 +90,8 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     return 0;
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
+int runWindow(int argc, char **argv, const QString &dataFile, std::unique_ptr<ElementData> elements,
+              qint16 n)
 {
 #ifdef __GLIBC__
     // One heap for all threads: the table's drawing thread would otherwise keep
@@ -104,14 +106,16 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
     SystemPlatform platform;
     platform.setDataFile(dataFile);
-    const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform, elements.get());
     if (!window) return DataFault;
 #ifdef __GLIBC__
     // Start-up frees much of what it allocated, the table's drawing thread and
-    // its font caches among it; the pages go back once the table is shown.
+    // its font caches among it; the pages go back once the banner has gone.
     QObject::connect(window.get(), &ZelMain::startUpSettled, [] { malloc_trim(0); });
 #endif
     window->finishStartUp();
+    // The window holds its own copy; the table has been drawn from this one.
+    elements.reset();
     window->openAfterBanner(n);
     return QApplication::exec();
 }
@@ -191,7 +195,9 @@ int runZelvane(int argc, char **argv)
         return usageFault(QStringLiteral("--sheet goes alone"));
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
-    ElementData elements;
+    // On the heap: it is given back once the window has its own copy.
+    auto loaded = std::make_unique<ElementData>();
+    ElementData &elements = *loaded;
     if (const int fault = loadData(argc, argv, dataFile, !set("sheet") && !set("pdf"), elements))
         return fault;
     const QString what = value(set("sheet") ? "sheet" : "element");
@@ -207,5 +213,5 @@ int runZelvane(int argc, char **argv)
     }
     // The window uses the data read and checked here: the file is read once.
     if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
-    return runWindow(argc, argv, dataFile, elements, n);
+    return runWindow(argc, argv, dataFile, std::move(loaded), n);
 }

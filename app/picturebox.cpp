@@ -59,10 +59,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (m_packWhenShown) {
         // After this paint has reached the screen, not before.
         m_packWhenShown = false;
-        QTimer::singleShot(0, this, [this] {
-            m_surface.pack();
-            emit packed();
-        });
+        QTimer::singleShot(0, this, [this] { m_surface.pack(); });
     }
 }
 

@@ -24,13 +24,12 @@ public:
     // Shows a dotted frame around the drawing area while the box has the focus.
     void setShowsFocus(bool shows) { m_showsFocus = shows; }
     // Packs the picture (Surface::pack) soon after it is first painted, for a
-    // large picture that is then only shown; packed() follows.
+    // large picture that is then only shown.
     void packWhenShown() { m_packWhenShown = true; }
 
 signals:
     void clicked();
     void mouseMoved(double x, double y);
-    void packed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

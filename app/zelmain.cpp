@@ -157,10 +157,9 @@ void ZelMain::finishStartUp()
     // only some time after the window is mapped; fitToFrame takes it out of the
     // 800 x 600 then.
     placeCentred();
-    // The table picture is only shown from now on, but for the print's own
-    // drawing; kept packed it takes a third of its size.
+    // The table picture is only shown from now on (printing draws its own);
+    // kept packed it takes a tenth of its size.
     pb->packWhenShown();
-    connect(pb, &PictureBox::packed, this, &ZelMain::startUpSettled, Qt::SingleShotConnection);
     show();
     fitToFrame();
 
@@ -233,6 +232,8 @@ void ZelMain::tmAbout_Timer()
     // The table was locked when the page was chosen; now the keyboard can reach it.
     SetTabFocus();
     if (m_openAfterBanner > 0) showElement(std::exchange(m_openAfterBanner, 0));
+    // A moment later, once what the banner uncovered has been painted.
+    QTimer::singleShot(100, this, &ZelMain::startUpSettled);
 }
 
 void ZelMain::cb_exit_Click()

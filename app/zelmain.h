@@ -28,8 +28,8 @@ class ZelMain : public QWidget
 {
     Q_OBJECT
 public:
-    // With the data already read (preloaded, which must stay), the table is
-    // drawn while the controls are made.
+    // With the data already read (preloaded, which must stay until the pages
+    // are laid out), the table is drawn while the controls are made.
     explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr);
     ~ZelMain() override;
 
@@ -85,8 +85,8 @@ public:
 signals:
     // An element display has finished, on screen or for print.
     void displayed(qint16 n);
-    // The table has been shown and its picture packed: start-up's temporary
-    // memory is no longer needed.
+    // Start-up is over, the banner gone: its temporary memory is no longer
+    // needed.
     void startUpSettled();
 
 protected:
