@@ -24,14 +24,6 @@ PackedImage::PackedImage(const QImage &image) : m_width(image.width()), m_height
     }
 }
 
-qsizetype PackedImage::byteSize() const
-{
-    qsizetype bytes = 0;
-    for (const QByteArray &band : m_bands)
-        bytes += band.size();
-    return bytes;
-}
-
 void PackedImage::unpackRows(int top, int count, QImage &into) const
 {
     Q_ASSERT(top >= 0 && top + count <= m_height);
@@ -41,8 +33,15 @@ void PackedImage::unpackRows(int top, int count, QImage &into) const
         const int band = y / BandRows;
         const QByteArray rows = qUncompress(m_bands[size_t(band)]);
         const int last = std::min(top + count, (band + 1) * BandRows);
-        for (; y < last; ++y)
-            std::memcpy(into.scanLine(y - top), rows.constData() + (y - band * BandRows) * rowBytes,
-                        size_t(rowBytes));
+        // Short only where memory ran out: those rows come out black.
+        const bool whole = rows.size() >= (last - band * BandRows) * rowBytes;
+        for (; y < last; ++y) {
+            uchar *out = into.scanLine(y - top);
+            if (whole)
+                std::memcpy(out, rows.constData() + (y - band * BandRows) * rowBytes,
+                            size_t(rowBytes));
+            else
+                std::memset(out, 0, size_t(rowBytes));
+        }
     }
 }

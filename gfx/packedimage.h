@@ -20,8 +20,6 @@ public:
     bool isNull() const { return m_bands.empty(); }
     int width() const { return m_width; }
     int height() const { return m_height; }
-    // Bytes held, for the memory it saves.
-    qsizetype byteSize() const;
 
     // Unpacks rows top to top + count - 1, which must lie in the image, into
     // the first count rows of `into`: Format_RGB32, at least as wide and high.
