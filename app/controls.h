@@ -16,7 +16,7 @@ public:
     PictureButton(QWidget *parent, Colour face);
 
     void setPictures(const QPixmap &up, const QPixmap &down);
-    // VB-style value: 1 checked, 0 clear. Setting a different value raises the
+    // Value as a number: 1 checked, 0 clear. Setting a different value raises the
     // click handler (toggled) at once; the same value raises nothing.
     int value() const { return isChecked() ? 1 : 0; }
     void setValue(int value) { setChecked(value != 0); }
