@@ -51,8 +51,9 @@ for n in "${names[@]}"; do
   declare "t_$n=$t" "m_$n=$m"
   printf '%-10s %9.1f ms %7.1f MB   %s\n' "$n" "$t" "$(echo "$m / 1024" | bc -l)" "${times[$n]}"
 done
-printf 'zelvane over the bare window: start-up %+.1f ms, RSS %+.1f MB\n' \
-  "$(echo "$t_zelvane - $t_bare" | bc -l)" "$(echo "($m_zelvane - $m_bare) / 1024" | bc -l)"
+printf 'zelvane over the bare window: start-up %+.1f ms, RSS %+.1f MB (%+.0f kB)\n' \
+  "$(echo "$t_zelvane - $t_bare" | bc -l)" "$(echo "($m_zelvane - $m_bare) / 1024" | bc -l)" \
+  "$(echo "$m_zelvane - $m_bare" | bc -l)"
 if [ -n "${t_gperiodic:-}" ]; then
   printf 'zelvane against gperiodic: start-up %+.1f ms\n' "$(echo "$t_zelvane - $t_gperiodic" | bc -l)"
 fi
