@@ -8,8 +8,11 @@ TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint 
     : m_result{std::move(table), std::move(work), {}, {}}
 {
     m_thread.reset(QThread::create([this, &data, eFrameTopLeft] {
-        m_result.layout = CreatePT(m_result.table, 0, data, tableArtwork(), m_result.cells,
-                                   m_result.work, eFrameTopLeft);
+        // Artwork of its own, gone with the job: after start-up only the
+        // Element page and printing need it, and many runs use neither.
+        const TableArtwork art = buildTableArtwork();
+        m_result.layout =
+            CreatePT(m_result.table, 0, data, art, m_result.cells, m_result.work, eFrameTopLeft);
         m_result.table.endText();
         m_result.work.endText();
     }));

@@ -68,6 +68,12 @@ ZelMain::ZelMain(Platform &platform, const ElementData *preloaded) : m_platform(
 
 ZelMain::~ZelMain() = default;
 
+const TableArtwork &ZelMain::artwork() const
+{
+    if (!m_artwork) m_artwork = buildTableArtwork();
+    return *m_artwork;
+}
+
 AtomModel &ZelMain::atomModel() const
 {
     if (!m_atom) m_atom.emplace();
@@ -143,7 +149,7 @@ void ZelMain::layOutPages()
         Cells = drawn.cells;
         applyTableLayout(drawn.layout);
     } else {
-        applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
+        applyTableLayout(CreatePT(pb->surface(), 0, Elements, artwork(), Cells, pw->surface(),
                                   E_Frame->pos()));
     }
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
@@ -292,7 +298,7 @@ void ZelMain::DispAtom(qint16 n)
             pbAtom->height() * PageCanvas::TwipsPerPixel,
             m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
-        const TableArtwork &art = tableArtwork();
+        const TableArtwork &art = artwork();
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
         // Show the finished sheet before the atom is drawn.
         pbData->repaint();
@@ -483,7 +489,7 @@ void ZelMain::printTable()
         return;
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
     PrintMode = 1;
-    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells, pw->surface(),
+    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, artwork(), Cells, pw->surface(),
                               E_Frame->pos()));
 
     // The picture keeps its natural size and lies centred on the printable area.

@@ -7,6 +7,7 @@
 #include "elementdata.h"
 #include "pagecanvas.h"
 #include "picturebox.h"
+#include "tableartwork.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -138,6 +139,10 @@ private:
     // first drawn: many runs never show one.
     AtomModel &atomModel() const;
     mutable std::optional<AtomModel> m_atom;
+    // The table's artwork, made when the window first draws the table itself,
+    // a data sheet or a print (start-up's drawing thread uses its own).
+    const TableArtwork &artwork() const;
+    mutable std::optional<TableArtwork> m_artwork;
     qint16 CurrentElement = 1;
     qint16 PrintMode = 0;
     qint16 PrintHeaderY = 0;
