@@ -152,6 +152,8 @@ void ZelMain::layOutPages()
         applyTableLayout(CreatePT(pb->surface(), 0, Elements, artwork(), Cells, pw->surface(),
                                   E_Frame->pos()));
     }
+    // The work picture is the table's scratch; printing fills it again.
+    pw->surface().release();
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 }
 
