@@ -65,9 +65,7 @@ private:
     void stateSymbol(int state, int x, int y)
     {
         if (state < 0 || state > 3) return;
-        m_target.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], 0, 0, RasterOp::SrcAnd);
-        m_target.bitBlt(x, y, StateSymbol, StateSymbol, m_art.ptst[state], 0, 0,
-                        RasterOp::SrcInvert);
+        m_target.drawSprite(x, y, StateSymbol, StateSymbol, m_art.ptstM[state], m_art.ptst[state]);
     }
     const ElementRecord &record(int e) const { return m_data.ElementTable[e]; }
 
@@ -138,10 +136,9 @@ void TableDrawer::composeCell(Colour k)
     // The work picture must hold a whole cell.
     if (m_pw.width() < m_cellWidth || m_pw.height() < m_cellHeight)
         m_pw.resize(std::max(m_pw.width(), m_cellWidth), std::max(m_pw.height(), m_cellHeight));
-    m_pw.clearPicture();
+    // Setting the background clears the picture to it.
     m_pw.setBackColor(k);
-    m_pw.bitBlt(0, 0, m_cellWidth, m_cellHeight, m_art.ptBoxM, 0, 0, RasterOp::SrcAnd);
-    m_pw.bitBlt(0, 0, m_cellWidth, m_cellHeight, m_art.ptBox, 0, 0, RasterOp::SrcInvert);
+    m_pw.drawSprite(0, 0, m_cellWidth, m_cellHeight, m_art.ptBoxM, m_art.ptBox);
     if (m_printing) {
         // On paper the rounded corners must match the white page.
         for (int y = 0; y < m_cellHeight; ++y)
