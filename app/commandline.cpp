@@ -5,6 +5,7 @@
 #include "headless.h"
 #include "screenscaling.h"
 #include "systemplatform.h"
+#include "tablejob.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -101,12 +102,14 @@ int runWindow(int argc, char **argv, const QString &dataFile, std::unique_ptr<El
     prepareScreenScaling();
     Fonts::useCarriedOnly();
     QApplication app(argc, argv);
+    // The table is drawn from here on, alongside the rest of the start-up.
+    std::unique_ptr<TableJob> drawing = ZelMain::startTableDrawing(*elements);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
     SystemPlatform platform;
     platform.setDataFile(dataFile);
-    const std::unique_ptr<ZelMain> window = LoadWindow(platform, elements.get());
+    const std::unique_ptr<ZelMain> window = LoadWindow(platform, *elements, std::move(drawing));
     if (!window) return DataFault;
 #ifdef __GLIBC__
     // Start-up frees much of what it allocated, the table's drawing thread and

@@ -55,11 +55,13 @@ void setLabelColour(QLabel *label, Colour colour)
 
 } // namespace
 
-ZelMain::ZelMain(Platform &platform, const ElementData *preloaded) : m_platform(platform)
+ZelMain::ZelMain(Platform &platform, const ElementData *preloaded,
+                 std::unique_ptr<TableJob> drawing)
+    : m_platform(platform)
 {
     Elements.ElementTable.fill(ElementRecord::blank());
     Cells.fill(CellRect{});
-    createControls(preloaded);
+    createControls(preloaded, std::move(drawing));
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
@@ -159,12 +161,15 @@ void ZelMain::layOutPages()
 
 void ZelMain::finishStartUp()
 {
-    layOutPages();
-
     // Centred on the screen when first shown. A window manager's frame is known
     // only some time after the window is mapped; fitToFrame takes it out of the
-    // 800 x 600 then.
+    // 800 x 600 then. The native window is made now, while the table may still
+    // be drawing; it is shown once the table is in place.
+    setFixedSize(WindowWidth, WindowHeight);
     placeCentred();
+    create();
+    layOutPages();
+
     // The table picture is only shown from now on (printing draws its own);
     // kept packed it takes a tenth of its size.
     pb->packWhenShown();

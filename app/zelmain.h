@@ -30,8 +30,13 @@ class ZelMain : public QWidget
     Q_OBJECT
 public:
     // With the data already read (preloaded, which must stay until the pages
-    // are laid out), the table is drawn while the controls are made.
-    explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr);
+    // are laid out), the table is drawn while the controls are made: by
+    // drawing when given (see startTableDrawing), else by a job started here.
+    explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr,
+                     std::unique_ptr<TableJob> drawing = {});
+    // Starts drawing the table of data as this window lays it out, before the
+    // window exists.
+    static std::unique_ptr<TableJob> startTableDrawing(const ElementData &data);
     ~ZelMain() override;
 
     // The load handler: fixed tables, the data file (or the data already read
@@ -98,7 +103,7 @@ protected:
 
 private:
     // The controls with their design values, one group at a time.
-    void createControls(const ElementData *preloaded);
+    void createControls(const ElementData *preloaded, std::unique_ptr<TableJob> drawing);
     void setUpWindow();
     void createCommandButtons();
     void createTablePicture();

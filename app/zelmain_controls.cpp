@@ -124,13 +124,18 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 } // namespace
 
-void ZelMain::createControls(const ElementData *preloaded)
+std::unique_ptr<TableJob> ZelMain::startTableDrawing(const ElementData &data)
+{
+    return std::make_unique<TableJob>(data, tablePictureDesign(), workPictureDesign(),
+                                      EFrameGeometry.topLeft());
+}
+
+void ZelMain::createControls(const ElementData *preloaded, std::unique_ptr<TableJob> drawing)
 {
     // With the data read beforehand, the table is drawn on a second thread
     // while the controls are made; layOutPages takes it.
-    if (preloaded)
-        m_tableJob = std::make_unique<TableJob>(*preloaded, tablePictureDesign(),
-                                                workPictureDesign(), EFrameGeometry.topLeft());
+    m_tableJob = std::move(drawing);
+    if (!m_tableJob && preloaded) m_tableJob = startTableDrawing(*preloaded);
     setUpWindow();
     tmAbout = named(new QTimer(this), "tmAbout");
     tmAbout->setInterval(4000);

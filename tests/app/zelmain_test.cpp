@@ -1,5 +1,6 @@
 #include "banner.h"
 #include "fakeplatform.h"
+#include "tablejob.h"
 #include "testdata.h"
 #include "zelmod.h"
 
@@ -91,27 +92,32 @@ TEST(StartUp, BadDataStopsItAndTheBannerLocksTheControlsAndShortcutsUntilItsTime
     EXPECT_EQ(w.currentTab(), 0);
 }
 
-// With the data read beforehand, as the command line does, the table is drawn
-// on a second thread while the controls are made; it must be the table drawn
-// on the window's own thread.
+// With the data read beforehand, the table is drawn on a second thread while
+// the controls are made, started by the window or, as the command line does,
+// before it; it must be the table drawn on the window's own thread.
 TEST(StartUp, TheTableDrawnAlongsideTheControlsIsTheOneDrawnAfterThem)
 {
     FakePlatform platform;
     const std::unique_ptr<ZelMain> after = StartUp(platform);
-    const std::unique_ptr<ZelMain> alongside = LoadWindow(platform, &shippedData());
-    ASSERT_TRUE(after && alongside);
-    alongside->layOutPages();
-    for (const char *name : {"pb", "ptsel"})
-        EXPECT_EQ(control<QWidget>(*alongside, name)->geometry(),
-                  control<QWidget>(*after, name)->geometry())
-            << name;
-    EXPECT_EQ(control<QWidget>(*alongside, "pb")->geometry(), QRect(2, 45, 791, 510));
-    for (const char *name : {"pb", "pw"})
-        EXPECT_TRUE(control<PictureBox>(*alongside, name)->surface().image() ==
-                    control<PictureBox>(*after, name)->surface().image())
-            << name;
-    EXPECT_EQ(alongside->cells(), after->cells());
-    EXPECT_EQ(alongside->cells()[26], (CellRect{4, 8, 324, 192, 363, 241}));
+    ASSERT_TRUE(after);
+    const std::unique_ptr<ZelMain> alongside[] = {
+        LoadWindow(platform, &shippedData()),
+        LoadWindow(platform, shippedData(), ZelMain::startTableDrawing(shippedData()))};
+    for (const std::unique_ptr<ZelMain> &w : alongside) {
+        ASSERT_TRUE(w);
+        w->layOutPages();
+        for (const char *name : {"pb", "ptsel"})
+            EXPECT_EQ(control<QWidget>(*w, name)->geometry(),
+                      control<QWidget>(*after, name)->geometry())
+                << name;
+        EXPECT_EQ(control<QWidget>(*w, "pb")->geometry(), QRect(2, 45, 791, 510));
+        for (const char *name : {"pb", "pw"})
+            EXPECT_TRUE(control<PictureBox>(*w, name)->surface().image() ==
+                        control<PictureBox>(*after, name)->surface().image())
+                << name;
+        EXPECT_EQ(w->cells(), after->cells());
+        EXPECT_EQ(w->cells()[26], (CellRect{4, 8, 324, 192, 363, 241}));
+    }
 }
 
 using Tabs = App;
