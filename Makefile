@@ -35,12 +35,14 @@ bench: build
 
 # make bench-startup - start-up time and memory beside a bare Qt window (and
 #                      gperiodic where installed), and the animation's CPU share,
-#                      under Xvfb; STARTUP_RUNS alternating runs each.
-STARTUP_RUNS ?= 7
+#                      under Xvfb; STARTUP_RUNS alternating start-ups each and
+#                      RSS_RUNS for the memory.
+STARTUP_RUNS ?= 21
+RSS_RUNS ?= 5
 bench-startup: build
 	@bash tools/install-deps.sh --bench
 	cmake --build $(BUILD) --target mapwait barewindow
-	bash bench/startup/bench-startup.sh $(BUILD) $(STARTUP_RUNS)
+	bash bench/startup/bench-startup.sh $(BUILD) $(STARTUP_RUNS) $(RSS_RUNS)
 
 clean:
 	rm -rf $(BUILD)

@@ -3,16 +3,20 @@
 # window of the same size (and gperiodic where it is installed), under a private
 # Xvfb display with no window manager and a D-Bus session.
 #
-#   bench/startup/bench-startup.sh BUILD_DIR [RUNS, default 7]
+#   bench/startup/bench-startup.sh BUILD_DIR [RUNS, default 21] [RSS_RUNS, default 5]
 #
 # Start-up: median over RUNS alternating runs of the time from exec to the
-# first MapNotify of a top-level window (mapwait). RSS: VmRSS at 5 s, median.
+# first MapNotify of a top-level window (mapwait), each program ended soon
+# after. On a shared machine single start-ups swing by several milliseconds,
+# so many short runs give a steadier median than a few long ones. RSS: VmRSS
+# at 5 s, median over RSS_RUNS alternating runs; it barely varies.
 # CPU: utime + stime from /proc/PID/stat over 10 s as a share of one core,
 # with oganesson's page shown and the animation at the default and the fastest
 # speed, off, and with the table page shown.
 set -u
-build=$(cd "${1:?usage: bench-startup.sh BUILD_DIR [RUNS]}" && pwd)
-runs=${2:-7}
+build=$(cd "${1:?usage: bench-startup.sh BUILD_DIR [RUNS] [RSS_RUNS]}" && pwd)
+runs=${2:-21}
+rss_runs=${3:-5}
 if [ -z "${ZELVANE_BENCH_DISPLAY:-}" ]; then
   for c in Xvfb xdotool xdpyinfo dbus-run-session; do
     command -v $c >/dev/null || { echo "bench-startup: $c is missing (tools/install-deps.sh --bench)" >&2; exit 2; }
@@ -35,15 +39,21 @@ names=(bare zelvane)
 cmds=("$build/bench/barewindow" "$build/zelvane")
 if command -v gperiodic >/dev/null; then names+=(gperiodic); cmds+=("$(command -v gperiodic)"); fi
 
-echo "bench-startup: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) before, $runs runs each"
+echo "bench-startup: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) before," \
+  "$runs start-up runs and $rss_runs memory runs each"
 declare -A times rss
-for ((r = 1; r <= runs; r++)); do
-  for i in "${!names[@]}"; do
-    out=$("$mapwait" 5 ${cmds[$i]} 2>/dev/null) || { echo "bench-startup: ${names[$i]} failed" >&2; exit 1; }
-    times[${names[$i]}]+="${out% *} "
-    rss[${names[$i]}]+="${out#* } "
+# measure SECONDS ARRAY COUNT: COUNT rounds, each program once per round.
+measure() {
+  local r i out
+  for ((r = 1; r <= $3; r++)); do
+    for i in "${!names[@]}"; do
+      out=$("$mapwait" "$1" ${cmds[$i]} 2>/dev/null) || { echo "bench-startup: ${names[$i]} failed" >&2; exit 1; }
+      if [ "$2" = times ]; then times[${names[$i]}]+="${out% *} "; else rss[${names[$i]}]+="${out#* } "; fi
+    done
   done
-done
+}
+measure 0.3 times "$runs"
+measure 5 rss "$rss_runs"
 median() { tr ' ' '\n' | grep . | sort -g | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 printf '%-10s %12s %10s   %s\n' program start-up RSS "runs (ms)"
 for n in "${names[@]}"; do
