@@ -94,11 +94,6 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 int runWindow(int argc, char **argv, const QString &dataFile, std::unique_ptr<ElementData> elements,
               qint16 n)
 {
-#ifdef __GLIBC__
-    // One heap for all threads: the table's drawing thread would otherwise keep
-    // an arena of its own to the end, held by the few blocks that outlive it.
-    mallopt(M_ARENA_MAX, 1);
-#endif
     prepareScreenScaling();
     Fonts::useCarriedOnly();
     QApplication app(argc, argv);
