@@ -1,7 +1,5 @@
 #include "tablejob.h"
 
-#include "tableartwork.h"
-
 #include <utility>
 
 TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft)
@@ -10,7 +8,7 @@ TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint 
     m_thread.reset(QThread::create([this, &data, eFrameTopLeft] {
         // Artwork of its own, gone with the job: after start-up only the
         // Element page and printing need it, and many runs use neither.
-        const TableArtwork art = buildTableArtwork();
+        const TableArtwork art = storedTableArtwork();
         m_result.layout =
             CreatePT(m_result.table, 0, data, art, m_result.cells, m_result.work, eFrameTopLeft);
         m_result.table.endText();
@@ -28,4 +26,9 @@ TableJob::Result TableJob::take()
 {
     m_thread->wait();
     return std::move(m_result);
+}
+
+TableArtwork storedTableArtwork()
+{
+    return tableArtworkFrom(QStringLiteral(":/artwork/table.art"));
 }

@@ -3,6 +3,7 @@
 #include "creatept.h"
 #include "elementdata.h"
 #include "surface.h"
+#include "tableartwork.h"
 
 #include <QPoint>
 #include <QThread>
@@ -36,3 +37,6 @@ private:
     Result m_result;
     std::unique_ptr<QThread> m_thread;
 };
+
+// The table's artwork as the build drew and stored it in the program.
+TableArtwork storedTableArtwork();

@@ -72,7 +72,7 @@ ZelMain::~ZelMain() = default;
 
 const TableArtwork &ZelMain::artwork() const
 {
-    if (!m_artwork) m_artwork = buildTableArtwork();
+    if (!m_artwork) m_artwork = storedTableArtwork();
     return *m_artwork;
 }
 

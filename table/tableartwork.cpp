@@ -1,8 +1,12 @@
 #include "tableartwork.h"
 
+#include <QDataStream>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <vector>
 
 namespace {
 
@@ -29,6 +33,34 @@ constexpr Colour SymbolRed = 0x0000E6;
 
 // Banner body: navy with white lettering.
 constexpr Colour BannerBody = 0x800000;
+
+// The key cell's colour, then the colours of the ten classifications.
+constexpr std::array<Colour, 11> CellColours = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0,
+                                                0xDEDEE7, 0xDCCCAB, 0x8BD58B, 0xA6F9F0,
+                                                0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
+
+// Every picture of the artwork with its designed size, in the stored order.
+struct Piece
+{
+    Surface *picture;
+    int width, height;
+};
+
+std::vector<Piece> pieces(TableArtwork &art)
+{
+    std::vector<Piece> list = {{&art.ptBox, BoxWidth, BoxHeight},
+                               {&art.ptBoxM, BoxWidth, BoxHeight}};
+    for (size_t s = 0; s < art.ptst.size(); ++s) {
+        list.push_back({&art.ptst[s], StatePictureSize, StatePictureSize});
+        list.push_back({&art.ptstM[s], StatePictureSize, StatePictureSize});
+    }
+    list.insert(list.end(), {{&art.ptconn, ConnectorWidth, ConnectorHeight},
+                             {&art.ptconnW, ConnectorWidth, ConnectorHeight},
+                             {&art.ptLser, BannerWidth, BannerHeight},
+                             {&art.ptAser, BannerWidth, BannerHeight},
+                             {&art.ptserW, TipWidth, BannerHeight}});
+    return list;
+}
 
 // 10 x 10 state symbols: '.' transparent, 'X' the flask's black outline,
 // 'Y' yellow, 'B' light blue, 'R' red.
@@ -223,9 +255,52 @@ TableArtwork buildTableArtwork()
     art.ptLser = buildBanner(QStringLiteral("Lanthanide Series"));
     art.ptAser = buildBanner(QStringLiteral("Actinide Series"));
     art.ptserW = buildTipOnWhite();
-    art.ptcolor = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0, 0xDEDEE7, 0xDCCCAB,
-                   0x8BD58B, 0xA6F9F0, 0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
+    art.ptcolor = CellColours;
     return art;
+}
+
+QByteArray storeTableArtwork(const TableArtwork &art)
+{
+    TableArtwork copy = art;
+    QByteArray stored;
+    QDataStream out(&stored, QIODevice::WriteOnly);
+    for (const Piece &piece : pieces(copy)) {
+        const QImage &image = piece.picture->image();
+        out << qint32(image.width()) << qint32(image.height());
+        for (int y = 0; y < image.height(); ++y)
+            out.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)),
+                             image.width() * 4);
+    }
+    return stored;
+}
+
+std::optional<TableArtwork> readTableArtwork(const QByteArray &stored)
+{
+    TableArtwork art;
+    QDataStream in(stored);
+    for (const Piece &piece : pieces(art)) {
+        qint32 width = 0, height = 0;
+        in >> width >> height;
+        if (in.status() != QDataStream::Ok || width != piece.width || height != piece.height)
+            return std::nullopt;
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            if (in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), width * 4) != width * 4)
+                return std::nullopt;
+        *piece.picture = Surface::fromImage(image);
+    }
+    if (!in.atEnd()) return std::nullopt;
+    art.ptcolor = CellColours;
+    return art;
+}
+
+TableArtwork tableArtworkFrom(const QString &file)
+{
+    QFile stored(file);
+    if (stored.open(QIODevice::ReadOnly)) {
+        if (std::optional<TableArtwork> art = readTableArtwork(stored.readAll())) return *art;
+    }
+    return buildTableArtwork();
 }
 
 const TableArtwork &tableArtwork()

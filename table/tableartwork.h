@@ -3,8 +3,11 @@
 #include "colour.h"
 #include "surface.h"
 
-#include <array>
+#include <QByteArray>
+#include <QString>
 
+#include <array>
+#include <optional>
 
 // The template pictures from which the periodic table is composed. Sprites are
 // black where they are transparent and their masks white there, so that an AND
@@ -24,6 +27,17 @@ const TableArtwork &tableArtwork();
 
 // Builds a fresh set; tableArtwork() keeps one of these.
 TableArtwork buildTableArtwork();
+
+// The artwork as the build stores it beside the program's code: each picture
+// in a fixed order as its width and height followed by its pixels, so that
+// start-up need not draw it.
+QByteArray storeTableArtwork(const TableArtwork &art);
+// Reads what storeTableArtwork wrote; nothing unless it holds every picture
+// in its designed size and no more.
+std::optional<TableArtwork> readTableArtwork(const QByteArray &stored);
+// The artwork stored in file, or, where that is missing or unreadable, a
+// freshly built set.
+TableArtwork tableArtworkFrom(const QString &file);
 
 // Where the cell box's interior lies (0-based, both ends included): the class
 // colour shows here.

@@ -8,7 +8,7 @@ set(allowed_table "table;gfx;data")
 set(allowed_sheet "sheet;gfx;data")
 set(allowed_atom "atom;gfx;data")
 set(allowed_print "print;gfx")
-set(allowed_tools "tools;data")
+set(allowed_tools "tools;table;gfx;data")
 set(allowed_app "app;table;sheet;atom;print;gfx;data")
 set(folders data gfx table sheet atom print tools app)
 

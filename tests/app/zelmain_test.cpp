@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -118,6 +119,16 @@ TEST(StartUp, TheTableDrawnAlongsideTheControlsIsTheOneDrawnAfterThem)
         EXPECT_EQ(w->cells(), after->cells());
         EXPECT_EQ(w->cells()[26], (CellRect{4, 8, 324, 192, 363, 241}));
     }
+}
+
+TEST(StartUp, TheArtworkStoredInTheProgramIsTheArtworkDrawnNow)
+{
+    QFile stored(QStringLiteral(":/artwork/table.art"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const std::optional<TableArtwork> art = readTableArtwork(stored.readAll());
+    ASSERT_TRUE(art) << "the stored artwork does not read back";
+    expectSameArtwork(*art, buildTableArtwork());
+    expectSameArtwork(storedTableArtwork(), buildTableArtwork());
 }
 
 using Tabs = App;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elementdata.h"
+#include "tableartwork.h"
 
 #include <optional>
 #include <QByteArray>
@@ -27,3 +28,7 @@ QByteArray readFile(const QString &path);
 // Iron's data sheet as text, tests/golden/iron-sheet.txt: the title line and
 // the 29 lines, each ending in a line break, as zelvane --sheet fe writes it.
 QString ironSheetText();
+
+// Compares two sets of table artwork picture by picture (the colours too); a
+// difference fails the test, naming the picture.
+void expectSameArtwork(const TableArtwork &actual, const TableArtwork &expected);

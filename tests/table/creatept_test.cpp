@@ -1,5 +1,8 @@
 #include "tablefixture.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace tablefixture;
@@ -21,6 +24,37 @@ TEST(TableArtwork, KeyAndClassColours)
     EXPECT_EQ(tableArtwork().ptcolor,
               (std::array<Colour, 11>{0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0, 0xDEDEE7, 0xDCCCAB,
                                       0x8BD58B, 0xA6F9F0, 0x9B9BF6, 0xC6C6E7, 0x7B7BE7}));
+}
+
+TEST(TableArtwork, StoredAndReadBackItIsTheSameArtwork)
+{
+    const QByteArray stored = storeTableArtwork(tableArtwork());
+    // Fifteen pictures, each its width and height in two words, then its pixels.
+    EXPECT_EQ(stored.size(),
+              15 * 8 + 4 * (2 * 40 * 50 + 8 * 16 * 16 + 2 * 40 * 178 + 2 * 132 * 21 + 20 * 21));
+    const std::optional<TableArtwork> read = readTableArtwork(stored);
+    ASSERT_TRUE(read);
+    expectSameArtwork(*read, tableArtwork());
+}
+
+TEST(TableArtwork, AStoreOfAnyOtherShapeIsRefusedAndTheArtworkDrawnInstead)
+{
+    const QByteArray stored = storeTableArtwork(tableArtwork());
+    // Whole in itself, but with a cell box one pixel wider than designed.
+    TableArtwork wider = tableArtwork();
+    wider.ptBox.resize(41, 50);
+    const QByteArray refused[] = {{}, stored.chopped(1), stored + '\0', storeTableArtwork(wider)};
+    for (const QByteArray &bytes : refused)
+        EXPECT_FALSE(readTableArtwork(bytes)) << bytes.size() << " bytes";
+
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("table.art"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(refused[1]);
+    file.close();
+    for (const QString &from : {dir.filePath(QStringLiteral("missing.art")), damaged})
+        expectSameArtwork(tableArtworkFrom(from), tableArtwork());
 }
 
 // Where the cells lie the hit test checks; the texts and artwork on screen
