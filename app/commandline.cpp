@@ -96,9 +96,12 @@ int runWindow(int argc, char **argv, const QString &dataFile, std::unique_ptr<El
 {
     prepareScreenScaling();
     Fonts::useCarriedOnly();
-    QApplication app(argc, argv);
-    // The table is drawn from here on, alongside the rest of the start-up.
+    // The table is drawn from here on, alongside the rest of the start-up: its
+    // artwork is read while the application object is made, the rest drawn
+    // once that exists.
     std::unique_ptr<TableJob> drawing = ZelMain::startTableDrawing(*elements);
+    QApplication app(argc, argv);
+    drawing->applicationReady();
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));

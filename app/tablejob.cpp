@@ -1,34 +1,71 @@
 #include "tablejob.h"
 
+#include <QResource>
+
+#include <optional>
 #include <utility>
 
-TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft)
-    : m_result{std::move(table), std::move(work), {}, {}}
+namespace {
+
+// Drawn by the build (tools/artpixels) and compiled in; read without the
+// application object.
+QByteArray storedArtwork()
 {
-    m_thread.reset(QThread::create([this, &data, eFrameTopLeft] {
-        // Artwork of its own, gone with the job: after start-up only the
-        // Element page and printing need it, and many runs use neither.
-        const TableArtwork art = storedTableArtwork();
-        m_result.layout =
-            CreatePT(m_result.table, 0, data, art, m_result.cells, m_result.work, eFrameTopLeft);
-        m_result.table.endText();
-        m_result.work.endText();
-    }));
-    m_thread->start();
+    return QResource(QStringLiteral(":/artwork/table.art")).uncompressedData();
+}
+
+} // namespace
+
+TableJob::TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft,
+                   bool applicationExists)
+    : m_result{std::move(table), std::move(work), {}, {}}, m_applicationExists(applicationExists)
+{
+    m_thread = std::thread([this, &data, eFrameTopLeft] { draw(data, eFrameTopLeft); });
 }
 
 TableJob::~TableJob()
 {
-    m_thread->wait();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_abandoned = true;
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable()) m_thread.join();
+}
+
+void TableJob::applicationReady()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_applicationExists = true;
+    }
+    m_wake.notify_all();
 }
 
 TableJob::Result TableJob::take()
 {
-    m_thread->wait();
+    if (m_thread.joinable()) m_thread.join();
     return std::move(m_result);
+}
+
+void TableJob::draw(const ElementData &data, QPoint eFrameTopLeft)
+{
+    // Artwork of its own, gone with the job: after start-up only the Element
+    // page and printing need it, and many runs use neither.
+    std::optional<TableArtwork> art = readTableArtwork(storedArtwork());
+    {
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_applicationExists || m_abandoned; });
+        if (m_abandoned) return;
+    }
+    if (!art) art = buildTableArtwork();
+    m_result.layout =
+        CreatePT(m_result.table, 0, data, *art, m_result.cells, m_result.work, eFrameTopLeft);
+    m_result.table.endText();
+    m_result.work.endText();
 }
 
 TableArtwork storedTableArtwork()
 {
-    return tableArtworkFrom(QStringLiteral(":/artwork/table.art"));
+    return tableArtworkFrom(storedArtwork());
 }

@@ -5,15 +5,20 @@
 #include "surface.h"
 #include "tableartwork.h"
 
+#include <QCoreApplication>
 #include <QPoint>
-#include <QThread>
 
-#include <memory>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 // The screen's periodic table, drawn on a second thread. At start-up drawing it
 // takes about as long as making the window's controls, and neither needs the
 // other: the job draws on its own copies of the table and work pictures and
 // hands them over whole. data must stay until the job has been taken.
+//
+// Text needs the application object. A job started before it exists reads the
+// stored artwork meanwhile and draws once told by applicationReady().
 class TableJob
 {
 public:
@@ -25,17 +30,27 @@ public:
         PTLayout layout;
     };
 
-    TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft);
+    TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft,
+             bool applicationExists = QCoreApplication::instance() != nullptr);
+    // A job never told that the application exists ends without drawing.
     ~TableJob();
     TableJob(const TableJob &) = delete;
     TableJob &operator=(const TableJob &) = delete;
 
-    // Waits for the drawing to end and hands it over.
+    void applicationReady();
+    // Waits for the drawing to end and hands it over; only once the
+    // application object exists.
     Result take();
 
 private:
+    void draw(const ElementData &data, QPoint eFrameTopLeft);
+
     Result m_result;
-    std::unique_ptr<QThread> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_applicationExists;
+    bool m_abandoned = false;
+    std::thread m_thread;
 };
 
 // The table's artwork as the build drew and stored it in the program.

@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "tableartwork.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
@@ -35,8 +36,10 @@ public:
     explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr,
                      std::unique_ptr<TableJob> drawing = {});
     // Starts drawing the table of data as this window lays it out, before the
-    // window exists.
-    static std::unique_ptr<TableJob> startTableDrawing(const ElementData &data);
+    // window exists; before the application object too (see TableJob).
+    static std::unique_ptr<TableJob>
+    startTableDrawing(const ElementData &data,
+                      bool applicationExists = QCoreApplication::instance() != nullptr);
     ~ZelMain() override;
 
     // The load handler: fixed tables, the data file (or the data already read

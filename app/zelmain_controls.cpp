@@ -124,10 +124,11 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 } // namespace
 
-std::unique_ptr<TableJob> ZelMain::startTableDrawing(const ElementData &data)
+std::unique_ptr<TableJob> ZelMain::startTableDrawing(const ElementData &data,
+                                                     bool applicationExists)
 {
     return std::make_unique<TableJob>(data, tablePictureDesign(), workPictureDesign(),
-                                      EFrameGeometry.topLeft());
+                                      EFrameGeometry.topLeft(), applicationExists);
 }
 
 void ZelMain::createControls(const ElementData *preloaded, std::unique_ptr<TableJob> drawing)

@@ -39,7 +39,7 @@ const TextCanvas::ResolvedFont &TextCanvas::regularMetrics() const
 {
     ResolvedFont &regular = resolved(false, false);
     if (regular.height < 0) {
-        const QFontMetricsF metrics(regular.font);
+        const QFontMetricsF metrics(*regular.font);
         regular.ascent = metrics.ascent();
         regular.height = metrics.height();
     }
@@ -48,7 +48,7 @@ const TextCanvas::ResolvedFont &TextCanvas::regularMetrics() const
 
 QFont TextCanvas::font() const
 {
-    return resolved(m_bold, m_underline).font;
+    return *resolved(m_bold, m_underline).font;
 }
 
 double TextCanvas::textWidth(const QString &text) const

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class Surface;
 
@@ -88,7 +89,9 @@ private:
         int units = -1;
         bool bold = false;
         bool underline = false;
-        QFont font;
+        // Made when resolved: a canvas may be made before the application
+        // object, without which there are no fonts.
+        std::optional<QFont> font;
         double ascent = -1;
         double height = -1;
     };

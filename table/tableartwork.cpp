@@ -1,11 +1,11 @@
 #include "tableartwork.h"
 
-#include <QDataStream>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtEndian>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -263,43 +263,52 @@ QByteArray storeTableArtwork(const TableArtwork &art)
 {
     TableArtwork copy = art;
     QByteArray stored;
-    QDataStream out(&stored, QIODevice::WriteOnly);
+    const auto word = [&stored](int value) {
+        const qint32 big = qToBigEndian(qint32(value));
+        stored.append(reinterpret_cast<const char *>(&big), sizeof big);
+    };
     for (const Piece &piece : pieces(copy)) {
         const QImage &image = piece.picture->image();
-        out << qint32(image.width()) << qint32(image.height());
+        word(image.width());
+        word(image.height());
         for (int y = 0; y < image.height(); ++y)
-            out.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)),
-                             image.width() * 4);
+            stored.append(reinterpret_cast<const char *>(image.constScanLine(y)),
+                          qsizetype(image.width()) * 4);
     }
     return stored;
 }
 
 std::optional<TableArtwork> readTableArtwork(const QByteArray &stored)
 {
+    // Plain reads and images only: this runs before the application object
+    // exists (see TableJob).
     TableArtwork art;
-    QDataStream in(stored);
+    qsizetype at = 0;
+    const auto word = [&stored, &at](qint32 &value) {
+        if (stored.size() - at < 4) return false;
+        value = qFromBigEndian<qint32>(stored.constData() + at);
+        at += 4;
+        return true;
+    };
     for (const Piece &piece : pieces(art)) {
         qint32 width = 0, height = 0;
-        in >> width >> height;
-        if (in.status() != QDataStream::Ok || width != piece.width || height != piece.height)
+        if (!word(width) || !word(height) || width != piece.width || height != piece.height)
             return std::nullopt;
+        const qsizetype rowBytes = qsizetype(width) * 4;
+        if (stored.size() - at < rowBytes * height) return std::nullopt;
         QImage image(width, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y)
-            if (in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), width * 4) != width * 4)
-                return std::nullopt;
+        for (int y = 0; y < height; ++y, at += rowBytes)
+            std::memcpy(image.scanLine(y), stored.constData() + at, size_t(rowBytes));
         *piece.picture = Surface::fromImage(image);
     }
-    if (!in.atEnd()) return std::nullopt;
+    if (at != stored.size()) return std::nullopt;
     art.ptcolor = CellColours;
     return art;
 }
 
-TableArtwork tableArtworkFrom(const QString &file)
+TableArtwork tableArtworkFrom(const QByteArray &stored)
 {
-    QFile stored(file);
-    if (stored.open(QIODevice::ReadOnly)) {
-        if (std::optional<TableArtwork> art = readTableArtwork(stored.readAll())) return *art;
-    }
+    if (std::optional<TableArtwork> art = readTableArtwork(stored)) return std::move(*art);
     return buildTableArtwork();
 }
 

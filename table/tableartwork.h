@@ -4,7 +4,6 @@
 #include "surface.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include <array>
 #include <optional>
@@ -35,9 +34,8 @@ QByteArray storeTableArtwork(const TableArtwork &art);
 // Reads what storeTableArtwork wrote; nothing unless it holds every picture
 // in its designed size and no more.
 std::optional<TableArtwork> readTableArtwork(const QByteArray &stored);
-// The artwork stored in file, or, where that is missing or unreadable, a
-// freshly built set.
-TableArtwork tableArtworkFrom(const QString &file);
+// The artwork stored, or, where that is empty or unreadable, a freshly built set.
+TableArtwork tableArtworkFrom(const QByteArray &stored);
 
 // Where the cell box's interior lies (0-based, both ends included): the class
 // colour shows here.

@@ -10,6 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <future>
+#include <thread>
+
 namespace {
 
 // A scroll bar's range, page step and single step.
@@ -101,9 +104,13 @@ TEST(StartUp, TheTableDrawnAlongsideTheControlsIsTheOneDrawnAfterThem)
     FakePlatform platform;
     const std::unique_ptr<ZelMain> after = StartUp(platform);
     ASSERT_TRUE(after);
+    // A job started as if before the application object draws once told.
+    std::unique_ptr<TableJob> early = ZelMain::startTableDrawing(shippedData(), false);
+    early->applicationReady();
     const std::unique_ptr<ZelMain> alongside[] = {
         LoadWindow(platform, &shippedData()),
-        LoadWindow(platform, shippedData(), ZelMain::startTableDrawing(shippedData()))};
+        LoadWindow(platform, shippedData(), ZelMain::startTableDrawing(shippedData())),
+        LoadWindow(platform, shippedData(), std::move(early))};
     for (const std::unique_ptr<ZelMain> &w : alongside) {
         ASSERT_TRUE(w);
         w->layOutPages();
@@ -129,6 +136,19 @@ TEST(StartUp, TheArtworkStoredInTheProgramIsTheArtworkDrawnNow)
     ASSERT_TRUE(art) << "the stored artwork does not read back";
     expectSameArtwork(*art, buildTableArtwork());
     expectSameArtwork(storedTableArtwork(), buildTableArtwork());
+}
+
+TEST(StartUp, AJobNeverToldTheApplicationExistsCanStillBeDropped)
+{
+    // Its thread would otherwise wait for ever, and its owner with it; on a
+    // fault the test fails rather than hangs.
+    auto dropped = std::make_shared<std::promise<void>>();
+    std::future<void> ended = dropped->get_future();
+    std::thread([dropped] {
+        ZelMain::startTableDrawing(shippedData(), false).reset();
+        dropped->set_value();
+    }).detach();
+    EXPECT_EQ(ended.wait_for(std::chrono::seconds(20)), std::future_status::ready);
 }
 
 using Tabs = App;
