@@ -51,8 +51,10 @@ TableJob::Result TableJob::take()
 void TableJob::draw(const ElementData &data, QPoint eFrameTopLeft)
 {
     // Artwork of its own, gone with the job: after start-up only the Element
-    // page and printing need it, and many runs use neither.
+    // page and printing need it, and many runs use neither. It and the table
+    // picture's memory need no fonts: both are ready before the application.
     std::optional<TableArtwork> art = readTableArtwork(storedArtwork());
+    prepareTablePicture(m_result.table);
     {
         std::unique_lock lock(m_mutex);
         m_wake.wait(lock, [this] { return m_applicationExists || m_abandoned; });

@@ -54,6 +54,9 @@ public:
     // reading its pixels unpacks it; paintArea leaves it packed.
     void pack();
     bool isPacked() const { return !m_packed.isNull(); }
+    // Makes the buffer now rather than on first use, which otherwise pays for
+    // the first touch of its memory.
+    void allocateNow() const { pixels(); }
 
     Colour pixel(int x, int y) const;
     // One pixel (PSet and SetPixel); outside the surface nothing happens.

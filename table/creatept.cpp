@@ -302,17 +302,24 @@ qint16 GetEfromRC(const ElementData &data, qint16 row, qint16 column)
     return 0;
 }
 
+void prepareTablePicture(Surface &target)
+{
+    target.resize(TablePictureWidth, TablePictureHeight);
+    target.setBackColor(ColourPageBlue);
+    target.allocateNow();
+}
+
 PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
                   const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
     PTLayout layout;
-    target.clearPicture();
     if (!printing) {
         layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
                                   TablePictureHeight);
-        target.resize(TablePictureWidth, TablePictureHeight);
-        target.setBackColor(ColourPageBlue);
+        prepareTablePicture(target);
+    } else {
+        target.clearPicture();
     }
     layout.ptselSize = QSize(art.ptBox.width() + 3, art.ptBox.height() + 3);
 

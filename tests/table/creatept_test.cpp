@@ -47,6 +47,16 @@ TEST(TableArtwork, AStoreOfAnyOtherShapeIsRefusedAndTheArtworkDrawnInstead)
         expectSameArtwork(tableArtworkFrom(bytes), tableArtwork());
 }
 
+TEST(CreatePT, TheTablePictureMadeReadyAheadIsSizedAndClearedToThePage)
+{
+    Surface pb(239, 231, 0xDCCCAB);
+    pb.setPixel(5, 5, ColourBlack);
+    prepareTablePicture(pb);
+    EXPECT_EQ(std::pair(pb.width(), pb.height()), std::pair(791, 510));
+    for (const QPoint at : {QPoint(0, 0), QPoint(5, 5), QPoint(790, 509)})
+        EXPECT_EQ(pb.pixel(at.x(), at.y()), Colour(0xD09311)) << at.x() << "," << at.y();
+}
+
 // Where the cells lie the hit test checks; the texts and artwork on screen
 // and on paper the golden pictures carry.
 TEST(CreatePT, KeepsOddRecordsSafe)
