@@ -13,13 +13,18 @@
 # Exits 77 (reported as skipped by ctest) when a tool it needs is missing.
 set -u
 bin=${1:?usage: window.sh <zelvane> [screenshot folder]}
-for tool in Xvfb xdpyinfo xdotool xwininfo xprop xrdb openbox import convert compare; do
+for tool in Xvfb xdpyinfo xdotool xwininfo xprop xrdb openbox import convert compare \
+  dbus-run-session; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "window: SKIPPED: $tool is not installed" \
-         "(apt-get install xvfb x11-utils xdotool x11-xserver-utils openbox imagemagick)"
+         "(apt-get install xvfb x11-utils xdotool x11-xserver-utils openbox imagemagick dbus)"
     exit 77
   fi
 done
+# In a D-Bus session, as on a desktop (see smoke.sh).
+if [ -z "${ZELVANE_WINDOW_SESSION:-}" ]; then
+  exec env ZELVANE_WINDOW_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 name=window
