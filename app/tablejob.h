@@ -5,7 +5,6 @@
 #include "surface.h"
 #include "tableartwork.h"
 
-#include <QCoreApplication>
 #include <QPoint>
 
 #include <condition_variable>
@@ -31,7 +30,7 @@ public:
     };
 
     TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft,
-             bool applicationExists = QCoreApplication::instance() != nullptr);
+             bool applicationExists);
     // A job never told that the application exists ends without drawing.
     ~TableJob();
     TableJob(const TableJob &) = delete;

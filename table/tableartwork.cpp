@@ -6,6 +6,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,17 +40,18 @@ constexpr std::array<Colour, 11> CellColours = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0x
                                                 0xDEDEE7, 0xDCCCAB, 0x8BD58B, 0xA6F9F0,
                                                 0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
 
-// Every picture of the artwork with its designed size, in the stored order.
-struct Piece
+// Every picture of the artwork with its designed size, in the stored order;
+// Art is TableArtwork or const TableArtwork.
+template <class Art> struct Piece
 {
-    Surface *picture;
+    decltype(&std::declval<Art &>().ptBox) picture;
     int width, height;
 };
 
-std::vector<Piece> pieces(TableArtwork &art)
+template <class Art> std::vector<Piece<Art>> pieces(Art &art)
 {
-    std::vector<Piece> list = {{&art.ptBox, BoxWidth, BoxHeight},
-                               {&art.ptBoxM, BoxWidth, BoxHeight}};
+    std::vector<Piece<Art>> list = {{&art.ptBox, BoxWidth, BoxHeight},
+                                    {&art.ptBoxM, BoxWidth, BoxHeight}};
     for (size_t s = 0; s < art.ptst.size(); ++s) {
         list.push_back({&art.ptst[s], StatePictureSize, StatePictureSize});
         list.push_back({&art.ptstM[s], StatePictureSize, StatePictureSize});
@@ -261,13 +263,12 @@ TableArtwork buildTableArtwork()
 
 QByteArray storeTableArtwork(const TableArtwork &art)
 {
-    TableArtwork copy = art;
     QByteArray stored;
     const auto word = [&stored](int value) {
         const qint32 big = qToBigEndian(qint32(value));
         stored.append(reinterpret_cast<const char *>(&big), sizeof big);
     };
-    for (const Piece &piece : pieces(copy)) {
+    for (const auto &piece : pieces(art)) {
         const QImage &image = piece.picture->image();
         word(image.width());
         word(image.height());
@@ -290,7 +291,7 @@ std::optional<TableArtwork> readTableArtwork(const QByteArray &stored)
         at += 4;
         return true;
     };
-    for (const Piece &piece : pieces(art)) {
+    for (const auto &piece : pieces(art)) {
         qint32 width = 0, height = 0;
         if (!word(width) || !word(height) || width != piece.width || height != piece.height)
             return std::nullopt;
