@@ -201,6 +201,11 @@ QPixmap picture(Picture which, bool down)
     return pm;
 }
 
+std::function<QPixmap(bool down)> source(Picture which)
+{
+    return [which](bool down) { return picture(which, down); };
+}
+
 QPixmap backgroundColorIcon()
 {
     QPixmap pm(24, 8);

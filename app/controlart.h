@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <functional>
+
 // The small pictures of the window's graphical controls, drawn by code at their
 // design sizes: 24 x 24 button and tab faces, 24 x 8 and 16 x 16 icons; and the
 // program's own icon.
@@ -20,6 +22,8 @@ enum class Picture {
 
 // Raised (unchecked) or pressed-in (checked) face of a 24 x 24 picture.
 QPixmap picture(Picture which, bool down = false);
+// Draws which's faces on request; the Print and Exit pictures have one face.
+std::function<QPixmap(bool down)> source(Picture which);
 // 24 x 8 strip from black to white: the background colour bar's icon.
 QPixmap backgroundColorIcon();
 // 16 x 16 stopwatch: the animation speed bar's icon.

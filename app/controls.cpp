@@ -9,11 +9,19 @@ PictureButton::PictureButton(QWidget *parent, Colour face) : QAbstractButton(par
 {
 }
 
-void PictureButton::setPictures(const QPixmap &up, const QPixmap &down)
+void PictureButton::setPictures(PictureSource source)
 {
-    m_up = up;
-    m_down = down.isNull() ? up : down;
+    m_source = std::move(source);
+    for (std::optional<QPixmap> &drawn : m_pictures)
+        drawn.reset();
     update();
+}
+
+const QPixmap &PictureButton::picture(bool pressedIn)
+{
+    std::optional<QPixmap> &drawn = m_pictures[pressedIn ? 1 : 0];
+    if (!drawn) drawn = m_source ? m_source(pressedIn) : QPixmap();
+    return *drawn;
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)
@@ -58,7 +66,7 @@ void PictureButton::paintFace(QPainter &p)
     p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
 
     const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
-    const QPixmap &picture = isChecked() ? m_down : m_up;
+    const QPixmap &picture = this->picture(isChecked());
     if (!isEnabled()) p.setOpacity(0.5);
     if (!picture.isNull()) {
         const QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);

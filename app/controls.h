@@ -6,6 +6,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 // A graphical check box or command button: it shows its picture while raised
 // (unchecked) and its down picture while pressed in (checked), on a face colour,
 // with an optional caption under or instead of the picture.
@@ -15,7 +18,11 @@ class PictureButton : public QAbstractButton
 public:
     PictureButton(QWidget *parent, Colour face);
 
-    void setPictures(const QPixmap &up, const QPixmap &down);
+    // Draws the raised (false) or the pressed-in (true) picture.
+    using PictureSource = std::function<QPixmap(bool pressedIn)>;
+    // Each picture is drawn when it is first painted: many faces, such as
+    // those of the Element page, are never shown in a run.
+    void setPictures(PictureSource source);
     // Value as a number: 1 checked, 0 clear. Setting a different value raises the
     // click handler (toggled) at once; the same value raises nothing.
     int value() const { return isChecked() ? 1 : 0; }
@@ -32,10 +39,11 @@ protected:
 
 private:
     void paintFace(QPainter &p);
+    const QPixmap &picture(bool pressedIn);
 
     Colour m_face;
-    QPixmap m_up;
-    QPixmap m_down;
+    PictureSource m_source;
+    std::optional<QPixmap> m_pictures[2]; // raised, pressed in; drawn when needed
 };
 
 // The rectangle outline laid over the table: a frame of a given width and colour,

@@ -187,12 +187,12 @@ void ZelMain::createCommandButtons()
 {
     cb_print = named(new PictureButton(this, 0xE0E0E0), "cb_print");
     cb_print->setGeometry(721, 5, 30, 30);
-    cb_print->setPictures(ControlArt::picture(ControlArt::Picture::Print), {});
+    cb_print->setPictures(ControlArt::source(ControlArt::Picture::Print));
     cb_print->setToolTip(QStringLiteral("Print"));
     cb_print->setFocusPolicy(Qt::StrongFocus);
     cb_exit = named(new PictureButton(this, 0xE0E0E0), "cb_exit");
     cb_exit->setGeometry(757, 5, 30, 30);
-    cb_exit->setPictures(ControlArt::picture(ControlArt::Picture::Exit), {});
+    cb_exit->setPictures(ControlArt::source(ControlArt::Picture::Exit));
     cb_exit->setToolTip(QStringLiteral("Exit"));
     cb_exit->setFocusPolicy(Qt::StrongFocus);
 }
@@ -241,8 +241,7 @@ void ZelMain::createTabs()
     tab_Frame[0]->setText(QStringLiteral("PT"));
     tab_Frame[0]->setToolTip(QStringLiteral("Periodic Table"));
     tab_Frame[0]->setProperty("tag", QStringLiteral("Table"));
-    tab_Frame[1]->setPictures(ControlArt::picture(ControlArt::Picture::ElementTab, false),
-                              ControlArt::picture(ControlArt::Picture::ElementTab, true));
+    tab_Frame[1]->setPictures(ControlArt::source(ControlArt::Picture::ElementTab));
     tab_Frame[1]->setToolTip(QStringLiteral("Element"));
     tab_Frame[1]->setProperty("tag", QStringLiteral("Element"));
     tab_Frame[2]->setText(QStringLiteral("Tab3"));
@@ -320,7 +319,7 @@ void ZelMain::createAtomOptions()
     auto option = [this](QRect r, ControlArt::Picture picture, const QString &tip, int value,
                          const char *name) {
         PictureButton *box = named(makeCheckBox(E_Frame, r, 0xC0C0C0, tip, value), name);
-        box->setPictures(ControlArt::picture(picture, false), ControlArt::picture(picture, true));
+        box->setPictures(ControlArt::source(picture));
         box->setFont(arial(8.25, true));
         return box;
     };

@@ -55,3 +55,47 @@ TEST(PixelExactControls, ControlsAtTwiceAreWholeBlocks)
         EXPECT_EQ(rendered(control).pixel(x, y), 0xFF000000 | rgb)
             << control->metaObject()->className() << " at " << x << "," << y;
 }
+
+// A face is drawn when it is first painted, once: the raised one for an
+// unchecked button, the pressed-in one only once it is checked, and both again
+// after new pictures are given.
+TEST(PictureButtonFaces, EachFaceIsDrawnWhenFirstPaintedAndKept)
+{
+    QWidget parent;
+    PictureButton button(&parent, 0xE0E0E0);
+    button.setGeometry(0, 0, 25, 25);
+    button.setCheckable(true);
+    int drawn[2] = {0, 0};
+    const auto source = [&drawn](QRgb raised, QRgb pressedIn) {
+        return [&drawn, raised, pressedIn](bool down) {
+            ++drawn[down ? 1 : 0];
+            QPixmap face(24, 24);
+            face.fill(QColor::fromRgb(down ? pressedIn : raised));
+            return face;
+        };
+    };
+    // The centre pixel of the painted button: picture, not face colour.
+    const auto centre = [&button] {
+        QImage image(button.size(), QImage::Format_RGB32);
+        button.render(&image);
+        return image.pixel(12, 12) & 0xFFFFFF;
+    };
+
+    button.setPictures(source(0xFF0000, 0x0000FF));
+    EXPECT_EQ(drawn[0], 0);
+    EXPECT_EQ(centre(), 0xFF0000u);
+    EXPECT_EQ(centre(), 0xFF0000u);
+    EXPECT_EQ(drawn[0], 1);
+    EXPECT_EQ(drawn[1], 0);
+
+    button.setChecked(true);
+    EXPECT_EQ(centre(), 0x0000FFu);
+    EXPECT_EQ(drawn[1], 1);
+    button.setChecked(false);
+    EXPECT_EQ(centre(), 0xFF0000u);
+    EXPECT_EQ(drawn[0], 1);
+
+    button.setPictures(source(0x00FF00, 0xFFFF00));
+    EXPECT_EQ(centre(), 0x00FF00u);
+    EXPECT_EQ(drawn[0], 2);
+}
