@@ -17,7 +17,8 @@
 // hands them over whole. data must stay until the job has been taken.
 //
 // Text needs the application object. A job started before it exists reads the
-// stored artwork meanwhile and draws once told by applicationReady().
+// stored artwork meanwhile and draws once told by applicationReady(). For the
+// data the program ships it draws nothing: it takes the table the build drew.
 class TableJob
 {
 public:
@@ -31,7 +32,8 @@ public:
 
     TableJob(const ElementData &data, Surface table, Surface work, QPoint eFrameTopLeft,
              bool applicationExists);
-    // A job never told that the application exists ends without drawing.
+    // A job never told that the application exists ends without drawing (but
+    // with the stored table where that serves).
     ~TableJob();
     TableJob(const TableJob &) = delete;
     TableJob &operator=(const TableJob &) = delete;

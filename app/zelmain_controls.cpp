@@ -17,19 +17,6 @@ constexpr Colour HeaderBlue = 0xC00000;
 constexpr QRect EFrameGeometry(0, 37, 794, 520);
 
 // The table picture pb and the cell work picture pw as designed.
-Surface tablePictureDesign()
-{
-    Surface picture(239, 231, 0xDCCCAB);
-    picture.setForeColor(ColourBlack);
-    picture.setFontSize(8.25);
-    return picture;
-}
-
-Surface workPictureDesign()
-{
-    return Surface(103, 88, ColourWhite);
-}
-
 QFont arial(double points, bool bold = false)
 {
     return Fonts::font(QStringLiteral("Arial"), int(std::lround(points * 96.0 / 72.0)), bold);

@@ -1,5 +1,7 @@
 #include "packedimage.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,6 +24,41 @@ PackedImage::PackedImage(const QImage &image) : m_width(image.width()), m_height
         m_bands.push_back(qCompress(band, Level));
         m_bands.back().squeeze(); // compressing reserves the worst case
     }
+}
+
+QByteArray PackedImage::toBytes() const
+{
+    QByteArray bytes;
+    for (const QByteArray &band : m_bands) {
+        const quint32 size = qToBigEndian(quint32(band.size()));
+        bytes.append(reinterpret_cast<const char *>(&size), sizeof size);
+        bytes.append(band);
+    }
+    return bytes;
+}
+
+PackedImage PackedImage::fromBytes(const QByteArray &bytes, int width, int height)
+{
+    PackedImage packed;
+    packed.m_width = width;
+    packed.m_height = height;
+    const qsizetype rowBytes = qsizetype(width) * 4;
+    qsizetype at = 0;
+    for (int top = 0; top < height; top += BandRows) {
+        if (bytes.size() - at < 4) return {};
+        const quint32 size = qFromBigEndian<quint32>(bytes.constData() + at);
+        at += 4;
+        // Each band starts with its unpacked size (qCompress's header), which
+        // must be that of its rows.
+        const quint32 rows = quint32(std::min(BandRows, height - top));
+        if (size < 4 || bytes.size() - at < qsizetype(size) ||
+            qFromBigEndian<quint32>(bytes.constData() + at) != rows * quint32(rowBytes))
+            return {};
+        packed.m_bands.push_back(bytes.mid(at, size));
+        at += size;
+    }
+    if (at != bytes.size()) return {};
+    return packed;
 }
 
 void PackedImage::unpackRows(int top, int count, QImage &into) const

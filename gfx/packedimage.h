@@ -21,6 +21,11 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
 
+    // The packed bands as bytes, to be stored, and back again. Bytes that do not
+    // hold a whole packed image of the given size give a null image.
+    QByteArray toBytes() const;
+    static PackedImage fromBytes(const QByteArray &bytes, int width, int height);
+
     // Unpacks rows top to top + count - 1, which must lie in the image, into
     // the first count rows of `into`: Format_RGB32, at least as wide and high.
     void unpackRows(int top, int count, QImage &into) const;

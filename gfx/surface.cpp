@@ -134,6 +134,22 @@ void Surface::pack()
     m_image = QImage();
 }
 
+void Surface::setPacked(PackedImage packed)
+{
+    if (packed.isNull()) return;
+    endText();
+    m_width = packed.width();
+    m_height = packed.height();
+    m_image = QImage();
+    m_packed = std::move(packed);
+}
+
+PackedImage Surface::packed() const
+{
+    if (isPacked()) return m_packed;
+    return PackedImage(pixels());
+}
+
 void Surface::paintArea(QPainter &painter, QPoint at, const QRect &area) const
 {
     const QRect part = area & QRect(0, 0, m_width, m_height);

@@ -54,6 +54,11 @@ public:
     // reading its pixels unpacks it; paintArea leaves it packed.
     void pack();
     bool isPacked() const { return !m_packed.isNull(); }
+    // Takes a packed image as the picture, its size included; a null one
+    // leaves the surface as it is.
+    void setPacked(PackedImage packed);
+    // The picture packed, as pack() would keep it, without packing this one.
+    PackedImage packed() const;
     // Makes the buffer now rather than on first use, which otherwise pays for
     // the first touch of its memory.
     void allocateNow() const { pixels(); }

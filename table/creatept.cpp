@@ -302,6 +302,26 @@ qint16 GetEfromRC(const ElementData &data, qint16 row, qint16 column)
     return 0;
 }
 
+Surface tablePictureDesign()
+{
+    Surface picture(239, 231, 0xDCCCAB);
+    picture.setForeColor(ColourBlack);
+    picture.setFontSize(8.25);
+    return picture;
+}
+
+Surface workPictureDesign()
+{
+    return Surface(103, 88, ColourWhite);
+}
+
+PTLayout screenTableLayout(const TableArtwork &art, QPoint eFrameTopLeft)
+{
+    return {
+        QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth, TablePictureHeight),
+        QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
+}
+
 void prepareTablePicture(Surface &target)
 {
     target.resize(TablePictureWidth, TablePictureHeight);
@@ -313,15 +333,13 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
                   const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
-    PTLayout layout;
+    PTLayout layout = screenTableLayout(art, eFrameTopLeft);
     if (!printing) {
-        layout.pbGeometry = QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
-                                  TablePictureHeight);
         prepareTablePicture(target);
     } else {
+        layout.pbGeometry = QRect();
         target.clearPicture();
     }
-    layout.ptselSize = QSize(art.ptBox.width() + 3, art.ptBox.height() + 3);
 
     TableDrawer(target, printing, data, art, cellRects, pw).walk();
     return layout;

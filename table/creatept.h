@@ -36,6 +36,14 @@ struct PTLayout
 constexpr int TablePictureWidth = 791;
 constexpr int TablePictureHeight = 510;
 
+// The table picture (pb) and the work picture (pw) as the window's design makes
+// them, before the table is drawn: its text is 8.25-point black.
+Surface tablePictureDesign();
+Surface workPictureDesign();
+
+// Where the screen's table picture goes and the size of its highlight outline.
+PTLayout screenTableLayout(const TableArtwork &art, QPoint eFrameTopLeft);
+
 // Sizes the screen's table picture (pb) to 791 x 510 and clears it to D09311,
 // as CreatePT does first, and makes its buffer now: touching that much memory
 // the first time takes a while, better spent where time is to spare. Needs no

@@ -189,6 +189,43 @@ TEST(Surface, PackedPictureKeepsEveryPixel)
     EXPECT_EQ(shape(cleared, 0x102030), u"#########/#########/#########"_s);
 }
 
+// A packed picture stored as bytes comes back whole into another surface, which
+// keeps its own background and text settings; bytes of any other shape do not.
+TEST(Surface, PackedPictureStoredAsBytesComesBackWhole)
+{
+    Surface tall(3, 20, 0x102030); // two bands: 16 rows and 4
+    tall.setPixel(2, 0, 0xFFFFFF);
+    tall.setPixel(0, 17, 0x0000FF);
+    const QByteArray bytes = tall.packed().toBytes();
+    EXPECT_FALSE(tall.isPacked()) << "packed() leaves the picture as it is";
+
+    Surface into(5, 5, 0xABCDEF);
+    into.setFontSize(12);
+    into.setPacked(PackedImage::fromBytes(bytes, 3, 20));
+    EXPECT_TRUE(into.isPacked());
+    EXPECT_EQ(std::tuple(into.width(), into.height(), into.backColor(), into.fontSize()),
+              std::tuple(3, 20, 0xABCDEFu, 12.0));
+    EXPECT_EQ(shape(into, 0x102030), u"##./"_s + u"###/"_s.repeated(16) + u".##/###/###"_s);
+
+    // Each band is its size, then qCompress's bytes, which begin with the
+    // unpacked size: 16 rows of 12 bytes in the first band.
+    EXPECT_EQ(bytes.mid(4, 4), QByteArray("\0\0\0\xC0", 4));
+    QByteArray otherSize = bytes;
+    otherSize[7] = char(0xC4);
+    const std::pair<QByteArray, QSize> refused[] = {
+        {bytes, {3, 19}},        {bytes, {4, 20}},
+        {bytes, {3, 33}},        {bytes.chopped(1), {3, 20}},
+        {bytes + '\0', {3, 20}}, {otherSize, {3, 20}},
+        {{}, {3, 20}},           {bytes, {0, 20}}};
+    for (const auto &[b, size] : refused)
+        EXPECT_TRUE(PackedImage::fromBytes(b, size.width(), size.height()).isNull())
+            << b.size() << " bytes as " << size.width() << "x" << size.height();
+
+    Surface kept(2, 2, 0x0000FF);
+    kept.setPacked(PackedImage());
+    EXPECT_EQ(shape(kept, 0x0000FF), u"##/##"_s) << "a null image changes nothing";
+}
+
 TEST(NumberText, FifteenDigitsExponentsSignSpaceAndPoint)
 {
     QStringList shown;
