@@ -58,20 +58,18 @@ TableJob::Result TableJob::take()
 
 void TableJob::draw(const ElementData &data, QPoint eFrameTopLeft)
 {
+    // Data read unchanged is shown as the build drew it: nothing to draw, and
+    // no need to wait for the application.
+    if (std::optional<StoredTable> stored = readStoredTable(storedTable(), data)) {
+        m_result.table = std::move(stored->table);
+        m_result.cells = stored->cells;
+        m_result.layout = screenTableLayout(stored->cellSize, eFrameTopLeft);
+        return;
+    }
     // Artwork of its own, gone with the job: after start-up only the Element
     // page and printing need it, and many runs use neither. It and the table
     // picture's memory need no fonts: both are ready before the application.
     std::optional<TableArtwork> art = readTableArtwork(storedArtwork());
-    // Data read unchanged is shown as the build drew it: nothing to draw, and
-    // no need to wait for the application.
-    if (art) {
-        if (std::optional<StoredTable> stored = readStoredTable(storedTable(), data)) {
-            m_result.table = std::move(stored->table);
-            m_result.cells = stored->cells;
-            m_result.layout = screenTableLayout(*art, eFrameTopLeft);
-            return;
-        }
-    }
     prepareTablePicture(m_result.table);
     {
         std::unique_lock lock(m_mutex);

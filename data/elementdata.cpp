@@ -63,15 +63,17 @@ struct Writer
     QString error;
     void i16(qint16 &value, const char *)
     {
-        out.append(char(quint16(value) & 0xFF));
-        out.append(char(quint16(value) >> 8));
+        const char bytes[2] = {char(quint16(value) & 0xFF), char(quint16(value) >> 8)};
+        out.append(bytes, 2);
     }
     void f64(double &value, const char *)
     {
         quint64 bits;
         std::memcpy(&bits, &value, sizeof bits);
+        char bytes[8];
         for (int i = 0; i < 8; ++i)
-            out.append(char((bits >> (8 * i)) & 0xFF));
+            bytes[i] = char((bits >> (8 * i)) & 0xFF);
+        out.append(bytes, 8);
     }
     void levels(std::array<qint16, 9> &values, const char *name)
     {
@@ -85,6 +87,10 @@ struct Writer
                         .arg(QLatin1String(name))
                         .arg(value.size())
                         .arg(width);
+        // Written in place: a record is written for every digest of the table.
+        const qsizetype at = out.size();
+        out.resize(at + width);
+        char *to = out.data() + at;
         for (int i = 0; i < width; ++i) {
             int byte = ' ';
             if (i < value.size()) {
@@ -96,7 +102,7 @@ struct Writer
                     byte = '?';
                 }
             }
-            out.append(char(byte));
+            to[i] = char(byte);
         }
     }
 };

@@ -21,10 +21,13 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
 
-    // The packed bands as bytes, to be stored, and back again. Bytes that do not
-    // hold a whole packed image of the given size give a null image.
+    // The packed bands as bytes, to be stored: each band's size in four bytes,
+    // then its compressed rows.
     QByteArray toBytes() const;
-    static PackedImage fromBytes(const QByteArray &bytes, int width, int height);
+    // The image stored in bytes from offset `from` on, sharing them rather than
+    // copying: bytes that do not hold a whole packed image of the given size
+    // give a null image.
+    static PackedImage fromBytes(const QByteArray &bytes, qsizetype from, int width, int height);
 
     // Unpacks rows top to top + count - 1, which must lie in the image, into
     // the first count rows of `into`: Format_RGB32, at least as wide and high.
@@ -33,5 +36,11 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<QByteArray> m_bands;
+    // The stored bytes, and where each band's compressed rows lie in them.
+    QByteArray m_bytes;
+    struct Band
+    {
+        qsizetype at, size;
+    };
+    std::vector<Band> m_bands;
 };

@@ -315,11 +315,11 @@ Surface workPictureDesign()
     return Surface(103, 88, ColourWhite);
 }
 
-PTLayout screenTableLayout(const TableArtwork &art, QPoint eFrameTopLeft)
+PTLayout screenTableLayout(QSize cellSize, QPoint eFrameTopLeft)
 {
     return {
         QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth, TablePictureHeight),
-        QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
+        cellSize + QSize(3, 3)};
 }
 
 void prepareTablePicture(Surface &target)
@@ -333,7 +333,8 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
                   const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
-    PTLayout layout = screenTableLayout(art, eFrameTopLeft);
+    PTLayout layout =
+        screenTableLayout(QSize(art.ptBox.width(), art.ptBox.height()), eFrameTopLeft);
     if (!printing) {
         prepareTablePicture(target);
     } else {

@@ -41,8 +41,9 @@ constexpr int TablePictureHeight = 510;
 Surface tablePictureDesign();
 Surface workPictureDesign();
 
-// Where the screen's table picture goes and the size of its highlight outline.
-PTLayout screenTableLayout(const TableArtwork &art, QPoint eFrameTopLeft);
+// Where the screen's table picture goes and the size of its highlight outline,
+// for cells of the given size.
+PTLayout screenTableLayout(QSize cellSize, QPoint eFrameTopLeft);
 
 // Sizes the screen's table picture (pb) to 791 x 510 and clears it to D09311,
 // as CreatePT does first, and makes its buffer now: touching that much memory

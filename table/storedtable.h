@@ -16,10 +16,12 @@ struct StoredTable
 {
     Surface table; // packed
     CellRects cells{};
+    QSize cellSize; // of the artwork it was drawn with
 };
 
-QByteArray storeTable(const ElementData &data, const Surface &table, const CellRects &cells);
+QByteArray storeTable(const ElementData &data, const StoredTable &table);
 
 // The stored table when it was drawn from exactly these records, else nothing.
-// Plain reads only: it runs before the application object exists.
+// Plain reads only: it runs before the application object exists. The picture
+// shares the stored bytes.
 std::optional<StoredTable> readStoredTable(const QByteArray &stored, const ElementData &data);

@@ -26,11 +26,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tablepixels: %s\n", qPrintable(fault));
         return 1;
     }
-    Surface table = tablePictureDesign();
+    const TableArtwork art = buildTableArtwork();
+    StoredTable drawn{tablePictureDesign(), {}, QSize(art.ptBox.width(), art.ptBox.height())};
     Surface work = workPictureDesign();
-    CellRects cells{};
-    CreatePT(table, 0, data, buildTableArtwork(), cells, work);
-    const QByteArray stored = storeTable(data, table, cells);
+    CreatePT(drawn.table, 0, data, art, drawn.cells, work);
+    const QByteArray stored = storeTable(data, drawn);
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (stored.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(stored) < 0 ||
         !out.flush()) {

@@ -201,7 +201,8 @@ TEST(Surface, PackedPictureStoredAsBytesComesBackWhole)
 
     Surface into(5, 5, 0xABCDEF);
     into.setFontSize(12);
-    into.setPacked(PackedImage::fromBytes(bytes, 3, 20));
+    // Stored after other bytes, and read from where it starts.
+    into.setPacked(PackedImage::fromBytes("ahead" + bytes, 5, 3, 20));
     EXPECT_TRUE(into.isPacked());
     EXPECT_EQ(std::tuple(into.width(), into.height(), into.backColor(), into.fontSize()),
               std::tuple(3, 20, 0xABCDEFu, 12.0));
@@ -217,8 +218,11 @@ TEST(Surface, PackedPictureStoredAsBytesComesBackWhole)
         {bytes, {3, 33}},        {bytes.chopped(1), {3, 20}},
         {bytes + '\0', {3, 20}}, {otherSize, {3, 20}},
         {{}, {3, 20}},           {bytes, {0, 20}}};
+    EXPECT_TRUE(PackedImage::fromBytes(bytes, 1, 3, 20).isNull());
+    EXPECT_TRUE(PackedImage::fromBytes(bytes, -1, 3, 20).isNull());
+    EXPECT_EQ(PackedImage::fromBytes(bytes, 0, 3, 20).toBytes(), bytes);
     for (const auto &[b, size] : refused)
-        EXPECT_TRUE(PackedImage::fromBytes(b, size.width(), size.height()).isNull())
+        EXPECT_TRUE(PackedImage::fromBytes(b, 0, size.width(), size.height()).isNull())
             << b.size() << " bytes as " << size.width() << "x" << size.height();
 
     Surface kept(2, 2, 0x0000FF);

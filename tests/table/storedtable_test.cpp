@@ -8,13 +8,18 @@ using namespace tablefixture;
 namespace {
 
 // The table picture starts after the magic, the records' digest, the cells
-// (119 x 6 words) and the picture's size.
-constexpr int PictureAt = 4 + 32 + 119 * 6 * 4 + 8;
+// (119 x 6 words), the cell size and the picture's size.
+constexpr int PictureAt = 4 + 32 + 119 * 6 * 4 + 8 + 8;
+
+QByteArray store(const Drawn &drawn)
+{
+    return storeTable(drawn.data, {drawn.pb, drawn.rects, QSize(40, 50)});
+}
 
 TEST(StoredTable, ReadForTheRecordsItWasDrawnFromItIsThatTable)
 {
     const Drawn drawn;
-    const QByteArray stored = storeTable(drawn.data, drawn.pb, drawn.rects);
+    const QByteArray stored = store(drawn);
     ASSERT_GT(stored.size(), PictureAt);
     EXPECT_TRUE(stored.startsWith("ZTB1"));
 
@@ -23,6 +28,7 @@ TEST(StoredTable, ReadForTheRecordsItWasDrawnFromItIsThatTable)
     EXPECT_TRUE(read->table.isPacked()) << "shown packed, as the window keeps it";
     EXPECT_EQ(std::tuple(read->table.width(), read->table.height(), read->table.backColor()),
               std::tuple(791, 510, Colour(0xD09311)));
+    EXPECT_EQ(read->cellSize, QSize(40, 50));
     EXPECT_EQ(read->cells[26], (CellRect{4, 8, 324, 192, 363, 241}));
     EXPECT_EQ(read->cells[118], drawn.rects[118]);
     EXPECT_EQ(read->cells, drawn.rects);
@@ -34,7 +40,7 @@ TEST(StoredTable, ReadForTheRecordsItWasDrawnFromItIsThatTable)
 TEST(StoredTable, RecordsChangedInAnyWayRefuseIt)
 {
     const Drawn drawn;
-    const QByteArray stored = storeTable(drawn.data, drawn.pb, drawn.rects);
+    const QByteArray stored = store(drawn);
     std::vector<ElementData> changed(5, shippedData());
     changed[0].ElementTable[26].AtomicWeight = 55.85;
     changed[1].ElementTable[1].Symbol = QStringLiteral("Hy");
@@ -48,20 +54,22 @@ TEST(StoredTable, RecordsChangedInAnyWayRefuseIt)
     // A record the data file could not hold gives no digest: nothing is stored.
     ElementData unwritable = shippedData();
     unwritable.ElementTable[2].ElementName = QStringLiteral("He\u4E00");
-    EXPECT_TRUE(storeTable(unwritable, drawn.pb, drawn.rects).isEmpty());
+    EXPECT_TRUE(storeTable(unwritable, {drawn.pb, drawn.rects, QSize(40, 50)}).isEmpty());
     EXPECT_FALSE(readStoredTable(stored, unwritable));
 }
 
 TEST(StoredTable, AStoreOfAnyOtherShapeIsRefused)
 {
     const Drawn drawn;
-    const QByteArray stored = storeTable(drawn.data, drawn.pb, drawn.rects);
+    const QByteArray stored = store(drawn);
     QByteArray otherMagic = stored, otherDigest = stored, otherBand = stored, otherHeight = stored;
     otherMagic[3] = '2';
     otherDigest[10] = char(otherDigest[10] ^ 1);
     // The first band's unpacked size, in qCompress's header after the band's size.
     otherBand[PictureAt + 7] = char(otherBand[PictureAt + 7] ^ 4);
     otherHeight[PictureAt - 1] = char(otherHeight[PictureAt - 1] + 1);
+    QByteArray noCells = stored;
+    noCells[PictureAt - 9] = 0; // cells 0 high
     const QByteArray refused[] = {{},
                                   stored.left(PictureAt),
                                   stored.chopped(1),
@@ -69,7 +77,8 @@ TEST(StoredTable, AStoreOfAnyOtherShapeIsRefused)
                                   otherMagic,
                                   otherDigest,
                                   otherBand,
-                                  otherHeight};
+                                  otherHeight,
+                                  noCells};
     for (const QByteArray &bytes : refused)
         EXPECT_FALSE(readStoredTable(bytes, shippedData())) << bytes.size() << " bytes";
 }
