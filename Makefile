@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench bench-startup clean fuzz check-asan golden
+.PHONY: run test deps configure build bench bench-startup clean fuzz check-asan check-format golden
 
 run: build
 	./$(BUILD)/zelvane
@@ -19,6 +19,10 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD)
+
+# make check-format - every C++ file as .clang-format lays it out
+check-format: deps
+	@bash tools/check-format.sh
 
 # make golden - draw the golden pictures anew into tests/golden; look at each
 #               changed one (git diff --stat, then open it) before committing it.

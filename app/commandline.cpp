@@ -5,7 +5,6 @@
 #include "headless.h"
 #include "screenscaling.h"
 #include "systemplatform.h"
-#include "tablejob.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -18,9 +17,6 @@
 
 #include <cstdio>
 #include <memory>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -91,32 +87,19 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     return 0;
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, std::unique_ptr<ElementData> elements,
+int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements,
               qint16 n)
 {
     prepareScreenScaling();
     Fonts::useCarriedOnly();
-    // The table is drawn from here on, alongside the rest of the start-up: its
-    // artwork is read while the application object is made, the rest drawn
-    // once that exists.
-    std::unique_ptr<TableJob> drawing = ZelMain::startTableDrawing(*elements);
     QApplication app(argc, argv);
-    drawing->applicationReady();
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
     SystemPlatform platform;
     platform.setDataFile(dataFile);
-    const std::unique_ptr<ZelMain> window = LoadWindow(platform, *elements, std::move(drawing));
+    const std::unique_ptr<ZelMain> window = StartUp(platform, &elements);
     if (!window) return DataFault;
-#ifdef __GLIBC__
-    // Start-up frees much of what it allocated, the table's drawing thread and
-    // its font caches among it; the pages go back once the banner has gone.
-    QObject::connect(window.get(), &ZelMain::startUpSettled, [] { malloc_trim(0); });
-#endif
-    window->finishStartUp();
-    // The window holds its own copy; the table has been drawn from this one.
-    elements.reset();
     window->openAfterBanner(n);
     return QApplication::exec();
 }
@@ -196,9 +179,7 @@ int runZelvane(int argc, char **argv)
         return usageFault(QStringLiteral("--sheet goes alone"));
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
-    // On the heap: it is given back once the window has its own copy.
-    auto loaded = std::make_unique<ElementData>();
-    ElementData &elements = *loaded;
+    ElementData elements;
     if (const int fault = loadData(argc, argv, dataFile, !set("sheet") && !set("pdf"), elements))
         return fault;
     const QString what = value(set("sheet") ? "sheet" : "element");
@@ -214,5 +195,5 @@ int runZelvane(int argc, char **argv)
     }
     // The window uses the data read and checked here: the file is read once.
     if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
-    return runWindow(argc, argv, dataFile, std::move(loaded), n);
+    return runWindow(argc, argv, dataFile, elements, n);
 }

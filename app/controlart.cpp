@@ -1,9 +1,7 @@
 #include "controlart.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QResource>
 
 #include <iterator>
 
@@ -18,16 +16,6 @@ QPixmap blank(int w, int h)
     return pm;
 }
 
-// QPainter::rotate by an angle whose cosine and sine are given: the same
-// transform, from the doubles rotate() computes for these few angles, without
-// bringing the maths library's trigonometry into start-up.
-void rotate(QPainter &p, double cosine, double sine)
-{
-    p.setWorldTransform(QTransform(cosine, sine, -sine, cosine, 0, 0), true);
-}
-constexpr double Cos60 = 0.50000000000000011, Sin60 = 0.8660254037844386;
-constexpr double CosMinus45 = 0.70710678118654757, SinMinus45 = -0.70710678118654746;
-
 void drawAtom(QPainter &p, bool down)
 {
     p.setPen(QPen(down ? QColor(0, 90, 200) : QColor(0, 60, 140), 1.2));
@@ -35,9 +23,9 @@ void drawAtom(QPainter &p, bool down)
     p.drawEllipse(QRectF(2, 8, 20, 8));
     p.save();
     p.translate(12, 12);
-    rotate(p, Cos60, Sin60);
+    p.rotate(60);
     p.drawEllipse(QRectF(-10, -4, 20, 8));
-    rotate(p, Cos60, Sin60);
+    p.rotate(60);
     p.drawEllipse(QRectF(-10, -4, 20, 8));
     p.restore();
     p.setPen(Qt::NoPen);
@@ -114,7 +102,7 @@ void drawShape(QPainter &p, bool elliptic)
     if (elliptic) {
         p.save();
         p.translate(12, 12);
-        rotate(p, CosMinus45, SinMinus45);
+        p.rotate(-45);
         p.drawEllipse(QPointF(0, 0), 10, 5);
         p.rotate(90);
         p.drawEllipse(QPointF(0, 0), 10, 5);
@@ -124,49 +112,6 @@ void drawShape(QPainter &p, bool elliptic)
         p.drawEllipse(QPointF(12, 12), 5, 5);
     }
 }
-
-// The compiled-in icon sizes, read on demand (QPixmap caches what it reads).
-class WindowIconEngine final : public QIconEngine
-{
-public:
-    QIconEngine *clone() const override { return new WindowIconEngine; }
-    QString key() const override { return QStringLiteral("ZelvaneWindowIcon"); }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        QList<QSize> sizes;
-        for (const int side : Sides)
-            sizes.append(QSize(side, side));
-        return sizes;
-    }
-
-    // The smallest stored size that covers the request, scaled down to it.
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        const int want = qMin(size.width(), size.height());
-        if (want <= 0) return {};
-        int side = Sides[std::size(Sides) - 1];
-        for (const int s : Sides) {
-            if (s >= want) {
-                side = s;
-                break;
-            }
-        }
-        const QResource pixels(QStringLiteral(":/icons/%1x%1/zelvane.argb").arg(side));
-        if (pixels.size() != qint64(side) * side * 4) return {};
-        QPixmap pm = QPixmap::fromImage(QImage(pixels.data(), side, side, QImage::Format_ARGB32));
-        if (side != want) pm = pm.scaled(want, want, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return pm;
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-
-private:
-    static constexpr int Sides[] = {16, 32, 48, 64, 128};
-};
 
 } // namespace
 
@@ -235,7 +180,10 @@ QPixmap speedIcon()
 
 QIcon windowIcon()
 {
-    return QIcon(new WindowIconEngine);
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/zelvane.png").arg(side), QSize(side, side));
+    return icon;
 }
 
 } // namespace ControlArt

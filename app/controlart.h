@@ -29,8 +29,7 @@ QPixmap backgroundColorIcon();
 // 16 x 16 stopwatch: the animation speed bar's icon.
 QPixmap speedIcon();
 // The program's icon at 16, 32, 48, 64 and 128 pixels, drawn from
-// resources/zelvane.svg at build time and compiled in as raw pixels. A size is
-// read only when asked for, and nothing is decoded.
+// resources/zelvane.svg at build time and compiled in.
 QIcon windowIcon();
 
 } // namespace ControlArt

@@ -56,11 +56,6 @@ void PictureBox::paintEvent(QPaintEvent *event)
             p.drawRect(rect().adjusted(border(), border(), -border() - 1, -border() - 1));
         }
     });
-    if (m_packWhenShown) {
-        // After this paint has reached the screen, not before.
-        m_packWhenShown = false;
-        QTimer::singleShot(0, this, [this] { m_surface.pack(); });
-    }
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)

@@ -23,9 +23,6 @@ public:
     void updatePicture(const QRect &rect) { update(rect.translated(border(), border())); }
     // Shows a dotted frame around the drawing area while the box has the focus.
     void setShowsFocus(bool shows) { m_showsFocus = shows; }
-    // Packs the picture (Surface::pack) soon after it is first painted, for a
-    // large picture that is then only shown.
-    void packWhenShown() { m_packWhenShown = true; }
 
 signals:
     void clicked();
@@ -44,5 +41,4 @@ private:
     Surface m_surface;
     bool m_bordered;
     bool m_showsFocus = false;
-    bool m_packWhenShown = false;
 };

@@ -10,7 +10,6 @@
 #include "pageprinter.h"
 #include "platform.h"
 #include "tableartwork.h"
-#include "tablejob.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -31,8 +30,7 @@ constexpr int MaxTicksAtOnce = 45;
 
 // The picture's part the 8 x 8 blocks at the given corners lie in, as one
 // rectangle: painted and sent to the display as one piece, it costs less than
-// the many small rectangles of the blocks themselves (a third less CPU for a
-// heavy atom).
+// the many small rectangles of the blocks themselves.
 QRect blockBounds(const std::vector<AtomPoint> &blocks)
 {
     QRect bounds;
@@ -55,13 +53,11 @@ void setLabelColour(QLabel *label, Colour colour)
 
 } // namespace
 
-ZelMain::ZelMain(Platform &platform, const ElementData *preloaded,
-                 std::unique_ptr<TableJob> drawing)
-    : m_platform(platform)
+ZelMain::ZelMain(Platform &platform) : m_platform(platform)
 {
     Elements.ElementTable.fill(ElementRecord::blank());
     Cells.fill(CellRect{});
-    createControls(preloaded, std::move(drawing));
+    createControls();
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
@@ -69,12 +65,6 @@ ZelMain::ZelMain(Platform &platform, const ElementData *preloaded,
 }
 
 ZelMain::~ZelMain() = default;
-
-const TableArtwork &ZelMain::artwork() const
-{
-    if (!m_artwork) m_artwork = storedTableArtwork();
-    return *m_artwork;
-}
 
 AtomModel &ZelMain::atomModel() const
 {
@@ -143,19 +133,8 @@ void ZelMain::layOutPages()
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
 
-    if (m_tableJob) {
-        TableJob::Result drawn = m_tableJob->take();
-        m_tableJob.reset();
-        pb->surface() = std::move(drawn.table);
-        pw->surface() = std::move(drawn.work);
-        Cells = drawn.cells;
-        applyTableLayout(drawn.layout);
-    } else {
-        applyTableLayout(CreatePT(pb->surface(), 0, Elements, artwork(), Cells, pw->surface(),
-                                  E_Frame->pos()));
-    }
-    // The work picture is the table's scratch; printing fills it again.
-    pw->surface().release();
+    applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
+                              E_Frame->pos()));
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 }
 
@@ -163,16 +142,9 @@ void ZelMain::finishStartUp()
 {
     // Centred on the screen when first shown. A window manager's frame is known
     // only some time after the window is mapped; fitToFrame takes it out of the
-    // 800 x 600 then. The native window is made now, while the table may still
-    // be drawing; it is shown once the table is in place.
-    setFixedSize(WindowWidth, WindowHeight);
-    placeCentred();
-    create();
+    // 800 x 600 then.
     layOutPages();
-
-    // The table picture is only shown from now on (printing draws its own);
-    // kept packed it takes a tenth of its size.
-    pb->packWhenShown();
+    placeCentred();
     show();
     fitToFrame();
 
@@ -245,8 +217,6 @@ void ZelMain::tmAbout_Timer()
     // The table was locked when the page was chosen; now the keyboard can reach it.
     SetTabFocus();
     if (m_openAfterBanner > 0) showElement(std::exchange(m_openAfterBanner, 0));
-    // A moment later, once what the banner uncovered has been painted.
-    QTimer::singleShot(100, this, &ZelMain::startUpSettled);
 }
 
 void ZelMain::cb_exit_Click()
@@ -305,7 +275,7 @@ void ZelMain::DispAtom(qint16 n)
             pbAtom->height() * PageCanvas::TwipsPerPixel,
             m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
-        const TableArtwork &art = artwork();
+        const TableArtwork &art = tableArtwork();
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
         // Show the finished sheet before the atom is drawn.
         pbData->repaint();
@@ -496,8 +466,8 @@ void ZelMain::printTable()
         return;
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
     PrintMode = 1;
-    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, artwork(), Cells, pw->surface(),
-                              E_Frame->pos()));
+    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells,
+                              pw->surface(), E_Frame->pos()));
 
     // The picture keeps its natural size and lies centred on the printable area.
     PagePrinter &printer = m_platform.printer();
@@ -508,9 +478,6 @@ void ZelMain::printTable()
     page.paintPicture(pbprt->surface(), qRound(area.width()) / 2 - widthTwips / 2,
                       qRound(area.height()) / 2 - heightTwips / 2);
     printer.printPage(page, PageOrientation::Landscape);
-
-    // The print picture takes memory only while a page is printed.
-    pbprt->surface().release();
     PrintMode = 0;
 }
 
@@ -527,9 +494,6 @@ void ZelMain::printElement()
     // The sheet was composed first, so the page can now go out in portrait.
     PrintPage.paintPicture(pbAtom->surface(), 200, PrintHeaderY);
     m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
-
-    // The print picture takes memory only while a page is printed.
-    pbprt->surface().release();
     PrintMode = 0;
     pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
     DispAtom(CurrentElement);

@@ -21,7 +21,6 @@
 #include <optional>
 
 class Platform;
-class TableJob;
 
 // The program's one window, zelMain, with all its controls and the program-wide
 // state. Handlers keep the names of their control and event; the rules they
@@ -30,16 +29,7 @@ class ZelMain : public QWidget
 {
     Q_OBJECT
 public:
-    // With the data already read (preloaded, which must stay until the pages
-    // are laid out), the table is drawn while the controls are made: by
-    // drawing when given (see startTableDrawing), else by a job started here.
-    explicit ZelMain(Platform &platform, const ElementData *preloaded = nullptr,
-                     std::unique_ptr<TableJob> drawing = {});
-    // Starts drawing the table of data as this window lays it out, before the
-    // window exists; before the application object too (see TableJob).
-    static std::unique_ptr<TableJob>
-    startTableDrawing(const ElementData &data,
-                      bool applicationExists = QCoreApplication::instance() != nullptr);
+    explicit ZelMain(Platform &platform);
     ~ZelMain() override;
 
     // The load handler: fixed tables, the data file (or the data already read
@@ -94,9 +84,6 @@ public:
 signals:
     // An element display has finished, on screen or for print.
     void displayed(qint16 n);
-    // Start-up is over, the banner gone: its temporary memory is no longer
-    // needed.
-    void startUpSettled();
 
 protected:
     bool event(QEvent *event) override;
@@ -106,7 +93,7 @@ protected:
 
 private:
     // The controls with their design values, one group at a time.
-    void createControls(const ElementData *preloaded, std::unique_ptr<TableJob> drawing);
+    void createControls();
     void setUpWindow();
     void createCommandButtons();
     void createTablePicture();
@@ -147,10 +134,6 @@ private:
     // first drawn: many runs never show one.
     AtomModel &atomModel() const;
     mutable std::optional<AtomModel> m_atom;
-    // The table's artwork, made when the window first draws the table itself,
-    // a data sheet or a print (start-up's drawing thread uses its own).
-    const TableArtwork &artwork() const;
-    mutable std::optional<TableArtwork> m_artwork;
     qint16 CurrentElement = 1;
     qint16 PrintMode = 0;
     qint16 PrintHeaderY = 0;
@@ -211,5 +194,4 @@ private:
     qint16 m_openAfterBanner = 0;
     // The Element page has yet to show its element for the first time.
     bool m_elementPending = false;
-    std::unique_ptr<TableJob> m_tableJob;
 };

@@ -5,7 +5,6 @@
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
-#include "tablejob.h"
 
 #include <QIcon>
 
@@ -111,19 +110,8 @@ void stackFrontToBack(std::initializer_list<QWidget *> controls)
 
 } // namespace
 
-std::unique_ptr<TableJob> ZelMain::startTableDrawing(const ElementData &data,
-                                                     bool applicationExists)
+void ZelMain::createControls()
 {
-    return std::make_unique<TableJob>(data, tablePictureDesign(), workPictureDesign(),
-                                      EFrameGeometry.topLeft(), applicationExists);
-}
-
-void ZelMain::createControls(const ElementData *preloaded, std::unique_ptr<TableJob> drawing)
-{
-    // With the data read beforehand, the table is drawn on a second thread
-    // while the controls are made; layOutPages takes it.
-    m_tableJob = std::move(drawing);
-    if (!m_tableJob && preloaded) m_tableJob = startTableDrawing(*preloaded);
     setUpWindow();
     tmAbout = named(new QTimer(this), "tmAbout");
     tmAbout->setInterval(4000);

@@ -2,20 +2,16 @@
 
 #include "fonts.h"
 #include "platform.h"
-#include "tablejob.h"
 #include "zelmain.h"
 
 #include <QApplication>
 
-namespace {
-
-std::unique_ptr<ZelMain> loadWindow(Platform &platform, const ElementData *loaded,
-                                    std::unique_ptr<TableJob> drawing)
+std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loaded)
 {
     // Tooltips, dialogs and anything else without a font of its own use the
     // carried sans face, 8.25 points at 96 dots per inch.
     QApplication::setFont(Fonts::font(QStringLiteral("Arial"), 11));
-    auto window = std::make_unique<ZelMain>(platform, loaded, std::move(drawing));
+    auto window = std::make_unique<ZelMain>(platform);
     const QString error = window->Form_Load(loaded);
     if (!error.isEmpty()) {
         platform.showStartupError(error);
@@ -24,22 +20,9 @@ std::unique_ptr<ZelMain> loadWindow(Platform &platform, const ElementData *loade
     return window;
 }
 
-} // namespace
-
-std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loaded)
+std::unique_ptr<ZelMain> StartUp(Platform &platform, const ElementData *loaded)
 {
-    return loadWindow(platform, loaded, nullptr);
-}
-
-std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData &loaded,
-                                    std::unique_ptr<TableJob> drawing)
-{
-    return loadWindow(platform, &loaded, std::move(drawing));
-}
-
-std::unique_ptr<ZelMain> StartUp(Platform &platform)
-{
-    auto window = LoadWindow(platform);
+    auto window = LoadWindow(platform, loaded);
     if (window) window->finishStartUp();
     return window;
 }

@@ -3,7 +3,6 @@
 #include <memory>
 
 class Platform;
-class TableJob;
 class ZelMain;
 struct ElementData;
 
@@ -12,10 +11,7 @@ struct ElementData;
 // returned. Data already read and checked (by the command line) is used as it
 // is instead of reading the file again.
 std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loaded = nullptr);
-// The same with the table of loaded already being drawn (ZelMain::startTableDrawing).
-std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData &loaded,
-                                    std::unique_ptr<TableJob> drawing);
 
 // The program's start: loads the window, then lays out and shows it with the
 // banner. On a start-up fault nothing is returned; the window is never shown.
-std::unique_ptr<ZelMain> StartUp(Platform &platform);
+std::unique_ptr<ZelMain> StartUp(Platform &platform, const ElementData *loaded = nullptr);

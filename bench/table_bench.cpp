@@ -1,10 +1,8 @@
 #include "creatept.h"
 #include "elementdata.h"
 #include "hittest.h"
-#include "storedtable.h"
 #include "tableartwork.h"
 
-#include <QResource>
 
 #include <benchmark/benchmark.h>
 
@@ -43,23 +41,6 @@ static void BM_CreatePT(benchmark::State &state)
     }
 }
 BENCHMARK(BM_CreatePT)->Unit(benchmark::kMillisecond);
-
-// What start-up does instead for the shipped data: checks the records against
-// the digest the build stored with its table, and takes that table's picture.
-static void BM_ReadStoredTable(benchmark::State &state)
-{
-    const ElementData &data = shippedData();
-    const QByteArray stored = QResource(QStringLiteral(":/artwork/table.pic")).uncompressedData();
-    for (auto _ : state) {
-        std::optional<StoredTable> table = readStoredTable(stored, data);
-        if (!table) {
-            state.SkipWithError("the stored table is not the shipped data's");
-            return;
-        }
-        benchmark::DoNotOptimize(table);
-    }
-}
-BENCHMARK(BM_ReadStoredTable)->Unit(benchmark::kMicrosecond);
 
 // One pointer move over the table: rounding, look-up and outline. The point
 // lies in the last cell of the scan so the whole table is looked through.

@@ -1,7 +1,6 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
-#include <QResource>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -10,26 +9,6 @@ namespace {
 
 const QString SansFamily = QStringLiteral("Zelvane Sans");
 const QString MonoFamily = QStringLiteral("Zelvane Mono");
-
-// Registers carried faces: one stored uncompressed in the executable is used
-// in place; a compressed one is unpacked into a copy of its own.
-bool registerFaces(const QStringList &files)
-{
-    for (const QString &file : files) {
-        const QResource resource(file);
-        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
-            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size())));
-        else
-            QFontDatabase::addApplicationFont(file);
-    }
-    return true;
-}
-
-bool registerSans()
-{
-    return registerFaces(Fonts::carriedFiles().mid(0, 2));
-}
 
 } // namespace
 
@@ -57,15 +36,15 @@ QStringList carriedFiles()
 
 QString family(const QString &face)
 {
-    static const bool sans = registerSans();
-    Q_UNUSED(sans);
+    static const bool registered = [] {
+        for (const QString &file : carriedFiles())
+            QFontDatabase::addApplicationFont(file);
+        return true;
+    }();
+    Q_UNUSED(registered);
     const bool fixedPitch = face.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0 ||
                             face.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0;
-    if (!fixedPitch) return SansFamily;
-    // The fixed-pitch faces serve the Element page alone, often never shown.
-    static const bool mono = registerFaces(carriedFiles().mid(2));
-    Q_UNUSED(mono);
-    return MonoFamily;
+    return fixedPitch ? MonoFamily : SansFamily;
 }
 
 QFont font(const QString &face, int pixelSize, bool bold, bool underline)

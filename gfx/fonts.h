@@ -12,8 +12,7 @@ namespace Fonts {
 
 // The carried family that stands for a face name of the artwork: "Courier New"
 // and "Courier" give the fixed-pitch family, every other name the proportional
-// one. The first call for each family registers its faces (a QGuiApplication
-// must exist).
+// one. The first call registers the faces (a QGuiApplication must exist).
 QString family(const QString &face);
 
 // A carried font of that face, sized in pixels, so that its size never follows

@@ -65,20 +65,22 @@ void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *_
 } // namespace
 
 Surface::Surface(int width, int height, Colour backColor)
-    : m_width(std::max(0, width)), m_height(std::max(0, height)), m_backColor(backColor)
+    : m_width(std::max(0, width)), m_height(std::max(0, height)),
+      m_image(makeImage(m_width, m_height)), m_backColor(backColor)
 {
+    m_image.fill(toQRgb(m_backColor));
 }
 
 Surface::Surface(const Surface &other)
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), other.m_image)), m_packed(other.m_packed),
+      m_image((other.endText(), other.m_image)),
       m_backColor(other.m_backColor)
 {
 }
 
 Surface::Surface(Surface &&other) noexcept
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), std::move(other.m_image))), m_packed(std::move(other.m_packed)),
+      m_image((other.endText(), std::move(other.m_image))),
       m_backColor(other.m_backColor)
 {
 }
@@ -99,7 +101,6 @@ Surface &Surface::operator=(Surface &&other) noexcept
     m_width = other.m_width;
     m_height = other.m_height;
     m_image = std::move(other.m_image);
-    m_packed = std::move(other.m_packed);
     m_backColor = other.m_backColor;
     return *this;
 }
@@ -114,61 +115,10 @@ void Surface::endText() const
     m_textPainter.reset();
 }
 
-void Surface::allocate() const
-{
-    if (m_width <= 0 || m_height <= 0) return;
-    m_image = makeImage(m_width, m_height);
-    if (m_packed.isNull()) {
-        m_image.fill(toQRgb(m_backColor));
-        return;
-    }
-    m_packed.unpackRows(0, m_height, m_image);
-    m_packed = PackedImage();
-}
-
-void Surface::pack()
-{
-    endText();
-    if (m_image.isNull()) return;
-    m_packed = PackedImage(m_image);
-    m_image = QImage();
-}
-
-void Surface::setPacked(PackedImage packed)
-{
-    if (packed.isNull()) return;
-    endText();
-    m_width = packed.width();
-    m_height = packed.height();
-    m_image = QImage();
-    m_packed = std::move(packed);
-}
-
-PackedImage Surface::packed() const
-{
-    if (isPacked()) return m_packed;
-    return PackedImage(pixels());
-}
-
 void Surface::paintArea(QPainter &painter, QPoint at, const QRect &area) const
 {
     const QRect part = area & QRect(0, 0, m_width, m_height);
-    if (part.isEmpty()) return;
-    if (m_packed.isNull()) {
-        painter.drawImage(at + part.topLeft(), pixels(), part);
-        return;
-    }
-    // One packed band at a time: a whole picture's worth of scratch memory,
-    // freed after each paint, would stay with the process.
-    constexpr int BandRows = PackedImage::BandRows;
-    QImage band = makeImage(m_width, BandRows);
-    for (int top = part.top(); top <= part.bottom();) {
-        const int next = std::min(part.bottom() + 1, (top / BandRows + 1) * BandRows);
-        m_packed.unpackRows(top, next - top, band);
-        painter.drawImage(at + QPoint(part.left(), top), band,
-                          QRect(part.left(), 0, part.width(), next - top));
-        top = next;
-    }
+    if (!part.isEmpty()) painter.drawImage(at + part.topLeft(), pixels(), part);
 }
 
 void Surface::resize(int width, int height)
@@ -176,14 +126,13 @@ void Surface::resize(int width, int height)
     width = std::max(0, width);
     height = std::max(0, height);
     if (width == m_width && height == m_height) return;
-    if (isPacked()) pixels();
     endText();
     m_width = width;
     m_height = height;
-    if (m_image.isNull()) return;
     const QImage old = m_image;
-    m_image = QImage();
-    QImage &image = pixels();
+    m_image = makeImage(width, height);
+    m_image.fill(toQRgb(m_backColor));
+    QImage &image = m_image;
     const int w = std::min(old.width(), width);
     const int h = std::min(old.height(), height);
     for (int y = 0; y < h; ++y)
@@ -199,16 +148,7 @@ void Surface::setBackColor(Colour colour)
 
 void Surface::clearPicture()
 {
-    endText();
-    m_packed = PackedImage();
-    if (!m_image.isNull()) m_image.fill(toQRgb(m_backColor));
-}
-
-void Surface::release()
-{
-    endText();
-    m_image = QImage();
-    m_packed = PackedImage();
+    pixels().fill(toQRgb(m_backColor));
 }
 
 void Surface::cls()
@@ -360,7 +300,6 @@ void Surface::setImageFrom(const Surface &other)
     m_width = other.m_width;
     m_height = other.m_height;
     m_image = other.image().copy();
-    m_packed = PackedImage();
 }
 
 void Surface::drawText(double x, double y, const QString &text)

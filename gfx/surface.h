@@ -1,7 +1,6 @@
 #pragma once
 
 #include "colour.h"
-#include "packedimage.h"
 #include "textcanvas.h"
 
 #include <QImage>
@@ -23,8 +22,6 @@ enum class RasterOp : quint32 {
 // lines, boxes and cursor text. Every call clips at the edges and never writes
 // outside the buffer. Pixels read and written through this interface are
 // blue-green-red colour values; the alpha byte of the buffer is always opaque.
-// The buffer is allocated when first drawn on or read: until then, and again
-// after release(), every pixel is BackColor without taking memory.
 class Surface : public TextCanvas
 {
 public:
@@ -47,21 +44,6 @@ public:
     void clearPicture();
     // Clears to BackColor and puts the cursor at (0, 0).
     void cls();
-    // Clears to BackColor and gives the buffer back until it is needed again.
-    void release();
-    // Keeps the image packed (see PackedImage) and gives the buffer back: for a
-    // large picture that from now on is mostly only shown. Drawing on it or
-    // reading its pixels unpacks it; paintArea leaves it packed.
-    void pack();
-    bool isPacked() const { return !m_packed.isNull(); }
-    // Takes a packed image as the picture, its size included; a null one
-    // leaves the surface as it is.
-    void setPacked(PackedImage packed);
-    // The picture packed, as pack() would keep it, without packing this one.
-    PackedImage packed() const;
-    // Makes the buffer now rather than on first use, which otherwise pays for
-    // the first touch of its memory.
-    void allocateNow() const { pixels(); }
 
     Colour pixel(int x, int y) const;
     // One pixel (PSet and SetPixel); outside the surface nothing happens.
@@ -86,8 +68,7 @@ public:
     void paintPicture(const Surface &picture, double x, double y) override;
 
     // Ends a run of text: lines of text drawn one after another share one
-    // painter, which anything else that reaches the pixels ends first. A
-    // surface handed to another thread must have its run ended.
+    // painter, which anything else that reaches the pixels ends first.
     void endText() const;
 
     // The persistent image, for showing on screen or painting on paper.
@@ -106,19 +87,21 @@ protected:
     double wholeUnits(double value) const override { return std::round(value); }
 
 private:
-    // The buffer, allocated on first use: cleared to BackColor, or unpacked.
-    QImage &pixels() const
+    // The buffer, with any run of text ended.
+    QImage &pixels()
     {
-        if (m_textPainter) endText();
-        if (m_image.isNull()) allocate();
+        endText();
         return m_image;
     }
-    void allocate() const;
+    const QImage &pixels() const
+    {
+        endText();
+        return m_image;
+    }
 
     int m_width = 0;
     int m_height = 0;
-    mutable QImage m_image;
-    mutable PackedImage m_packed; // the image while it is packed
+    QImage m_image;
     Colour m_backColor;
     mutable std::unique_ptr<QPainter> m_textPainter;
 };

@@ -89,8 +89,7 @@ private:
         int units = -1;
         bool bold = false;
         bool underline = false;
-        // Made when resolved: a canvas may be made before the application
-        // object, without which there are no fonts.
+        // Made when resolved: there are no fonts before the application object.
         std::optional<QFont> font;
         double ascent = -1;
         double height = -1;

@@ -1,44 +1,46 @@
 #include "systemprinter.h"
 
-#include "printerbackend.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
-
-#include <cstdio>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
-// The printer module beside the executable, loaded once; null, with a
-// warning, where it cannot be: then nothing prints.
-const PrinterBackend *backend()
+void orient(QPrinter &printer, PageOrientation orientation)
 {
-    static const PrinterBackend *const loaded = [] {
-        QLibrary module(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/zelvane-printer"));
-        const auto entry =
-            reinterpret_cast<PrinterBackendEntry>(module.resolve(ZELVANE_PRINTER_ENTRY));
-        if (!entry) {
-            std::fprintf(stderr, "zelvane: cannot print: %s\n", qPrintable(module.errorString()));
-            return static_cast<const PrinterBackend *>(nullptr);
-        }
-        return entry();
-    }();
-    return loaded;
+    printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
 }
 
-bool landscape(PageOrientation orientation)
+QSizeF printableArea(bool pdf, PageOrientation orientation)
 {
-    return orientation == PageOrientation::Landscape;
+    QPrinter printer(QPrinter::HighResolution);
+    if (pdf) printer.setOutputFormat(QPrinter::PdfFormat);
+    orient(printer, orientation);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    return {area.width() * 1440.0, area.height() * 1440.0};
 }
 
+// Prints one page as a job named Zelvane: on the default printer where
+// fileName is empty, else as a PDF file of that name. Page coordinates count
+// from the top left of the printable area.
 bool print(const QString &fileName, const PageCanvas &page, PageOrientation orientation)
 {
-    const PrinterBackend *printer = backend();
-    // Page coordinates count from the top left of the printable area.
-    return printer &&
-           printer->printPage(fileName, landscape(orientation),
-                              [&page](QPainter &painter, int dpi) { page.render(painter, dpi); });
+    QPrinter printer(QPrinter::HighResolution);
+    if (!fileName.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+    } else if (!printer.isValid()) {
+        return false;
+    }
+    orient(printer, orientation);
+    printer.setDocName(QStringLiteral("Zelvane"));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // Pictures reach the page with their own pixels, never as lossy JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    page.render(painter, printer.resolution());
+    return painter.end();
 }
 
 } // namespace
@@ -47,20 +49,17 @@ SystemPrinter::SystemPrinter(FileNameAsker askFileName) : m_askFileName(std::mov
 
 bool SystemPrinter::hasPrinter()
 {
-    const PrinterBackend *printer = backend();
-    return printer && printer->hasPrinter();
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 QSizeF SystemPrinter::printableSize(PageOrientation orientation)
 {
-    if (!hasPrinter()) return pdfPrintableSize(orientation);
-    return backend()->printableSize(false, landscape(orientation));
+    return printableArea(!hasPrinter(), orientation);
 }
 
 QSizeF SystemPrinter::pdfPrintableSize(PageOrientation orientation)
 {
-    const PrinterBackend *printer = backend();
-    return printer ? printer->printableSize(true, landscape(orientation)) : QSizeF();
+    return printableArea(true, orientation);
 }
 
 bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientation)
@@ -76,6 +75,6 @@ bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientatio
 bool SystemPrinter::printToPdf(const PageCanvas &page, PageOrientation orientation,
                                const QString &fileName)
 {
-    // An empty name would mean the default printer to the module.
+    // An empty name would mean the default printer.
     return !fileName.isEmpty() && print(fileName, page, orientation);
 }

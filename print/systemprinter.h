@@ -5,9 +5,8 @@
 #include <functional>
 #include <QString>
 
-// Prints on the system's default printer through Qt's printing support, kept in
-// a module loaded when first needed (printerbackend.h). When no printer is
-// installed at all, it asks for a file name and writes the page as a PDF file
+// Prints on the system's default printer through Qt's printing support. When
+// no printer is installed at all, it asks for a file name and writes the page as a PDF file
 // there instead; no name, no print.
 class SystemPrinter : public PagePrinter
 {

@@ -315,28 +315,16 @@ Surface workPictureDesign()
     return Surface(103, 88, ColourWhite);
 }
 
-PTLayout screenTableLayout(QSize cellSize, QPoint eFrameTopLeft)
-{
-    return {
-        QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth, TablePictureHeight),
-        cellSize + QSize(3, 3)};
-}
-
-void prepareTablePicture(Surface &target)
-{
-    target.resize(TablePictureWidth, TablePictureHeight);
-    target.setBackColor(ColourPageBlue);
-    target.allocateNow();
-}
-
 PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
                   const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
-    PTLayout layout =
-        screenTableLayout(QSize(art.ptBox.width(), art.ptBox.height()), eFrameTopLeft);
+    PTLayout layout = {QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
+                             TablePictureHeight),
+                       QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
     if (!printing) {
-        prepareTablePicture(target);
+        target.resize(TablePictureWidth, TablePictureHeight);
+        target.setBackColor(ColourPageBlue);
     } else {
         layout.pbGeometry = QRect();
         target.clearPicture();

@@ -41,16 +41,6 @@ constexpr int TablePictureHeight = 510;
 Surface tablePictureDesign();
 Surface workPictureDesign();
 
-// Where the screen's table picture goes and the size of its highlight outline,
-// for cells of the given size.
-PTLayout screenTableLayout(QSize cellSize, QPoint eFrameTopLeft);
-
-// Sizes the screen's table picture (pb) to 791 x 510 and clears it to D09311,
-// as CreatePT does first, and makes its buffer now: touching that much memory
-// the first time takes a while, better spent where time is to spare. Needs no
-// fonts, so it may run before the application object exists.
-void prepareTablePicture(Surface &target);
-
 // Draws the whole periodic table into target and records every drawn cell in
 // cellRects (other entries are left as they are).
 // printMode 0: target is pb; it is resized to 791 x 510 and cleared to D09311,

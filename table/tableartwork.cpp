@@ -3,9 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -39,30 +37,6 @@ constexpr Colour BannerBody = 0x800000;
 constexpr std::array<Colour, 11> CellColours = {0xE8E8E8, 0xBC93BC, 0xFFC0C0, 0xFFFFC0,
                                                 0xDEDEE7, 0xDCCCAB, 0x8BD58B, 0xA6F9F0,
                                                 0x9B9BF6, 0xC6C6E7, 0x7B7BE7};
-
-// Every picture of the artwork with its designed size, in the stored order;
-// Art is TableArtwork or const TableArtwork.
-template <class Art> struct Piece
-{
-    decltype(&std::declval<Art &>().ptBox) picture;
-    int width, height;
-};
-
-template <class Art> std::vector<Piece<Art>> pieces(Art &art)
-{
-    std::vector<Piece<Art>> list = {{&art.ptBox, BoxWidth, BoxHeight},
-                                    {&art.ptBoxM, BoxWidth, BoxHeight}};
-    for (size_t s = 0; s < art.ptst.size(); ++s) {
-        list.push_back({&art.ptst[s], StatePictureSize, StatePictureSize});
-        list.push_back({&art.ptstM[s], StatePictureSize, StatePictureSize});
-    }
-    list.insert(list.end(), {{&art.ptconn, ConnectorWidth, ConnectorHeight},
-                             {&art.ptconnW, ConnectorWidth, ConnectorHeight},
-                             {&art.ptLser, BannerWidth, BannerHeight},
-                             {&art.ptAser, BannerWidth, BannerHeight},
-                             {&art.ptserW, TipWidth, BannerHeight}});
-    return list;
-}
 
 // 10 x 10 state symbols: '.' transparent, 'X' the flask's black outline,
 // 'Y' yellow, 'B' light blue, 'R' red.
@@ -259,58 +233,6 @@ TableArtwork buildTableArtwork()
     art.ptserW = buildTipOnWhite();
     art.ptcolor = CellColours;
     return art;
-}
-
-QByteArray storeTableArtwork(const TableArtwork &art)
-{
-    QByteArray stored;
-    const auto word = [&stored](int value) {
-        const qint32 big = qToBigEndian(qint32(value));
-        stored.append(reinterpret_cast<const char *>(&big), sizeof big);
-    };
-    for (const auto &piece : pieces(art)) {
-        const QImage &image = piece.picture->image();
-        word(image.width());
-        word(image.height());
-        for (int y = 0; y < image.height(); ++y)
-            stored.append(reinterpret_cast<const char *>(image.constScanLine(y)),
-                          qsizetype(image.width()) * 4);
-    }
-    return stored;
-}
-
-std::optional<TableArtwork> readTableArtwork(const QByteArray &stored)
-{
-    // Plain reads and images only: this runs before the application object
-    // exists (see TableJob).
-    TableArtwork art;
-    qsizetype at = 0;
-    const auto word = [&stored, &at](qint32 &value) {
-        if (stored.size() - at < 4) return false;
-        value = qFromBigEndian<qint32>(stored.constData() + at);
-        at += 4;
-        return true;
-    };
-    for (const auto &piece : pieces(art)) {
-        qint32 width = 0, height = 0;
-        if (!word(width) || !word(height) || width != piece.width || height != piece.height)
-            return std::nullopt;
-        const qsizetype rowBytes = qsizetype(width) * 4;
-        if (stored.size() - at < rowBytes * height) return std::nullopt;
-        QImage image(width, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y, at += rowBytes)
-            std::memcpy(image.scanLine(y), stored.constData() + at, size_t(rowBytes));
-        *piece.picture = Surface::fromImage(image);
-    }
-    if (at != stored.size()) return std::nullopt;
-    art.ptcolor = CellColours;
-    return art;
-}
-
-TableArtwork tableArtworkFrom(const QByteArray &stored)
-{
-    if (std::optional<TableArtwork> art = readTableArtwork(stored)) return std::move(*art);
-    return buildTableArtwork();
 }
 
 const TableArtwork &tableArtwork()

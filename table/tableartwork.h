@@ -3,10 +3,7 @@
 #include "colour.h"
 #include "surface.h"
 
-#include <QByteArray>
-
 #include <array>
-#include <optional>
 
 // The template pictures from which the periodic table is composed. Sprites are
 // black where they are transparent and their masks white there, so that an AND
@@ -26,16 +23,6 @@ const TableArtwork &tableArtwork();
 
 // Builds a fresh set; tableArtwork() keeps one of these.
 TableArtwork buildTableArtwork();
-
-// The artwork as the build stores it beside the program's code: each picture
-// in a fixed order as its width and height followed by its pixels, so that
-// start-up need not draw it.
-QByteArray storeTableArtwork(const TableArtwork &art);
-// Reads what storeTableArtwork wrote; nothing unless it holds every picture
-// in its designed size and no more.
-std::optional<TableArtwork> readTableArtwork(const QByteArray &stored);
-// The artwork stored, or, where that is empty or unreadable, a freshly built set.
-TableArtwork tableArtworkFrom(const QByteArray &stored);
 
 // Where the cell box's interior lies (0-based, both ends included): the class
 // colour shows here.

@@ -3,12 +3,13 @@
 # they are missing, without recommended packages. The program carries its own
 # faces; the common desktop fonts below are installed so that the tests run
 # where other fonts answer to the same names (an older Liberation, the URW
-# Courier, DejaVu), as on users' machines. rsvg-convert (librsvg2-bin) draws
+# Courier, DejaVu), as on users' machines. clang-format-14 keeps the layout
+# (tools/check-format.sh). rsvg-convert (librsvg2-bin) draws
 # the icons at build time; the last four serve the package's checks. With
 # --bench it also installs the optional tools of make bench-startup (Xlib
 # headers, bc, gperiodic to compare).
 set -eu
-packages=(build-essential cmake ninja-build qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build clang-format-14 qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
           fonts-liberation fonts-urw-base35 fonts-dejavu-core cups dbus at-spi2-core python3-pyatspi
           librsvg2-bin file desktop-file-utils appstream lintian)

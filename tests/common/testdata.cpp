@@ -72,24 +72,3 @@ QString ironSheetText()
     return QString::fromUtf8(
         readFile(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/iron-sheet.txt")));
 }
-
-void expectSameArtwork(const TableArtwork &actual, const TableArtwork &expected)
-{
-    const auto pictures = [](const TableArtwork &art) {
-        std::vector<std::pair<std::string, const Surface *>> list = {
-            {"ptBox", &art.ptBox},     {"ptBoxM", &art.ptBoxM}, {"ptconn", &art.ptconn},
-            {"ptconnW", &art.ptconnW}, {"ptLser", &art.ptLser}, {"ptAser", &art.ptAser},
-            {"ptserW", &art.ptserW}};
-        for (size_t s = 0; s < art.ptst.size(); ++s) {
-            list.push_back({"ptst" + std::to_string(s), &art.ptst[s]});
-            list.push_back({"ptstM" + std::to_string(s), &art.ptstM[s]});
-        }
-        return list;
-    };
-    const auto a = pictures(actual), e = pictures(expected);
-    for (size_t i = 0; i < a.size(); ++i) {
-        EXPECT_FALSE(a[i].second->image().isNull()) << a[i].first;
-        EXPECT_TRUE(a[i].second->image() == e[i].second->image()) << a[i].first;
-    }
-    EXPECT_EQ(actual.ptcolor, expected.ptcolor);
-}

@@ -29,6 +29,3 @@ QByteArray readFile(const QString &path);
 // the 29 lines, each ending in a line break, as zelvane --sheet fe writes it.
 QString ironSheetText();
 
-// Compares two sets of table artwork picture by picture (the colours too); a
-// difference fails the test, naming the picture.
-void expectSameArtwork(const TableArtwork &actual, const TableArtwork &expected);

@@ -121,9 +121,8 @@ TEST(Surface, BackColorClearingResizingAndTheCursor)
                       {ab + 2 * w, 0}, {9 * w, 0}, {w, h}, {0, 2 * h}}));
 }
 
-// A packed picture reads, paints, copies and takes drawing as it did before:
-// its bands are unpacked alone, or all together when it is drawn on.
-TEST(Surface, PackedPictureKeepsEveryPixel)
+// Painting a part of a picture, and copies that keep their own pixels.
+TEST(Surface, PaintsAPartAndCopiesStayApart)
 {
     Surface s(9, 3, 0x102030);
     const Colour row0[9] = {1, 2, 2, 3, 3, 3, 0xFFFFFF, 0, 0};
@@ -133,8 +132,6 @@ TEST(Surface, PackedPictureKeepsEveryPixel)
     s.setPixel(3, 1, 0x00FF00);
     s.setPixel(6, 2, 0xFFFFFF);
     const QString before = shape(s, 0x102030);
-    s.pack();
-    ASSERT_TRUE(s.isPacked());
     const Surface copy = s;
 
     // Rows 1 and 2 from x = 2 to 7, painted one pixel left of where they lie on
@@ -145,89 +142,29 @@ TEST(Surface, PackedPictureKeepsEveryPixel)
         QPainter p(&target);
         s.paintArea(p, QPoint(-1, 0), QRect(2, 1, 6, 2));
     }
-    EXPECT_TRUE(s.isPacked());
     EXPECT_EQ((std::array{target.pixel(0, 1), target.pixel(1, 1), target.pixel(2, 1),
                           target.pixel(6, 1), target.pixel(7, 1), target.pixel(5, 2),
                           target.pixel(6, 2), target.pixel(1, 0), target.pixel(3, 0)}),
               (std::array<QRgb, 9>{0xFF808080, 0xFF302010, 0xFF00FF00, 0xFF302010, 0xFF808080,
                                    0xFFFFFFFF, 0xFF302010, 0xFF808080, 0xFF808080}));
 
-    // A tall area is painted band by band, every row once and in its place.
-    Surface tall(1, 40, 0);
-    for (int y = 0; y < 40; ++y)
-        tall.setPixel(0, y, Colour(0x010000 * (y + 1)));
-    tall.pack();
-    QImage column(1, 40, QImage::Format_RGB32);
-    column.fill(0xFF808080);
-    {
-        QPainter p(&column);
-        tall.paintArea(p, QPoint(0, 0), QRect(0, 3, 1, 33)); // the last band one row high
-    }
-    QString blues;
-    for (int y = 0; y < 40; ++y)
-        blues += QString::number(qBlue(column.pixel(0, y))) + u' ';
-    EXPECT_EQ(blues, u"128 128 128 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
-                     u"27 28 29 30 31 32 33 34 35 36 128 128 128 128 "_s);
-    EXPECT_EQ(std::tuple(tall.pixel(0, 17), tall.pixel(0, 39)), std::tuple(0x120000u, 0x280000u));
-
+    // Drawing on the original leaves the copy as it was.
+    s.setPixel(8, 1, 0xABCDEF);
+    s.filledBox(0, 2, 1, 2, 0x0000FF);
     std::array<Colour, 9> read{};
     for (int x = 0; x < 9; ++x)
         read[x] = copy.pixel(x, 0);
     EXPECT_EQ(read, (std::array<Colour, 9>{1, 2, 2, 3, 3, 3, 0xFFFFFF, 0, 0}));
-    EXPECT_EQ(std::tuple(shape(copy, 0x102030), copy.pixel(0, 1), copy.pixel(6, 2)),
-              std::tuple(before, 0x0000FFu, 0xFFFFFFu));
-    EXPECT_FALSE(copy.isPacked());
+    EXPECT_EQ(std::tuple(shape(copy, 0x102030), copy.pixel(8, 1), copy.pixel(0, 2)),
+              std::tuple(before, 0x102030u, 0x102030u));
+    EXPECT_EQ(std::tuple(s.pixel(8, 1), s.pixel(1, 2)), std::tuple(0xABCDEFu, 0x0000FFu));
 
-    // Drawing unpacks first; a resize keeps the kept part; clearing leaves BackColor.
-    Surface drawn = s, resized = s, cleared = s;
-    drawn.setPixel(8, 1, 0xABCDEF);
+    // A resize keeps the kept part; clearing leaves BackColor.
+    Surface resized = copy, cleared = copy;
     resized.resize(4, 4);
     cleared.clearPicture();
-    EXPECT_EQ(std::tuple(drawn.pixel(5, 0), drawn.pixel(8, 1), drawn.pixel(7, 1)),
-              std::tuple(3u, 0xABCDEFu, 0x102030u));
     EXPECT_EQ(shape(resized, 0x102030), u"..../.##./####/####"_s);
     EXPECT_EQ(shape(cleared, 0x102030), u"#########/#########/#########"_s);
-}
-
-// A packed picture stored as bytes comes back whole into another surface, which
-// keeps its own background and text settings; bytes of any other shape do not.
-TEST(Surface, PackedPictureStoredAsBytesComesBackWhole)
-{
-    Surface tall(3, 20, 0x102030); // two bands: 16 rows and 4
-    tall.setPixel(2, 0, 0xFFFFFF);
-    tall.setPixel(0, 17, 0x0000FF);
-    const QByteArray bytes = tall.packed().toBytes();
-    EXPECT_FALSE(tall.isPacked()) << "packed() leaves the picture as it is";
-
-    Surface into(5, 5, 0xABCDEF);
-    into.setFontSize(12);
-    // Stored after other bytes, and read from where it starts.
-    into.setPacked(PackedImage::fromBytes("ahead" + bytes, 5, 3, 20));
-    EXPECT_TRUE(into.isPacked());
-    EXPECT_EQ(std::tuple(into.width(), into.height(), into.backColor(), into.fontSize()),
-              std::tuple(3, 20, 0xABCDEFu, 12.0));
-    EXPECT_EQ(shape(into, 0x102030), u"##./"_s + u"###/"_s.repeated(16) + u".##/###/###"_s);
-
-    // Each band is its size, then qCompress's bytes, which begin with the
-    // unpacked size: 16 rows of 12 bytes in the first band.
-    EXPECT_EQ(bytes.mid(4, 4), QByteArray("\0\0\0\xC0", 4));
-    QByteArray otherSize = bytes;
-    otherSize[7] = char(0xC4);
-    const std::pair<QByteArray, QSize> refused[] = {
-        {bytes, {3, 19}},        {bytes, {4, 20}},
-        {bytes, {3, 33}},        {bytes.chopped(1), {3, 20}},
-        {bytes + '\0', {3, 20}}, {otherSize, {3, 20}},
-        {{}, {3, 20}},           {bytes, {0, 20}}};
-    EXPECT_TRUE(PackedImage::fromBytes(bytes, 1, 3, 20).isNull());
-    EXPECT_TRUE(PackedImage::fromBytes(bytes, -1, 3, 20).isNull());
-    EXPECT_EQ(PackedImage::fromBytes(bytes, 0, 3, 20).toBytes(), bytes);
-    for (const auto &[b, size] : refused)
-        EXPECT_TRUE(PackedImage::fromBytes(b, 0, size.width(), size.height()).isNull())
-            << b.size() << " bytes as " << size.width() << "x" << size.height();
-
-    Surface kept(2, 2, 0x0000FF);
-    kept.setPacked(PackedImage());
-    EXPECT_EQ(shape(kept, 0x0000FF), u"##/##"_s) << "a null image changes nothing";
 }
 
 TEST(NumberText, FifteenDigitsExponentsSignSpaceAndPoint)

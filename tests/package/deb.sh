@@ -50,7 +50,6 @@ expected=$(sort <<'LIST'
 ./usr/bin/zelvane
 ./usr/libexec/zelvane/elementDat.edb
 ./usr/libexec/zelvane/zelvane
-./usr/libexec/zelvane/zelvane-printer.so
 ./usr/share/applications/io.github.zelvane.Zelvane.desktop
 ./usr/share/doc/zelvane/LICENSE
 ./usr/share/doc/zelvane/NOTICE

@@ -23,40 +23,6 @@ TEST(TableArtwork, KeyAndClassColours)
                                       0x8BD58B, 0xA6F9F0, 0x9B9BF6, 0xC6C6E7, 0x7B7BE7}));
 }
 
-TEST(TableArtwork, StoredAndReadBackItIsTheSameArtwork)
-{
-    const QByteArray stored = storeTableArtwork(tableArtwork());
-    // Fifteen pictures, each its width and height in two words, then its pixels.
-    EXPECT_EQ(stored.size(),
-              15 * 8 + 4 * (2 * 40 * 50 + 8 * 16 * 16 + 2 * 40 * 178 + 2 * 132 * 21 + 20 * 21));
-    const std::optional<TableArtwork> read = readTableArtwork(stored);
-    ASSERT_TRUE(read);
-    expectSameArtwork(*read, tableArtwork());
-}
-
-TEST(TableArtwork, AStoreOfAnyOtherShapeIsRefusedAndTheArtworkDrawnInstead)
-{
-    const QByteArray stored = storeTableArtwork(tableArtwork());
-    // Whole in itself, but with a cell box one pixel wider than designed.
-    TableArtwork wider = tableArtwork();
-    wider.ptBox.resize(41, 50);
-    const QByteArray refused[] = {{}, stored.chopped(1), stored + '\0', storeTableArtwork(wider)};
-    for (const QByteArray &bytes : refused)
-        EXPECT_FALSE(readTableArtwork(bytes)) << bytes.size() << " bytes";
-    for (const QByteArray &bytes : refused)
-        expectSameArtwork(tableArtworkFrom(bytes), tableArtwork());
-}
-
-TEST(CreatePT, TheTablePictureMadeReadyAheadIsSizedAndClearedToThePage)
-{
-    Surface pb(239, 231, 0xDCCCAB);
-    pb.setPixel(5, 5, ColourBlack);
-    prepareTablePicture(pb);
-    EXPECT_EQ(std::pair(pb.width(), pb.height()), std::pair(791, 510));
-    for (const QPoint at : {QPoint(0, 0), QPoint(5, 5), QPoint(790, 509)})
-        EXPECT_EQ(pb.pixel(at.x(), at.y()), Colour(0xD09311)) << at.x() << "," << at.y();
-}
-
 // Where the cells lie the hit test checks; the texts and artwork on screen
 // and on paper the golden pictures carry.
 TEST(CreatePT, KeepsOddRecordsSafe)
