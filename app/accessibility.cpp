@@ -21,9 +21,8 @@ struct ControlName
     const char *name;
 };
 constexpr ControlName ControlNames[] = {
-    {"pb", "Periodic table"},       {"pbData", "Data sheet"},
-    {"pbAtom", "Atom model"},       {"eScroll", "Element"},
-    {"cScroll", "Background Color"}, {"atScroll", "Animation Speed"},
+    {"pb", "Periodic table"}, {"pbData", "Data sheet"},        {"pbAtom", "Atom model"},
+    {"eScroll", "Element"},   {"cScroll", "Background Color"}, {"atScroll", "Animation Speed"},
 };
 
 const ClassificationNames &classNames()
@@ -66,7 +65,9 @@ QList<QWidget *> shownChildren(const QWidget *parent)
 class ContainerAccessible : public QAccessibleWidget
 {
 public:
-    ContainerAccessible(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    ContainerAccessible(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role)
+    {
+    }
 
     int childCount() const override { return int(shownChildren(widget()).size()); }
     QAccessibleInterface *child(int index) const override
@@ -98,7 +99,8 @@ public:
 class ButtonAccessible : public QAccessibleWidget
 {
 public:
-    explicit ButtonAccessible(PictureButton *button) : QAccessibleWidget(button, QAccessible::Button)
+    explicit ButtonAccessible(PictureButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
     {
     }
 
@@ -168,8 +170,9 @@ public:
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
-                                                    : nullptr;
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
+                   : nullptr;
     }
     // Pressing a cell opens its element, as a click does.
     QStringList actionNames() const override { return {pressAction()}; }
@@ -214,8 +217,8 @@ public:
         if (!drawnCells().contains(z)) return nullptr;
         auto found = m_cellIds.find(z);
         if (found == m_cellIds.end()) {
-            const QAccessible::Id id =
-                QAccessible::registerAccessibleInterface(new CellAccessible(const_cast<TableAccessible *>(this), z));
+            const QAccessible::Id id = QAccessible::registerAccessibleInterface(
+                new CellAccessible(const_cast<TableAccessible *>(this), z));
             found = m_cellIds.emplace(z, id).first;
         }
         return QAccessible::accessibleInterface(found->second);
@@ -280,10 +283,9 @@ QString CellAccessible::text(QAccessible::Text t) const
     if (!r) return {};
     if (t == QAccessible::Name) return shownText(r->ElementName);
     if (t == QAccessible::Description)
-        return QStringList{QString::number(r->AtomicNumber), shownText(r->Symbol),
-                           numberText(r->AtomicWeight),
-                           classificationText(classNames(), r->Classification).trimmed(),
-                           stateText(r->State)}
+        return QStringList{
+            QString::number(r->AtomicNumber), shownText(r->Symbol), numberText(r->AtomicWeight),
+            classificationText(classNames(), r->Classification).trimmed(), stateText(r->State)}
             .join(QLatin1String(", "));
     return {};
 }
@@ -349,7 +351,8 @@ public:
     }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return ContainerAccessible::interface_cast(type);
     }
 
@@ -394,9 +397,8 @@ QAccessibleInterface *zelvaneAccessible(const QString &className, QObject *objec
             return new TableAccessible(widget);
         if (widget->objectName() == QLatin1String("pbData") && mainWindowOf(widget))
             return new SheetAccessible(widget);
-        return new ContainerAccessible(widget, widget->accessibleName().isEmpty()
-                                                   ? QAccessible::Pane
-                                                   : QAccessible::Graphic);
+        return new ContainerAccessible(
+            widget, widget->accessibleName().isEmpty() ? QAccessible::Pane : QAccessible::Graphic);
     }
     return nullptr;
 }
@@ -436,7 +438,8 @@ protected:
         // The outline moves or shows over the cell under the mouse.
         if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && m_pb &&
             QAccessible::isActive() && m_pb->hasFocus()) {
-            auto *table = dynamic_cast<TableAccessible *>(QAccessible::queryAccessibleInterface(m_pb));
+            auto *table =
+                dynamic_cast<TableAccessible *>(QAccessible::queryAccessibleInterface(m_pb));
             if (QAccessibleInterface *cell = table ? table->focusChild() : nullptr) {
                 QAccessibleEvent focus(cell, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
@@ -449,7 +452,8 @@ private:
     void sheetChanged()
     {
         if (!m_pbData || !QAccessible::isActive()) return;
-        auto *sheet = dynamic_cast<SheetAccessible *>(QAccessible::queryAccessibleInterface(m_pbData));
+        auto *sheet =
+            dynamic_cast<SheetAccessible *>(QAccessible::queryAccessibleInterface(m_pbData));
         if (!sheet) return;
         const QString text = sheet->sheetText();
         if (text == m_sheetText) return;

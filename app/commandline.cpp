@@ -87,8 +87,7 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     return 0;
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements,
-              qint16 n)
+int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
     prepareScreenScaling();
     Fonts::useCarriedOnly();

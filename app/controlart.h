@@ -11,13 +11,13 @@
 namespace ControlArt {
 
 enum class Picture {
-    ElementTab,     // an atom, for the Element tab
-    Print,          // a printer
-    Exit,           // an open door with an arrow
-    Animate,        // an electron on its orbit with a turning arrow
-    LevelColors,    // rings in several colours
-    LevelsShown,    // rings, drawn or not
-    LevelShape,     // circle and ellipse
+    ElementTab,  // an atom, for the Element tab
+    Print,       // a printer
+    Exit,        // an open door with an arrow
+    Animate,     // an electron on its orbit with a turning arrow
+    LevelColors, // rings in several colours
+    LevelsShown, // rings, drawn or not
+    LevelShape,  // circle and ellipse
 };
 
 // Raised (unchecked) or pressed-in (checked) face of a 24 x 24 picture.

@@ -7,4 +7,3 @@ void prepareScreenScaling()
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Floor);
 }
-

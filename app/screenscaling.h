@@ -8,4 +8,3 @@
 // stays at one device pixel per pixel, from 2 on every pixel becomes a whole
 // block. Call before the QApplication is created.
 void prepareScreenScaling();
-

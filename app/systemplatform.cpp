@@ -50,4 +50,3 @@ void SystemPlatform::endProgram()
     // Nothing to save: the program ends here, whatever else is running.
     std::exit(0);
 }
-

@@ -133,8 +133,8 @@ void ZelMain::layOutPages()
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
 
-    applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(),
-                              E_Frame->pos()));
+    applyTableLayout(
+        CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(), E_Frame->pos()));
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
 }
 
@@ -466,8 +466,8 @@ void ZelMain::printTable()
         return;
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
     PrintMode = 1;
-    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells,
-                              pw->surface(), E_Frame->pos()));
+    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells, pw->surface(),
+                              E_Frame->pos()));
 
     // The picture keeps its natural size and lies centred on the printable area.
     PagePrinter &printer = m_platform.printer();

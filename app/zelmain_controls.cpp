@@ -234,8 +234,8 @@ void ZelMain::createElementPage()
         named(makeScrollBar(E_Frame, Qt::Vertical, QRect(418, 18, 10, 406), 1, 1, 8, 1), "eScroll");
     // The sheet's frame is a bordered picture box; the sheet lies at (4, 2) of
     // its inner area and is cut off at the border's inner edge.
-    pbData_fr = named(new PictureBox(E_Frame, QRect(437, 17, 347, 484), 0xE0E0E0, true),
-                      "pbData_fr");
+    pbData_fr =
+        named(new PictureBox(E_Frame, QRect(437, 17, 347, 484), 0xE0E0E0, true), "pbData_fr");
     pbData = named(new PictureBox(pbData_fr, QRect(2 + 4, 2 + 2, 339, 484 - 2 - 2 - 2), 0xE0E0E0),
                    "pbData");
     pbData->setFocusPolicy(Qt::StrongFocus);
@@ -329,7 +329,7 @@ void ZelMain::createAtomSettings()
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,     pbSave,  atScroll, cScroll, pbData,
+    const std::vector<QWidget *> order = {pb,      pbSave, atScroll, cScroll, pbData,
                                           eScroll, pbAtom, cb_exit,  cb_print};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

@@ -11,8 +11,7 @@ Colour backgroundColour(int cScrollValue)
 
 Colour levelNumberColour(const ShellLevel &level, const AtomOptions &o)
 {
-    if (!o.dispRings)
-        return LevelGrey;
+    if (!o.dispRings) return LevelGrey;
     return o.colorRings ? level.LevelColor : ColourBlue;
 }
 
@@ -50,8 +49,7 @@ void drawNucleus(Surface &pbAtom, const AtomModel &model, const AtomSprites &spr
 
 void drawLevelPaths(Surface &pbAtom, const AtomModel &model, const AtomOptions &o, bool printMode)
 {
-    if (!o.dispRings)
-        return;
+    if (!o.dispRings) return;
     const int levels = std::clamp<int>(model.AtomLevels, 0, LevelMax);
     for (int level = 1; level <= levels; ++level) {
         const Colour colour = levelPathColour(model.shells[level], o, printMode);
@@ -63,8 +61,8 @@ void drawLevelPaths(Surface &pbAtom, const AtomModel &model, const AtomOptions &
 }
 
 void drawAtomBackground(Surface &pbAtom, Surface &pbSave, const AtomModel &model,
-                        const AtomSprites &sprites, int protons, int neutrons,
-                        const AtomOptions &o, bool printMode)
+                        const AtomSprites &sprites, int protons, int neutrons, const AtomOptions &o,
+                        bool printMode)
 {
     // Cleared here as well as at the start of the display, so that a display
     // run from the pending events in between leaves no electrons behind.
@@ -91,7 +89,6 @@ AtomDisplayResult displayAtom(AtomModel &model, Surface &pbAtom, Surface &pbSave
     result.electronsCaption = QString::number(model.ElectronTotal);
     result.timerInterval = electronTimerInterval(atScrollValue, model.AtomLevels);
     result.startTimer = o.animate;
-    if (!o.animate)
-        tmElectronTick(model, pbAtom, pbSave, pbHold, sprites);
+    if (!o.animate) tmElectronTick(model, pbAtom, pbSave, pbHold, sprites);
     return result;
 }

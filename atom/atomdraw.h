@@ -16,10 +16,10 @@
 // The display options as the window's toggle buttons hold them.
 struct AtomOptions
 {
-    bool animate = false;    // ck_animate
-    bool dispRings = true;   // ck_dispRings
-    bool colorRings = true;  // ck_ColorRings
-    bool elliptic = true;    // ring_opt
+    bool animate = false;   // ck_animate
+    bool dispRings = true;  // ck_dispRings
+    bool colorRings = true; // ck_ColorRings
+    bool elliptic = true;   // ring_opt
 };
 
 constexpr Colour LevelGrey = 0x808080;
@@ -31,7 +31,10 @@ constexpr std::array<Colour, 6> BackgroundColors{0x000000, 0x404040, 0x808080,
 Colour backgroundColour(int cScrollValue);
 
 // ck_ColorRings is enabled exactly while the level paths are shown.
-inline bool colorRingsEnabled(const AtomOptions &o) { return o.dispRings; }
+inline bool colorRingsEnabled(const AtomOptions &o)
+{
+    return o.dispRings;
+}
 
 // Colour of a level's number in the legend: its own colour, blue with level
 // colours off, grey with the paths hidden.
@@ -43,10 +46,10 @@ Colour levelPathColour(const ShellLevel &level, const AtomOptions &o, bool print
 // One level of the legend under the picture: d_ring(L - 1) and d_ringE(L - 1).
 struct LevelLabel
 {
-    QString ringCaption;      // the level number L
-    QString electronCaption;  // the level's electron count
+    QString ringCaption;     // the level number L
+    QString electronCaption; // the level's electron count
     Colour ringColour = LevelGrey;
-    bool visible = false;     // both labels; false above AtomLevels
+    bool visible = false; // both labels; false above AtomLevels
 };
 using LevelLegend = std::array<LevelLabel, LevelMax>;
 
@@ -64,8 +67,8 @@ void drawLevelPaths(Surface &pbAtom, const AtomModel &model, const AtomOptions &
 // Clears pbAtom to its background, draws the nucleus and the paths, and saves
 // the result into pbSave (the background every animation tick starts from).
 void drawAtomBackground(Surface &pbAtom, Surface &pbSave, const AtomModel &model,
-                        const AtomSprites &sprites, int protons, int neutrons,
-                        const AtomOptions &o, bool printMode);
+                        const AtomSprites &sprites, int protons, int neutrons, const AtomOptions &o,
+                        bool printMode);
 
 // What the window applies after the atom part of a display.
 struct AtomDisplayResult

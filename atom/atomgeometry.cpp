@@ -129,8 +129,7 @@ void spreadElectrons(AtomModel &model)
         s.FirstElectron = qint16(total + 1);
         total += count;
         s.LastElectron = qint16(total);
-        if (count == 0)
-            continue;
+        if (count == 0) continue;
         const int step = DegreeMax / count;
         int extra = DegreeMax % count;
         int degree = 1;

@@ -25,14 +25,12 @@ Surface makeBall(Rgb dark, Rgb bright)
     for (int row = 0; row < SpriteSize; ++row)
         for (int column = 0; column < SpriteSize; ++column)
             if (spriteDiscContains(column, row))
-                farthest = std::max(farthest, std::hypot(column - HighlightColumn,
-                                                         row - HighlightRow));
+                farthest =
+                    std::max(farthest, std::hypot(column - HighlightColumn, row - HighlightRow));
     for (int row = 0; row < SpriteSize; ++row) {
         for (int column = 0; column < SpriteSize; ++column) {
-            if (!spriteDiscContains(column, row))
-                continue;
-            const double t =
-                std::hypot(column - HighlightColumn, row - HighlightRow) / farthest;
+            if (!spriteDiscContains(column, row)) continue;
+            const double t = std::hypot(column - HighlightColumn, row - HighlightRow) / farthest;
             // Ease towards the dark colour so the ball reads as round.
             const double shade = t * t;
             auto mix = [shade](int brightValue, int darkValue) {
@@ -55,8 +53,7 @@ AtomSprites makeSprites()
                   makeBall({0x3E, 0x3E, 0x3E}, {0xC0, 0xC0, 0xC0})};
     for (int row = 0; row < SpriteSize; ++row)
         for (int column = 0; column < SpriteSize; ++column)
-            if (spriteDiscContains(column, row))
-                s.pbEmask.setPixel(column, row, ColourBlack);
+            if (spriteDiscContains(column, row)) s.pbEmask.setPixel(column, row, ColourBlack);
     return s;
 }
 
@@ -64,8 +61,7 @@ AtomSprites makeSprites()
 
 bool spriteDiscContains(int column, int row)
 {
-    if (column < 0 || row < 0 || column >= SpriteSize || row >= SpriteSize)
-        return false;
+    if (column < 0 || row < 0 || column >= SpriteSize || row >= SpriteSize) return false;
     // Rows 1 and 8 cover columns 3 to 6, rows 2 and 7 columns 2 to 7, rows 3
     // to 6 all eight (1-based).
     const int edge = std::min(row, SpriteSize - 1 - row);

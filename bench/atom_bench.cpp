@@ -22,10 +22,22 @@ ElementRecord benchRecord(int z)
     r.AtomicNumber = qint16(z);
     std::vector<int> levels;
     switch (z) {
-    case 1: levels = {1}; r.Neutrons = 0; break;
-    case 26: levels = {2, 8, 14, 2}; r.Neutrons = 30; break;
-    case 92: levels = {2, 8, 18, 32, 21, 9, 2}; r.Neutrons = 146; break;
-    default: levels = {2, 8, 18, 32, 32, 18, 8}; r.Neutrons = 176; break;
+    case 1:
+        levels = {1};
+        r.Neutrons = 0;
+        break;
+    case 26:
+        levels = {2, 8, 14, 2};
+        r.Neutrons = 30;
+        break;
+    case 92:
+        levels = {2, 8, 18, 32, 21, 9, 2};
+        r.Neutrons = 146;
+        break;
+    default:
+        levels = {2, 8, 18, 32, 32, 18, 8};
+        r.Neutrons = 176;
+        break;
     }
     r.LevelCount = qint16(levels.size());
     for (size_t i = 0; i < levels.size(); ++i)

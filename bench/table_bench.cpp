@@ -3,7 +3,6 @@
 #include "hittest.h"
 #include "tableartwork.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {

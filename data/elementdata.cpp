@@ -125,11 +125,9 @@ QChar cp1252ToChar(unsigned char byte)
 int charToCp1252(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return u;
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
     for (int i = 0; i < 32; ++i)
-        if (HighControls[i] == u)
-            return 0x80 + i;
+        if (HighControls[i] == u) return 0x80 + i;
     return -1;
 }
 
@@ -154,8 +152,7 @@ std::optional<QByteArray> encodeRecord(const ElementRecord &record, QString *err
     w.out.reserve(RecordSize);
     visitFields(copy, w);
     if (!w.error.isEmpty()) {
-        if (error)
-            *error = w.error;
+        if (error) *error = w.error;
         return std::nullopt;
     }
     return w.out;
@@ -186,7 +183,10 @@ std::vector<std::pair<QString, int>> textFields(const ElementRecord &record)
         void i16(const qint16 &, const char *) {}
         void f64(const double &, const char *) {}
         void levels(const std::array<qint16, 9> &, const char *) {}
-        void text(const QString &value, int width, const char *) { texts.emplace_back(value, width); }
+        void text(const QString &value, int width, const char *)
+        {
+            texts.emplace_back(value, width);
+        }
     } collector;
     visitFields(record, collector);
     return collector.texts;
@@ -269,8 +269,7 @@ QString LoadElementTable(const QString &path, ElementData &data)
     if (fault.isEmpty()) {
         // Only the header and the records it may announce are used; the rest is ignored.
         const QByteArray bytes = file.read(2 + qint64(MaxElements + 1) * RecordSize);
-        if (file.error() == QFileDevice::NoError)
-            return LoadElementTableFrom(bytes, name, data);
+        if (file.error() == QFileDevice::NoError) return LoadElementTableFrom(bytes, name, data);
         fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
     }
     data.ElementTable.fill(ElementRecord::blank());

@@ -23,8 +23,7 @@ QString formatDouble(double v)
     if (s.contains(QLatin1Char('.'))) {
         while (s.endsWith(QLatin1Char('0')))
             s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
+        if (s.endsWith(QLatin1Char('.'))) s.chop(1);
     }
     return s;
 }
@@ -39,8 +38,7 @@ struct RowParser
     QString cell(const char *name) const { return cells.value(columns.value(QLatin1String(name))); }
     void fail(const char *name, const QString &why)
     {
-        if (error.isEmpty())
-            error = QStringLiteral("%1: %2").arg(QLatin1String(name), why);
+        if (error.isEmpty()) error = QStringLiteral("%1: %2").arg(QLatin1String(name), why);
     }
     void i16(qint16 &value, const char *name)
     {
@@ -56,15 +54,13 @@ struct RowParser
         const QString s = cell(name).trimmed();
         bool ok = s.isEmpty();
         value = s.isEmpty() ? 0.0 : s.toDouble(&ok);
-        if (!ok)
-            fail(name, QStringLiteral("'%1' is not a number").arg(s));
+        if (!ok) fail(name, QStringLiteral("'%1' is not a number").arg(s));
     }
     void levels(std::array<qint16, 9> &values, const char *name)
     {
         values.fill(0);
         const QString s = cell(name).trimmed();
-        if (s.isEmpty())
-            return;
+        if (s.isEmpty()) return;
         const QStringList parts = s.split(QLatin1Char('/'));
         if (parts.size() > 7) {
             fail(name, QStringLiteral("more than seven levels"));
@@ -135,10 +131,8 @@ TsvResult parseElementTsv(const QString &text)
     bool haveHeader = false;
     for (int n = 0; n < lines.size(); ++n) {
         QString line = lines[n];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (!haveHeader) {
             if (cells != expected) {
@@ -168,8 +162,7 @@ TsvResult parseElementTsv(const QString &text)
         }
         result.records.push_back(record);
     }
-    if (!haveHeader)
-        result.error = QStringLiteral("no header line");
+    if (!haveHeader) result.error = QStringLiteral("no header line");
     return result;
 }
 
@@ -187,8 +180,7 @@ QString writeElementTsv(const std::vector<ElementRecord> &records)
 QByteArray buildEdb(const std::vector<ElementRecord> &records, QString *error)
 {
     if (records.size() > size_t(MaxElements)) {
-        if (error)
-            *error = QStringLiteral("%1 records, more than 118").arg(records.size());
+        if (error) *error = QStringLiteral("%1 records, more than 118").arg(records.size());
         return {};
     }
     QByteArray out;
@@ -199,8 +191,7 @@ QByteArray buildEdb(const std::vector<ElementRecord> &records, QString *error)
         QString why;
         const auto bytes = encodeRecord(records[i], &why);
         if (!bytes) {
-            if (error)
-                *error = QStringLiteral("record %1: %2").arg(i + 1).arg(why);
+            if (error) *error = QStringLiteral("record %1: %2").arg(i + 1).arg(why);
             return {};
         }
         out += *bytes;

@@ -46,4 +46,3 @@ template <typename Record, typename Visitor> void visitFields(Record &r, Visitor
     v.i16(r.TableRow, "TableRow");
     v.i16(r.TableColumn, "TableColumn");
 }
-

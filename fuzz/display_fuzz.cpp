@@ -5,8 +5,8 @@
 //
 // The byte after the last record (ignored by the reader) picks the atom options.
 
-#include "atomdraw.h"
 #include "animation.h"
+#include "atomdraw.h"
 #include "atomgeometry.h"
 #include "atomsprites.h"
 #include "creatept.h"
@@ -80,17 +80,18 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     ElementData &data = loaded();
     data.ElementTable.fill(ElementRecord::blank());
     ElementRecord &r = data.ElementTable[1];
-    for (QString *text : {&r.Symbol, &r.Spare, &r.ElementName, &r.Discovered, &r.Discoverer,
-                          &r.NameOrigin, &r.Appearance, &r.DensityUnit, &r.IonicRadius,
-                          &r.ElectroConduct, &r.OxidationStates, &r.ElectronicConfig,
-                          &r.CrystalStructure, &r.GroupLabel})
+    for (QString *text :
+         {&r.Symbol, &r.Spare, &r.ElementName, &r.Discovered, &r.Discoverer, &r.NameOrigin,
+          &r.Appearance, &r.DensityUnit, &r.IonicRadius, &r.ElectroConduct, &r.OxidationStates,
+          &r.ElectronicConfig, &r.CrystalStructure, &r.GroupLabel})
         text->fill(QLatin1Char('x'));
     r.AtomicNumber = r.Period = r.Group = r.TableRow = r.TableColumn = 1;
     r.LevelCount = r.LevelElectrons[1] = r.Classification = 1;
     data.ElementCount = 1;
     CreatePT(window().pb, 0, data, tableArtwork(), window().cells, window().pw);
     for (int knobs = 0; knobs < 16; ++knobs)
-        window().show(data, 1, {(knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, (knobs & 8) != 0});
+        window().show(data, 1,
+                      {(knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, (knobs & 8) != 0});
     return 0;
 }
 
@@ -99,11 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     Window &display = window();
     ElementData &data = loaded();
     const QByteArray input(reinterpret_cast<const char *>(bytes), qsizetype(size));
-    if (!LoadElementTableFrom(input, QStringLiteral("fuzz.edb"), data).isEmpty())
-        return 0;
+    if (!LoadElementTableFrom(input, QStringLiteral("fuzz.edb"), data).isEmpty()) return 0;
     const int count = data.ElementCount;
-    if (count < 1)
-        return 0;
+    if (count < 1) return 0;
 
     const size_t knobAt = 2 + size_t(count) * RecordSize;
     const unsigned knobs = knobAt < size ? bytes[knobAt] : 0x0F;
@@ -112,7 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 
     CreatePT(display.pb, 0, data, tableArtwork(), display.cells, display.pw);
     display.show(data, 1, options);
-    if (count > 1)
-        display.show(data, qint16(count), options);
+    if (count > 1) display.show(data, qint16(count), options);
     return 0;
 }

@@ -54,8 +54,7 @@ bool isBlank(const ElementRecord &r)
 bool textsAtWidth(const ElementRecord &r)
 {
     for (const auto &[text, width] : textFields(r))
-        if (text.size() != width)
-            return false;
+        if (text.size() != width) return false;
     return true;
 }
 
@@ -65,7 +64,11 @@ bool hasUndefinedByte(const char *bytes)
 {
     for (int i = 0; i < RecordSize; ++i)
         switch (static_cast<unsigned char>(bytes[i])) {
-        case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D:
+        case 0x81:
+        case 0x8D:
+        case 0x8F:
+        case 0x90:
+        case 0x9D:
             return true;
         }
     return false;
@@ -86,36 +89,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     if (!error.isEmpty()) {
         if (!error.startsWith(QLatin1String("fuzz.edb")))
             fail("the message does not name the file", 0);
-        if (data.ElementCount != 0)
-            fail("a failed load left a record count", 0);
+        if (data.ElementCount != 0) fail("a failed load left a record count", 0);
         for (int i = 0; i <= MaxElements; ++i)
-            if (!isBlank(data.ElementTable[i]))
-                fail("a failed load left a slot filled", i);
+            if (!isBlank(data.ElementTable[i])) fail("a failed load left a slot filled", i);
         return 0;
     }
 
     const int count = data.ElementCount;
-    if (size < 2 || count > MaxElements)
-        fail("an impossible file loaded", count);
+    if (size < 2 || count > MaxElements) fail("an impossible file loaded", count);
     if (count != qint16(quint16(bytes[0] | (bytes[1] << 8))))
         fail("ElementCount differs from the header", count);
-    if (count > 0 && size < 2 + size_t(count) * RecordSize)
-        fail("a short file loaded", count);
+    if (count > 0 && size < 2 + size_t(count) * RecordSize) fail("a short file loaded", count);
     for (int i = 0; i <= MaxElements; ++i) {
         const ElementRecord &r = data.ElementTable[i];
-        if (!textsAtWidth(r))
-            fail("a text is not at its field width", i);
+        if (!textsAtWidth(r)) fail("a text is not at its field width", i);
         if (i == 0 || i > count) {
-            if (!isBlank(r))
-                fail("a slot outside the records is not blank", i);
+            if (!isBlank(r)) fail("a slot outside the records is not blank", i);
             continue;
         }
-        if (!validateRecord(r).isEmpty())
-            fail("a record that fails validation was loaded", i);
+        if (!validateRecord(r).isEmpty()) fail("a record that fails validation was loaded", i);
         const char *source = input.constData() + 2 + qsizetype(i - 1) * RecordSize;
         const auto written = encodeRecord(r);
         if (written) {
-            if (written->size() != RecordSize || std::memcmp(written->constData(), source, RecordSize) != 0)
+            if (written->size() != RecordSize ||
+                std::memcmp(written->constData(), source, RecordSize) != 0)
                 fail("a record does not write back to its own bytes", i);
         } else if (!hasUndefinedByte(source)) {
             fail("a record without undefined bytes cannot be written back", i);

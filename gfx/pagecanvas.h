@@ -16,14 +16,15 @@ class PageCanvas : public TextCanvas
 public:
     static constexpr int TwipsPerPixel = 15;
 
-    struct Item {
+    struct Item
+    {
         enum Kind { Text, Picture } kind;
         double x;
         double y;
-        QString text;  // Text
-        QFont font;    // Text, in twips
-        Colour colour; // Text
-        QImage image;  // Picture, drawn at TwipsPerPixel twips per pixel
+        QString text;        // Text
+        QFont font;          // Text, in twips
+        Colour colour;       // Text
+        QImage image;        // Picture, drawn at TwipsPerPixel twips per pixel
         double baseline = 0; // Text: where its baseline lies
     };
 

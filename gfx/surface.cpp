@@ -73,15 +73,13 @@ Surface::Surface(int width, int height, Colour backColor)
 
 Surface::Surface(const Surface &other)
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), other.m_image)),
-      m_backColor(other.m_backColor)
+      m_image((other.endText(), other.m_image)), m_backColor(other.m_backColor)
 {
 }
 
 Surface::Surface(Surface &&other) noexcept
     : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
-      m_image((other.endText(), std::move(other.m_image))),
-      m_backColor(other.m_backColor)
+      m_image((other.endText(), std::move(other.m_image))), m_backColor(other.m_backColor)
 {
 }
 

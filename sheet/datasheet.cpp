@@ -479,9 +479,9 @@ qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data
 
     writeCountsBlock(page, record, layout);
     writePrintValues(page, record, names, pageWidthTwips);
-    writeNameOrigin(page, PrintLabelIndent, PrintValueColumn,
-                    printLines(page, sheetValue(NameOriginLine, record, names).text,
-                               pageWidthTwips));
+    writeNameOrigin(
+        page, PrintLabelIndent, PrintValueColumn,
+        printLines(page, sheetValue(NameOriginLine, record, names).text, pageWidthTwips));
     return layout.headerY;
 }
 

@@ -319,9 +319,9 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
                   const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
-    PTLayout layout = {QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth,
-                             TablePictureHeight),
-                       QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
+    PTLayout layout = {
+        QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth, TablePictureHeight),
+        QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
     if (!printing) {
         target.resize(TablePictureWidth, TablePictureHeight);
         target.setBackColor(ColourPageBlue);

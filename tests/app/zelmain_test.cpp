@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-
 namespace {
 
 // A scroll bar's range, page step and single step.

@@ -164,8 +164,8 @@ TEST(Animation, FastStepsGiveThePlainPicture)
             if (round == 5)
                 for (Atom *a : {&fast, &plain})
                     a->pbAtom.filledBox(150, 150, 250, 250, 777);
-            EXPECT_TRUE(tmElectronTick(fast.m, fast.pbAtom, fast.pbSave, fast.pbHold,
-                                       atomSprites(), ticks));
+            EXPECT_TRUE(tmElectronTick(fast.m, fast.pbAtom, fast.pbSave, fast.pbHold, atomSprites(),
+                                       ticks));
             for (int level = 1; level <= plain.m.AtomLevels; ++level)
                 plainMoveRing(plain, level, TickSteps[level] * ticks);
             ASSERT_TRUE(fast.m.ElectronAngles == plain.m.ElectronAngles &&

@@ -28,4 +28,3 @@ QByteArray readFile(const QString &path);
 // Iron's data sheet as text, tests/golden/iron-sheet.txt: the title line and
 // the 29 lines, each ending in a line break, as zelvane --sheet fe writes it.
 QString ironSheetText();
-

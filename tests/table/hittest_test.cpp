@@ -56,13 +56,14 @@ TEST(TableKeys, StepsGoToTheNearestRowThenTheNearestColumn)
     CellRects rects{};
     const int cells[][2] = {{1, 1}, {2, 5}, {3, 1}, {1, 4}};
     for (int e = 1; e <= 4; ++e)
-        rects[e] = {qint16(cells[e - 1][0]), qint16(cells[e - 1][1]), qint16(10 * e), 0,
-                    qint16(10 * e + 9), 9};
+        rects[e] = {qint16(cells[e - 1][0]), qint16(cells[e - 1][1]),
+                    qint16(10 * e),          0,
+                    qint16(10 * e + 9),      9};
     const std::tuple<qint16, CellStep, qint16> steps[] = {
-        {1, CellStep::Down, 2},  {2, CellStep::Down, 3},  {3, CellStep::Up, 2},
-        {2, CellStep::Up, 4},    {1, CellStep::Right, 4}, {4, CellStep::Right, 4},
-        {4, CellStep::Left, 1},  {3, CellStep::Left, 3},  {2, CellStep::First, 1},
-        {1, CellStep::Last, 3},  {0, CellStep::Up, 1},    {9, CellStep::Down, 1}};
+        {1, CellStep::Down, 2}, {2, CellStep::Down, 3},  {3, CellStep::Up, 2},
+        {2, CellStep::Up, 4},   {1, CellStep::Right, 4}, {4, CellStep::Right, 4},
+        {4, CellStep::Left, 1}, {3, CellStep::Left, 3},  {2, CellStep::First, 1},
+        {1, CellStep::Last, 3}, {0, CellStep::Up, 1},    {9, CellStep::Down, 1}};
     for (const auto &[from, step, to] : steps)
         EXPECT_EQ(stepCell(rects, 4, from, step), to) << from << " step " << int(step);
     EXPECT_EQ(stepCell(rects, 3, 1, CellStep::Right), 1) << "element 4 is beyond the count";
