@@ -1,14 +1,12 @@
 #include "picturebox.h"
 
-#include "pixelpaint.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QTimer>
 
 PictureBox::PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered)
-    : QWidget(parent), m_surface(0, 0, back), m_bordered(bordered)
+    : QWidget(parent), m_surface(0, 0, back, devicePixelRatioF()), m_bordered(bordered)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -34,7 +32,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // A part of the picture alone (an animation frame) leaves the border as it is.
     const int b = border();
     const bool withBorder = m_bordered && !rect().adjusted(b, b, -b, -b).contains(event->rect());
-    paintPixelExact(this, [this, event, b, withBorder](QPainter &p) {
+    QPainter p(this);
+    {
         if (withBorder) {
             const QRect r = rect();
             p.setPen(QColor(128, 128, 128));
@@ -55,7 +54,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
             p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
             p.drawRect(rect().adjusted(border(), border(), -border() - 1, -border() - 1));
         }
-    });
+    }
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)

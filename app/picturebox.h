@@ -5,13 +5,15 @@
 #include <QWidget>
 
 // A picture box: a control that shows the persistent image of the surface it
-// owns. A bordered box has a sunken two-pixel border around its drawing area.
+// owns, drawn at the screen's scale. A bordered box has a sunken two-pixel
+// border around its drawing area.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
     PictureBox(QWidget *parent, QRect geometry, Colour back, bool bordered = false);
-    // An unbordered box at `at` showing a picture prepared beforehand, at its size.
+    // An unbordered box at `at` showing a picture prepared beforehand, at its
+    // size and scale.
     PictureBox(QWidget *parent, QPoint at, const Surface &picture);
 
     Surface &surface() { return m_surface; }

@@ -10,6 +10,7 @@
 #include "pageprinter.h"
 #include "platform.h"
 #include "tableartwork.h"
+#include "vectorcanvas.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -133,9 +134,8 @@ void ZelMain::layOutPages()
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
 
-    applyTableLayout(
-        CreatePT(pb->surface(), 0, Elements, tableArtwork(), Cells, pw->surface(), E_Frame->pos()));
-    pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
+    applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(pb->surface().scale()),
+                              Cells, E_Frame->pos()));
 }
 
 void ZelMain::finishStartUp()
@@ -262,28 +262,32 @@ void ZelMain::DispAtom(qint16 n)
 {
     m_elementPending = false;
     setElectronTimer(false);
-    pbAtom->surface().clearPicture();
+    // On paper the atom is drawn into pictures of its own, at the paper's scale.
+    Surface &atom = PrintMode ? m_paper->atom : pbAtom->surface();
+    Surface &save = PrintMode ? m_paper->save : pbSave->surface();
+    Surface &hold = PrintMode ? m_paper->hold : pbHold->surface();
+    atom.clearPicture();
     if (n < 0 || n > MaxElements) return;
     const ElementRecord &record = Elements.ElementTable[n];
     d_neutrons->setText(QString::number(record.Neutrons));
     d_protons->setText(QString::number(record.AtomicNumber));
 
+    const AtomSprites &sprites = atomSprites(atom.scale());
     if (PrintMode) {
-        const AtomSprites &s = atomSprites();
+        const AtomSprites &s = sprites;
         PrintHeaderY = writePrintSheet(
-            PrintPage, pbprt->surface(), Elements, n, ClassNames, {s.pbP, s.pbN, s.pbE, s.pbEmask},
+            PrintPage, m_paper->scratch, Elements, n, ClassNames, {s.pbP, s.pbN, s.pbE, s.pbEmask},
             pbAtom->height() * PageCanvas::TwipsPerPixel,
             m_platform.printer().printableSize(PageOrientation::Portrait).width());
     } else {
-        const TableArtwork &art = tableArtwork();
+        const TableArtwork &art = tableArtwork(pbData->surface().scale());
         writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
         // Show the finished sheet before the atom is drawn.
         pbData->repaint();
     }
 
-    const AtomDisplayResult result =
-        displayAtom(atomModel(), pbAtom->surface(), pbSave->surface(), pbHold->surface(),
-                    atomSprites(), record, atomOptions(), PrintMode != 0, atScroll->value());
+    const AtomDisplayResult result = displayAtom(atomModel(), atom, save, hold, sprites, record,
+                                                 atomOptions(), PrintMode != 0, atScroll->value());
     for (int i = 0; i < LevelMax; ++i) {
         const LevelLabel &level = result.legend[i];
         d_ring[i]->setText(level.ringCaption);
@@ -320,7 +324,7 @@ void ZelMain::tmElectron_Timer()
     const bool known =
         blocksOffBackground(atomModel(), pbAtom->surface(), pbSave->surface(), m_changedBlocks);
     if (!tmElectronTick(atomModel(), pbAtom->surface(), pbSave->surface(), pbHold->surface(),
-                        atomSprites(), ticks))
+                        atomSprites(pbAtom->surface().scale()), ticks))
         return;
     if (known &&
         blocksOffBackground(atomModel(), pbAtom->surface(), pbSave->surface(), m_changedBlocks))
@@ -464,19 +468,22 @@ void ZelMain::printTable()
 {
     if (!m_platform.askYesNo(this, QStringLiteral("Print Periodic Table"), QStringLiteral("Print")))
         return;
-    pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
     PrintMode = 1;
-    applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells, pw->surface(),
-                              E_Frame->pos()));
-
-    // The picture keeps its natural size and lies centred on the printable area.
+    // The table is drawn onto the page as text, boxes and pictures, at the
+    // screen table's size and centred on the printable area.
     PagePrinter &printer = m_platform.printer();
     const QSizeF area = printer.printableSize(PageOrientation::Landscape);
-    const int widthTwips = pbprt->surface().width() * PageCanvas::TwipsPerPixel;
-    const int heightTwips = pbprt->surface().height() * PageCanvas::TwipsPerPixel;
+    const int widthTwips = pb->surface().width() * PageCanvas::TwipsPerPixel;
+    const int heightTwips = pb->surface().height() * PageCanvas::TwipsPerPixel;
     PageCanvas page;
-    page.paintPicture(pbprt->surface(), qRound(area.width()) / 2 - widthTwips / 2,
-                      qRound(area.height()) / 2 - heightTwips / 2);
+    VectorCanvas table(page,
+                       QPointF(qRound(area.width()) / 2 - widthTwips / 2,
+                               qRound(area.height()) / 2 - heightTwips / 2),
+                       pb->surface().width(), pb->surface().height(), ColourWhite);
+    table.setForeColor(ColourBlack);
+    table.setFontSize(9.75);
+    applyTableLayout(CreatePT(table, 1, Elements, tableArtwork(PageCanvas::PictureScale), Cells,
+                              E_Frame->pos()));
     printer.printPage(page, PageOrientation::Landscape);
     PrintMode = 0;
 }
@@ -486,15 +493,20 @@ void ZelMain::printElement()
     if (!m_platform.askYesNo(this, QStringLiteral("Print Element"), QStringLiteral("Print")))
         return;
     PrintMode = 1;
-    pbAtom->surface().setBackColor(ColourWhite);
-    pbprt->surface().setBackColor(ColourWhite);
+    const Surface &screenAtom = pbAtom->surface();
+    const auto paper = [&screenAtom](int w, int h) {
+        return Surface(w, h, ColourWhite, PageCanvas::PictureScale);
+    };
+    m_paper.emplace(PaperPictures{paper(screenAtom.width(), screenAtom.height()),
+                                  paper(screenAtom.width(), screenAtom.height()),
+                                  paper(screenAtom.width(), screenAtom.height()), paper(8, 8)});
     PrintPage.clear();
     DispAtom(CurrentElement);
 
     // The sheet was composed first, so the page can now go out in portrait.
-    PrintPage.paintPicture(pbAtom->surface(), 200, PrintHeaderY);
+    PrintPage.paintPicture(m_paper->atom, 200, PrintHeaderY);
     m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
+    m_paper.reset();
     PrintMode = 0;
-    pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
     DispAtom(CurrentElement);
 }

@@ -140,14 +140,19 @@ private:
     qint16 CurrentTab = 0;
     qint16 TabSwitchState = 1;
     qint16 HoverElement = 0;
-    // The page an element print writes its sheet onto.
+    // The page an element print writes its sheet onto, and the pictures it
+    // draws the atom and the icons in while it is composed.
     PageCanvas PrintPage;
+    struct PaperPictures
+    {
+        Surface atom, save, hold, scratch;
+    };
+    std::optional<PaperPictures> m_paper;
 
     // Window-level controls.
     QTimer *tmAbout;
     QTimer *tmElectron;
     PictureBox *pbHold;
-    PictureBox *pbprt;
     PictureButton *cb_print;
     PictureButton *cb_exit;
     PictureBox *pb;
@@ -161,8 +166,6 @@ private:
     PictureBox *pbSave;
     ColourFrame *PT_Frame;
     ColourFrame *E_Frame;
-    // Child of PT_Frame: the work picture the table composes each cell in.
-    PictureBox *pw;
     // Children of E_Frame: the element page.
     PictureBox *pbAtom;
     QScrollBar *eScroll;

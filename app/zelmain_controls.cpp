@@ -15,7 +15,6 @@ namespace {
 constexpr Colour HeaderBlue = 0xC00000;
 constexpr QRect EFrameGeometry(0, 37, 794, 520);
 
-// The table picture pb and the cell work picture pw as designed.
 QFont arial(double points, bool bold = false)
 {
     return Fonts::font(QStringLiteral("Arial"), int(std::lround(points * 96.0 / 72.0)), bold);
@@ -120,10 +119,6 @@ void ZelMain::createControls()
 
     pbHold = named(new PictureBox(this, QRect(284, 563, 404, 404), 0x000000, true), "pbHold");
     pbHold->hide();
-    pbprt = named(new PictureBox(this, QRect(8, 50, 63, 42), ColourWhite), "pbprt");
-    pbprt->surface().setForeColor(ColourBlack);
-    pbprt->surface().setFontSize(9.75);
-    pbprt->hide();
 
     createCommandButtons();
     createTablePicture();
@@ -138,12 +133,9 @@ void ZelMain::createControls()
     E_Frame = named(new ColourFrame(this, ColourPageBlue, true), "E_Frame");
     E_Frame->setGeometry(EFrameGeometry);
 
-    pw = named(new PictureBox(PT_Frame, QPoint(129, 319), workPictureDesign()), "pw");
-    pw->hide();
     createElementPage();
 
-    stackFrontToBack(
-        {pbHold, pbprt, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame, E_Frame});
+    stackFrontToBack({pbHold, cb_print, cb_exit, pb, Frame5, tabs_fr, pbSave, PT_Frame, E_Frame});
 }
 
 void ZelMain::setUpWindow()
@@ -174,7 +166,8 @@ void ZelMain::createCommandButtons()
 
 void ZelMain::createTablePicture()
 {
-    pb = named(new PictureBox(this, QPoint(511, 82), tablePictureDesign()), "pb");
+    pb =
+        named(new PictureBox(this, QPoint(511, 82), tablePictureDesign(devicePixelRatioF())), "pb");
     pb->setFocusPolicy(Qt::StrongFocus);
     lbl_about = named(makeLabel(pb, QRect(12, 38, 195, 160), {}, 0xFF0000, arial(14.25, true),
                                 Qt::AlignHCenter | Qt::AlignTop),
@@ -253,7 +246,7 @@ void ZelMain::createElementPage()
 
 void ZelMain::createAtomLegend()
 {
-    const AtomSprites &sprites = atomSprites();
+    const AtomSprites &sprites = atomSprites(devicePixelRatioF());
     Frame3 = named(new ColourFrame(E_Frame, ColourPageBlue, true), "Frame3");
     Frame3->setGeometry(10, 426, 288, 74);
     Frame4 = named(new ColourFrame(Frame3, 0x000000, false), "Frame4");

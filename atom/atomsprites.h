@@ -13,8 +13,9 @@ struct AtomSprites
     Surface pbE;
 };
 
-// Built once on first use and shared for the rest of the run.
-const AtomSprites &atomSprites();
+// Drawn at a scale (device pixels per pixel) from the disc and its shading,
+// built once on first use and shared for the rest of the run.
+const AtomSprites &atomSprites(double scale = 1.0);
 
 // Whether pixel (column, row), both 0-based, of an 8 x 8 sprite lies on the disc.
 bool spriteDiscContains(int column, int row);

@@ -29,12 +29,11 @@ static void BM_CreatePT(benchmark::State &state)
     }
     const TableArtwork &art = tableArtwork();
     Surface pb(239, 231, 0xDCCCAB);
-    Surface pw(103, 88, ColourWhite);
     CellRects rects{};
     for (auto _ : state) {
         pb.setFontSize(8.25);
         pb.setForeColor(ColourBlack);
-        const PTLayout layout = CreatePT(pb, 0, data, art, rects, pw);
+        const PTLayout layout = CreatePT(pb, 0, data, art, rects);
         benchmark::DoNotOptimize(layout);
         benchmark::DoNotOptimize(pb.image().constBits());
     }
@@ -48,9 +47,8 @@ static void BM_PointerMove(benchmark::State &state)
     const ElementData &data = shippedData();
     const TableArtwork &art = tableArtwork();
     Surface pb(239, 231, 0xDCCCAB);
-    Surface pw(103, 88, ColourWhite);
     CellRects rects{};
-    const QSize ptselSize = CreatePT(pb, 0, data, art, rects, pw).ptselSize;
+    const QSize ptselSize = CreatePT(pb, 0, data, art, rects).ptselSize;
     const CellRect &last = rects[data.ElementCount];
     double x = last.Left + 10.0;
     const double y = last.Top + 10.0;

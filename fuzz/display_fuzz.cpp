@@ -28,7 +28,6 @@ struct Window
     AtomModel model;
     // The window's picture sizes inside their borders.
     Surface pb{787, 506, 0xDCCCAB};
-    Surface pw{103, 88, ColourWhite};
     Surface pbData{339, 479, 0xE0E0E0};
     Surface pbAtom{400, 400, ColourBlack};
     Surface pbSave{400, 400, ColourBlack};
@@ -88,7 +87,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     r.AtomicNumber = r.Period = r.Group = r.TableRow = r.TableColumn = 1;
     r.LevelCount = r.LevelElectrons[1] = r.Classification = 1;
     data.ElementCount = 1;
-    CreatePT(window().pb, 0, data, tableArtwork(), window().cells, window().pw);
+    CreatePT(window().pb, 0, data, tableArtwork(), window().cells);
     for (int knobs = 0; knobs < 16; ++knobs)
         window().show(data, 1,
                       {(knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, (knobs & 8) != 0});
@@ -109,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const AtomOptions options{(knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0,
                               (knobs & 8) != 0};
 
-    CreatePT(display.pb, 0, data, tableArtwork(), display.cells, display.pw);
+    CreatePT(display.pb, 0, data, tableArtwork(), display.cells);
     display.show(data, 1, options);
     if (count > 1) display.show(data, qint16(count), options);
     return 0;

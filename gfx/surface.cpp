@@ -11,11 +11,20 @@ namespace {
 constexpr quint32 Opaque = 0xFF000000u;
 constexpr int DotsPerMeter96 = 3780;
 
-QImage makeImage(int width, int height)
+int toDevice(int v, double scale)
 {
-    QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+    return scale == 1.0 ? v : int(std::lround(v * scale));
+}
+
+// A painter on the image draws in logical coordinates: Qt scales by the
+// image's device pixel ratio.
+QImage makeImage(int width, int height, double scale)
+{
+    QImage image(toDevice(std::max(0, width), scale), toDevice(std::max(0, height), scale),
+                 QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeter96);
     image.setDotsPerMeterY(DotsPerMeter96);
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -64,21 +73,21 @@ void transferRows(quint32 *__restrict dst, qsizetype dstStride, const quint32 *_
 
 } // namespace
 
-Surface::Surface(int width, int height, Colour backColor)
-    : m_width(std::max(0, width)), m_height(std::max(0, height)),
-      m_image(makeImage(m_width, m_height)), m_backColor(backColor)
+Surface::Surface(int width, int height, Colour backColor, double scale)
+    : m_width(std::max(0, width)), m_height(std::max(0, height)), m_scale(std::max(1.0, scale)),
+      m_image(makeImage(m_width, m_height, m_scale)), m_backColor(backColor)
 {
     m_image.fill(toQRgb(m_backColor));
 }
 
 Surface::Surface(const Surface &other)
-    : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
+    : Canvas(other), m_width(other.m_width), m_height(other.m_height), m_scale(other.m_scale),
       m_image((other.endText(), other.m_image)), m_backColor(other.m_backColor)
 {
 }
 
 Surface::Surface(Surface &&other) noexcept
-    : TextCanvas(other), m_width(other.m_width), m_height(other.m_height),
+    : Canvas(other), m_width(other.m_width), m_height(other.m_height), m_scale(other.m_scale),
       m_image((other.endText(), std::move(other.m_image))), m_backColor(other.m_backColor)
 {
 }
@@ -95,9 +104,10 @@ Surface &Surface::operator=(Surface &&other) noexcept
     if (this == &other) return *this;
     endText();
     other.endText();
-    TextCanvas::operator=(other);
+    Canvas::operator=(other);
     m_width = other.m_width;
     m_height = other.m_height;
+    m_scale = other.m_scale;
     m_image = std::move(other.m_image);
     m_backColor = other.m_backColor;
     return *this;
@@ -113,10 +123,43 @@ void Surface::endText() const
     m_textPainter.reset();
 }
 
+int Surface::device(int v) const
+{
+    return toDevice(v, m_scale);
+}
+
+QRect Surface::deviceBox(int x1, int y1, int x2, int y2) const
+{
+    const int left = std::max(0, std::min(x1, x2));
+    const int right = std::min(m_width - 1, std::max(x1, x2));
+    const int top = std::max(0, std::min(y1, y2));
+    const int bottom = std::min(m_height - 1, std::max(y1, y2));
+    if (left > right || top > bottom) return {};
+    return QRect(QPoint(device(left), device(top)),
+                 QPoint(device(right + 1) - 1, device(bottom + 1) - 1));
+}
+
+void Surface::fillDevice(const QRect &area, Colour colour)
+{
+    if (area.isEmpty()) return;
+    QImage &image = pixels();
+    const quint32 value = toQRgb(colour);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        quint32 *row = reinterpret_cast<quint32 *>(image.scanLine(y));
+        std::fill(row + area.left(), row + area.right() + 1, value);
+    }
+}
+
 void Surface::paintArea(QPainter &painter, QPoint at, const QRect &area) const
 {
     const QRect part = area & QRect(0, 0, m_width, m_height);
-    if (!part.isEmpty()) painter.drawImage(at + part.topLeft(), pixels(), part);
+    if (part.isEmpty()) return;
+    const QRect source(QPoint(device(part.left()), device(part.top())),
+                       QPoint(device(part.right() + 1) - 1, device(part.bottom() + 1) - 1));
+    if (m_scale == 1.0)
+        painter.drawImage(at + part.topLeft(), pixels(), source);
+    else
+        painter.drawImage(QRectF(at + part.topLeft(), part.size()), pixels(), source);
 }
 
 void Surface::resize(int width, int height)
@@ -128,14 +171,13 @@ void Surface::resize(int width, int height)
     m_width = width;
     m_height = height;
     const QImage old = m_image;
-    m_image = makeImage(width, height);
+    m_image = makeImage(width, height, m_scale);
     m_image.fill(toQRgb(m_backColor));
-    QImage &image = m_image;
-    const int w = std::min(old.width(), width);
-    const int h = std::min(old.height(), height);
+    const int w = std::min(old.width(), m_image.width());
+    const int h = std::min(old.height(), m_image.height());
     for (int y = 0; y < h; ++y)
         std::copy_n(reinterpret_cast<const quint32 *>(old.constScanLine(y)), w,
-                    reinterpret_cast<quint32 *>(image.scanLine(y)));
+                    reinterpret_cast<quint32 *>(m_image.scanLine(y)));
 }
 
 void Surface::setBackColor(Colour colour)
@@ -159,17 +201,31 @@ void Surface::cls()
 Colour Surface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width() || y >= height()) return 0;
-    return fromQRgb(reinterpret_cast<const quint32 *>(pixels().constScanLine(y))[x]);
+    return fromQRgb(
+        reinterpret_cast<const quint32 *>(pixels().constScanLine(device(y)))[device(x)]);
 }
 
 void Surface::setPixel(int x, int y, Colour colour)
 {
     if (x < 0 || y < 0 || x >= width() || y >= height()) return;
-    reinterpret_cast<quint32 *>(pixels().scanLine(y))[x] = toQRgb(colour);
+    if (m_scale == 1.0)
+        reinterpret_cast<quint32 *>(pixels().scanLine(y))[x] = toQRgb(colour);
+    else
+        fillDevice(deviceBox(x, y, x, y), colour);
+}
+
+void Surface::setDevicePixel(int x, int y, Colour colour)
+{
+    if (m_image.valid(x, y)) reinterpret_cast<quint32 *>(pixels().scanLine(y))[x] = toQRgb(colour);
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
 {
+    // A line along a row or a column is one box of device pixels.
+    if (x1 == x2 || y1 == y2) {
+        fillDevice(deviceBox(x1, y1, x2, y2), colour);
+        return;
+    }
     // Bresenham, so that every pixel is exact and both ends are set.
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
@@ -191,25 +247,9 @@ void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
     }
 }
 
-void Surface::box(int x1, int y1, int x2, int y2, Colour colour)
-{
-    line(x1, y1, x2, y1, colour);
-    line(x2, y1, x2, y2, colour);
-    line(x2, y2, x1, y2, colour);
-    line(x1, y2, x1, y1, colour);
-}
-
 void Surface::filledBox(int x1, int y1, int x2, int y2, Colour colour)
 {
-    const int left = std::max(0, std::min(x1, x2));
-    const int right = std::min(width() - 1, std::max(x1, x2));
-    const int top = std::max(0, std::min(y1, y2));
-    const int bottom = std::min(height() - 1, std::max(y1, y2));
-    const quint32 value = toQRgb(colour);
-    for (int y = top; y <= bottom; ++y) {
-        quint32 *row = reinterpret_cast<quint32 *>(pixels().scanLine(y));
-        std::fill(row + left, row + right + 1, value);
-    }
+    fillDevice(deviceBox(x1, y1, x2, y2), colour);
 }
 
 void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &source, int sx, int sy,
@@ -226,21 +266,25 @@ void Surface::bitBlt(int dx, int dy, int width, int height, const Surface &sourc
     QImage snapshot;
     if (&source == this) snapshot = to.copy();
     const QImage &from = (&source == this) ? snapshot : source.pixels();
+    const int tx = device(dx), ty = device(dy), fx = source.device(sx), fy = source.device(sy);
+    const int w = std::min({device(dx + width) - tx, from.width() - fx, to.width() - tx});
+    const int h = std::min({device(dy + height) - ty, from.height() - fy, to.height() - ty});
+    if (w <= 0 || h <= 0) return;
     const qsizetype fromStride = from.bytesPerLine() / 4;
     const qsizetype toStride = to.bytesPerLine() / 4;
-    const quint32 *src = reinterpret_cast<const quint32 *>(from.constBits()) + sy * fromStride + sx;
-    quint32 *dst = reinterpret_cast<quint32 *>(to.bits()) + dy * toStride + dx;
+    const quint32 *src = reinterpret_cast<const quint32 *>(from.constBits()) + fy * fromStride + fx;
+    quint32 *dst = reinterpret_cast<quint32 *>(to.bits()) + ty * toStride + tx;
     switch (op) {
     case RasterOp::SrcCopy:
-        transferRows(dst, toStride, src, fromStride, width, height,
+        transferRows(dst, toStride, src, fromStride, w, h,
                      [](quint32, quint32 s) { return s | Opaque; });
         break;
     case RasterOp::SrcAnd:
-        transferRows(dst, toStride, src, fromStride, width, height,
+        transferRows(dst, toStride, src, fromStride, w, h,
                      [](quint32 d, quint32 s) { return (d & s) | Opaque; });
         break;
     case RasterOp::SrcInvert:
-        transferRows(dst, toStride, src, fromStride, width, height,
+        transferRows(dst, toStride, src, fromStride, w, h,
                      [](quint32 d, quint32 s) { return (d ^ s) | Opaque; });
         break;
     }
@@ -251,8 +295,9 @@ void Surface::drawSprite(int dx, int dy, int width, int height, const Surface &m
 {
     // One pass reads both pictures over one rectangle, so they must clip alike
     // and not be this picture.
-    if (mask.width() != sprite.width() || mask.height() != sprite.height() || &mask == this ||
-        &sprite == this || mask.pixels().bytesPerLine() != sprite.pixels().bytesPerLine()) {
+    if (mask.width() != sprite.width() || mask.height() != sprite.height() ||
+        mask.scale() != sprite.scale() || &mask == this || &sprite == this ||
+        mask.pixels().bytesPerLine() != sprite.pixels().bytesPerLine()) {
         bitBlt(dx, dy, width, height, mask, 0, 0, RasterOp::SrcAnd);
         bitBlt(dx, dy, width, height, sprite, 0, 0, RasterOp::SrcInvert);
         return;
@@ -265,12 +310,16 @@ void Surface::drawSprite(int dx, int dy, int width, int height, const Surface &m
     QImage &to = pixels();
     const QImage &m = mask.pixels();
     const QImage &s = sprite.pixels();
+    const int tx = device(dx), ty = device(dy), fx = sprite.device(sx), fy = sprite.device(sy);
+    const int w = std::min({device(dx + width) - tx, s.width() - fx, to.width() - tx});
+    const int h = std::min({device(dy + height) - ty, s.height() - fy, to.height() - ty});
+    if (w <= 0 || h <= 0) return;
     const qsizetype srcStride = s.bytesPerLine() / 4;
     const qsizetype toStride = to.bytesPerLine() / 4;
-    const qsizetype from = sy * srcStride + sx;
-    transferRows(reinterpret_cast<quint32 *>(to.bits()) + dy * toStride + dx, toStride,
+    const qsizetype from = fy * srcStride + fx;
+    transferRows(reinterpret_cast<quint32 *>(to.bits()) + ty * toStride + tx, toStride,
                  reinterpret_cast<const quint32 *>(m.constBits()) + from,
-                 reinterpret_cast<const quint32 *>(s.constBits()) + from, srcStride, width, height,
+                 reinterpret_cast<const quint32 *>(s.constBits()) + from, srcStride, w, h,
                  [](quint32 d, quint32 a, quint32 b) { return (((d & a) | Opaque) ^ b) | Opaque; });
 }
 
@@ -278,6 +327,13 @@ void Surface::paintPicture(const Surface &picture, double x, double y)
 {
     bitBlt(int(std::lround(x)), int(std::lround(y)), picture.width(), picture.height(), picture, 0,
            0, RasterOp::SrcCopy);
+}
+
+void Surface::paint(const std::function<void(QPainter &)> &draw)
+{
+    if (m_image.isNull()) return;
+    QPainter painter(&pixels());
+    draw(painter);
 }
 
 Surface Surface::fromImage(const QImage &image)
@@ -297,6 +353,7 @@ void Surface::setImageFrom(const Surface &other)
     endText();
     m_width = other.m_width;
     m_height = other.m_height;
+    m_scale = other.m_scale;
     m_image = other.image().copy();
 }
 

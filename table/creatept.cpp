@@ -41,11 +41,11 @@ bool headsGroup(int r, int c)
 class TableDrawer
 {
 public:
-    TableDrawer(Surface &target, bool printing, const ElementData &data, const TableArtwork &art,
-                CellRects &rects, Surface &pw)
+    TableDrawer(Canvas &target, bool printing, const ElementData &data, const TableArtwork &art,
+                CellRects &rects)
         : m_target(target), m_printing(printing), m_data(data), m_art(art), m_rects(rects),
-          m_pw(pw), m_labelColour(printing ? ColourBlack : ColourWhite),
-          m_cellWidth(art.ptBox.width()), m_cellHeight(art.ptBox.height())
+          m_labelColour(printing ? ColourBlack : ColourWhite), m_cellWidth(art.ptBox.width()),
+          m_cellHeight(art.ptBox.height())
     {
     }
 
@@ -69,19 +69,19 @@ private:
     }
     const ElementRecord &record(int e) const { return m_data.ElementTable[e]; }
 
-    void composeCell(Colour k);
+    void cellBox(int x, int y, Colour k);
+    void seriesBanner(int y, int height, const Surface &banner, const char *label);
     void elementCell(int e, int r, int c, int x, int y);
     void keyCell(int x);
     void classificationLegend(int x, int y);
     void groupHeading(int e, int r, int c, int x, int y);
     void symbolAndWeight(int x, int y, const ElementRecord &rec);
 
-    Surface &m_target;
+    Canvas &m_target;
     const bool m_printing;
     const ElementData &m_data;
     const TableArtwork &m_art;
     CellRects &m_rects;
-    Surface &m_pw;
     const Colour m_labelColour; // headings and labels: white on screen, black on paper
     const int m_cellWidth, m_cellHeight;
 };
@@ -114,16 +114,8 @@ void TableDrawer::walk()
             if (r == 8 && c == 1) {
                 // The first copy is one row taller than the banner; the row that
                 // has no source pixels leaves the target as it was.
-                m_target.bitBlt(6, y + 14, m_art.ptLser.width(), m_art.ptLser.height() + 1,
-                                m_art.ptLser, 0, 0, RasterOp::SrcCopy);
-                m_target.bitBlt(6, y + 64, m_art.ptAser.width(), m_art.ptAser.height(),
-                                m_art.ptAser, 0, 0, RasterOp::SrcCopy);
-                if (m_printing) {
-                    const int tipX = 6 + m_art.ptLser.width() - m_art.ptserW.width();
-                    for (const int tipY : {y + 14, y + 64})
-                        m_target.bitBlt(tipX, tipY, m_art.ptserW.width(), m_art.ptserW.height(),
-                                        m_art.ptserW, 0, 0, RasterOp::SrcCopy);
-                }
+                seriesBanner(y + 14, m_art.ptLser.height() + 1, m_art.ptLser, "Lanthanide Series");
+                seriesBanner(y + 64, m_art.ptAser.height(), m_art.ptAser, "Actinide Series");
             }
             x += m_cellWidth;
         }
@@ -131,21 +123,43 @@ void TableDrawer::walk()
     }
 }
 
-void TableDrawer::composeCell(Colour k)
+// A cell's box in class colour k, laid whole over what was there.
+void TableDrawer::cellBox(int x, int y, Colour k)
 {
-    // The work picture must hold a whole cell.
-    if (m_pw.width() < m_cellWidth || m_pw.height() < m_cellHeight)
-        m_pw.resize(std::max(m_pw.width(), m_cellWidth), std::max(m_pw.height(), m_cellHeight));
-    // Setting the background clears the picture to it.
-    m_pw.setBackColor(k);
-    m_pw.drawSprite(0, 0, m_cellWidth, m_cellHeight, m_art.ptBoxM, m_art.ptBox);
+    m_target.filledBox(x, y, x + m_cellWidth - 1, y + m_cellHeight - 1, k);
+    m_target.drawSprite(x, y, m_cellWidth, m_cellHeight, m_art.ptBoxM, m_art.ptBox);
     if (m_printing) {
         // On paper the rounded corners must match the white page.
-        for (int y = 0; y < m_cellHeight; ++y)
-            for (int x = 0; x < m_cellWidth; ++x)
-                if (isCellCornerPixel(x, y, m_cellWidth, m_cellHeight))
-                    m_pw.setPixel(x, y, ColourWhite);
+        for (int cy = 0; cy < m_cellHeight; ++cy)
+            for (int cx = 0; cx < m_cellWidth; ++cx)
+                if (isCellCornerPixel(cx, cy, m_cellWidth, m_cellHeight))
+                    m_target.setPixel(x + cx, y + cy, ColourWhite);
     }
+}
+
+// A series banner with its label in white bold, centred on its body; on paper
+// its tip lies on white.
+void TableDrawer::seriesBanner(int y, int height, const Surface &banner, const char *label)
+{
+    m_target.bitBlt(6, y, banner.width(), height, banner, 0, 0, RasterOp::SrcCopy);
+    const int tipWidth = m_art.ptserW.width();
+    if (m_printing)
+        m_target.bitBlt(6 + banner.width() - tipWidth, y, tipWidth, m_art.ptserW.height(),
+                        m_art.ptserW, 0, 0, RasterOp::SrcCopy);
+    const double size = m_target.fontSize();
+    const bool bold = m_target.fontBold();
+    const Colour colour = m_target.foreColor();
+    m_target.setFontSize(8.25);
+    m_target.setFontBold(true);
+    m_target.setForeColor(ColourWhite);
+    const QString text = QString::fromLatin1(label);
+    const int bodyWidth = banner.width() - tipWidth;
+    m_target.setCurrentX(6 + std::max(2.0, (bodyWidth - m_target.textWidth(text)) / 2));
+    m_target.setCurrentY(y + (m_art.ptLser.height() - m_target.textHeight()) / 2);
+    m_target.printStay(text);
+    m_target.setFontSize(size);
+    m_target.setFontBold(bold);
+    m_target.setForeColor(colour);
 }
 
 void TableDrawer::elementCell(int e, int r, int c, int x, int y)
@@ -161,8 +175,7 @@ void TableDrawer::elementCell(int e, int r, int c, int x, int y)
     // A class outside the colour table leaves the cell in the work picture's
     // own white rather than reading past the table.
     const int cls = rec.Classification;
-    composeCell(cls >= 0 && cls < int(m_art.ptcolor.size()) ? m_art.ptcolor[cls] : ColourWhite);
-    m_target.bitBlt(x, y, m_cellWidth, m_cellHeight, m_pw, 0, 0, RasterOp::SrcCopy);
+    cellBox(x, y, cls >= 0 && cls < int(m_art.ptcolor.size()) ? m_art.ptcolor[cls] : ColourWhite);
     stateSymbol(rec.State, x + 2, y + 2);
 
     if (headsGroup(r, c)) groupHeading(e, r, c, x, y);
@@ -204,8 +217,7 @@ void TableDrawer::keyCell(int x)
     const int ky = KeyTop;
     const ElementRecord &first = record(1);
 
-    composeCell(m_art.ptcolor[0]);
-    m_target.bitBlt(kx, ky, m_cellWidth, m_cellHeight, m_pw, 0, 0, RasterOp::SrcCopy);
+    cellBox(kx, ky, m_art.ptcolor[0]);
     stateSymbol(StateGas, kx + 2, ky + 2);
 
     m_target.setForeColor(ColourRed);
@@ -302,21 +314,16 @@ qint16 GetEfromRC(const ElementData &data, qint16 row, qint16 column)
     return 0;
 }
 
-Surface tablePictureDesign()
+Surface tablePictureDesign(double scale)
 {
-    Surface picture(239, 231, 0xDCCCAB);
+    Surface picture(239, 231, 0xDCCCAB, scale);
     picture.setForeColor(ColourBlack);
     picture.setFontSize(8.25);
     return picture;
 }
 
-Surface workPictureDesign()
-{
-    return Surface(103, 88, ColourWhite);
-}
-
-PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
-                  const TableArtwork &art, CellRects &cellRects, Surface &pw, QPoint eFrameTopLeft)
+PTLayout CreatePT(Canvas &target, qint16 printMode, const ElementData &data,
+                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft)
 {
     const bool printing = printMode != 0;
     PTLayout layout = {
@@ -330,6 +337,6 @@ PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
         target.clearPicture();
     }
 
-    TableDrawer(target, printing, data, art, cellRects, pw).walk();
+    TableDrawer(target, printing, data, art, cellRects).walk();
     return layout;
 }

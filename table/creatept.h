@@ -36,21 +36,20 @@ struct PTLayout
 constexpr int TablePictureWidth = 791;
 constexpr int TablePictureHeight = 510;
 
-// The table picture (pb) and the work picture (pw) as the window's design makes
-// them, before the table is drawn: its text is 8.25-point black.
-Surface tablePictureDesign();
-Surface workPictureDesign();
+// The table picture (pb) as the window's design makes it, before the table is
+// drawn: its text is 8.25-point black.
+Surface tablePictureDesign(double scale = 1.0);
 
-// Draws the whole periodic table into target and records every drawn cell in
+// Draws the whole periodic table onto target and records every drawn cell in
 // cellRects (other entries are left as they are).
-// printMode 0: target is pb; it is resized to 791 x 510 and cleared to D09311,
-// labels are white. printMode 1: target is pbprt; neither resized nor
-// recoloured, labels black, cell corners white, ptconnW and ptserW used.
-// The target's font and fore colour on entry are used until the first cell
-// changes them. pw is the work picture in which each cell is composed.
-PTLayout CreatePT(Surface &target, qint16 printMode, const ElementData &data,
-                  const TableArtwork &art, CellRects &cellRects, Surface &pw,
-                  QPoint eFrameTopLeft = {0, 37});
+// printMode 0: target is the screen's table picture; it is resized to
+// 791 x 510 and cleared to D09311, labels are white. printMode 1: target is the
+// printed table; it is neither resized nor recoloured, labels are black, cell
+// corners white, ptconnW and ptserW used. The target's font and fore colour on
+// entry are used until the first cell changes them. The artwork must be drawn
+// at the target's scale.
+PTLayout CreatePT(Canvas &target, qint16 printMode, const ElementData &data,
+                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft = {0, 37});
 
 // The weight as a cell shows it: the first six characters of the trimmed
 // number text, cut rather than rounded (1.00794 -> "1.0079").

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <map>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -70,10 +70,10 @@ Colour glyphColour(char c)
     }
 }
 
-void buildCellBox(Surface &box, Surface &mask)
+void buildCellBox(Surface &box, Surface &mask, double scale)
 {
-    box = Surface(BoxWidth, BoxHeight, ColourBlack);
-    mask = Surface(BoxWidth, BoxHeight, ColourBlack);
+    box = Surface(BoxWidth, BoxHeight, ColourBlack, scale);
+    mask = Surface(BoxWidth, BoxHeight, ColourBlack, scale);
     const int r = BoxWidth - 1;
     const int b = BoxHeight - 1;
 
@@ -107,11 +107,11 @@ void buildCellBox(Surface &box, Surface &mask)
                    ColourWhite);
 }
 
-void buildStateSymbols(std::array<Surface, 4> &sprites, std::array<Surface, 4> &masks)
+void buildStateSymbols(std::array<Surface, 4> &sprites, std::array<Surface, 4> &masks, double scale)
 {
     for (size_t s = 0; s < StateGlyphs.size(); ++s) {
-        sprites[s] = Surface(StatePictureSize, StatePictureSize, ColourBlack);
-        masks[s] = Surface(StatePictureSize, StatePictureSize, ColourWhite);
+        sprites[s] = Surface(StatePictureSize, StatePictureSize, ColourBlack, scale);
+        masks[s] = Surface(StatePictureSize, StatePictureSize, ColourWhite, scale);
         for (int y = 0; y < StateSymbolSize; ++y) {
             for (int x = 0; x < StateSymbolSize; ++x) {
                 const char c = StateGlyphs[s][y][x];
@@ -126,11 +126,8 @@ void buildStateSymbols(std::array<Surface, 4> &sprites, std::array<Surface, 4> &
 // Two curved arrows: from the period 6 slot down and right into the first cell
 // of the upper series row, and from the period 7 slot into the lower one. The
 // outer arrow starts lower, so the two never cross.
-Surface buildConnector(Colour background, Colour ink)
+void drawConnector(QPainter &p, Colour ink)
 {
-    QImage image(ConnectorWidth, ConnectorHeight, QImage::Format_RGB32);
-    image.fill(toQRgb(background));
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colour = QColor::fromRgb(toQRgb(ink));
     p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -158,8 +155,13 @@ Surface buildConnector(Colour background, Colour ink)
         head.closeSubpath();
         p.fillPath(head, colour);
     }
-    p.end();
-    return Surface::fromImage(image);
+}
+
+Surface buildConnector(Colour background, Colour ink, double scale)
+{
+    Surface connector(ConnectorWidth, ConnectorHeight, background, scale);
+    connector.paint([ink](QPainter &p) { drawConnector(p, ink); });
+    return connector;
 }
 
 // The arrow tip at the right end of a banner, width TipWidth.
@@ -173,37 +175,27 @@ QPainterPath tipPath(qreal left)
     return tip;
 }
 
-Surface buildBanner(const QString &text)
+// The banner's body; its label is drawn with the table's text.
+Surface buildBanner(double scale)
 {
-    QImage image(BannerWidth, BannerHeight, QImage::Format_RGB32);
-    image.fill(toQRgb(ColourPageBlue));
-    QPainter p(&image);
-    const QColor body = QColor::fromRgb(toQRgb(BannerBody));
-    p.fillRect(0, 0, BannerWidth - TipWidth, BannerHeight, body);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(tipPath(BannerWidth - TipWidth), body);
-    p.end();
-
-    Surface banner = Surface::fromImage(image);
-    banner.setFontName(QStringLiteral("Arial"));
-    banner.setFontSize(8.25);
-    banner.setFontBold(true);
-    banner.setForeColor(ColourWhite);
-    banner.setCurrentX(std::max(2.0, (BannerWidth - TipWidth - banner.textWidth(text)) / 2));
-    banner.setCurrentY((BannerHeight - banner.textHeight()) / 2);
-    banner.printStay(text);
+    Surface banner(BannerWidth, BannerHeight, ColourPageBlue, scale);
+    banner.paint([](QPainter &p) {
+        const QColor body = QColor::fromRgb(toQRgb(BannerBody));
+        p.fillRect(0, 0, BannerWidth - TipWidth, BannerHeight, body);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(tipPath(BannerWidth - TipWidth), body);
+    });
     return banner;
 }
 
-Surface buildTipOnWhite()
+Surface buildTipOnWhite(double scale)
 {
-    QImage image(TipWidth, BannerHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(tipPath(0), QColor::fromRgb(toQRgb(BannerBody)));
-    p.end();
-    return Surface::fromImage(image);
+    Surface tip(TipWidth, BannerHeight, ColourWhite, scale);
+    tip.paint([](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(tipPath(0), QColor::fromRgb(toQRgb(BannerBody)));
+    });
+    return tip;
 }
 
 } // namespace
@@ -221,22 +213,25 @@ bool isCellCornerPixel(int x, int y, int w, int h)
     return !(innerX && innerY);
 }
 
-TableArtwork buildTableArtwork()
+TableArtwork buildTableArtwork(double scale)
 {
     TableArtwork art;
-    buildCellBox(art.ptBox, art.ptBoxM);
-    buildStateSymbols(art.ptst, art.ptstM);
-    art.ptconn = buildConnector(ColourPageBlue, ColourWhite);
-    art.ptconnW = buildConnector(ColourWhite, ColourBlack);
-    art.ptLser = buildBanner(QStringLiteral("Lanthanide Series"));
-    art.ptAser = buildBanner(QStringLiteral("Actinide Series"));
-    art.ptserW = buildTipOnWhite();
+    buildCellBox(art.ptBox, art.ptBoxM, scale);
+    buildStateSymbols(art.ptst, art.ptstM, scale);
+    art.ptconn = buildConnector(ColourPageBlue, ColourWhite, scale);
+    art.ptconnW = buildConnector(ColourWhite, ColourBlack, scale);
+    art.ptLser = buildBanner(scale);
+    art.ptAser = buildBanner(scale);
+    art.ptserW = buildTipOnWhite(scale);
     art.ptcolor = CellColours;
     return art;
 }
 
-const TableArtwork &tableArtwork()
+const TableArtwork &tableArtwork(double scale)
 {
-    static const TableArtwork art = buildTableArtwork();
-    return art;
+    // The few scales a run meets: the screen's, and the paper's.
+    static std::map<double, TableArtwork> made;
+    auto found = made.find(scale);
+    if (found == made.end()) found = made.emplace(scale, buildTableArtwork(scale)).first;
+    return found->second;
 }

@@ -13,16 +13,17 @@ struct TableArtwork
     Surface ptBox, ptBoxM;              // 40 x 50 cell sprite and mask
     std::array<Surface, 4> ptst, ptstM; // 16 x 16 state symbols and masks (only 10 x 10 used)
     Surface ptconn, ptconnW;            // 40 x 178 connector on D09311 / on white
-    Surface ptLser, ptAser;             // 132 x 21 series banners
+    Surface ptLser, ptAser;             // 132 x 21 series banners (their labels are text)
     Surface ptserW;                     // 20 x 21 arrow tip on white
     std::array<Colour, 11> ptcolor{};   // key cell colour and the ten class colours
 };
 
-// Built once, on first use (needs the application object for the banner fonts).
-const TableArtwork &tableArtwork();
+// The artwork drawn at a scale (device pixels per pixel), built on first use
+// and kept for the rest of the run.
+const TableArtwork &tableArtwork(double scale = 1.0);
 
 // Builds a fresh set; tableArtwork() keeps one of these.
-TableArtwork buildTableArtwork();
+TableArtwork buildTableArtwork(double scale = 1.0);
 
 // Where the cell box's interior lies (0-based, both ends included): the class
 // colour shows here.

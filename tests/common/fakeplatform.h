@@ -90,7 +90,6 @@ protected:
     PictureBox *pb = control<PictureBox>(w, "pb");
     PictureBox *pbAtom = control<PictureBox>(w, "pbAtom");
     PictureBox *pbData = control<PictureBox>(w, "pbData");
-    PictureBox *pbprt = control<PictureBox>(w, "pbprt");
     PictureButton *tableTab = control<PictureButton>(w, "tab_Frame0");
     PictureButton *elementTab = control<PictureButton>(w, "tab_Frame1");
     PictureButton *ck_animate = control<PictureButton>(w, "ck_animate");

@@ -56,15 +56,22 @@ TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
     w.cb_print_Click();
     EXPECT_FALSE(tmElectron->isActive());
     EXPECT_EQ(platform.questions.back(), QStringLiteral("Print: Print Element"));
-    // The element print left pbprt as 8 x 8 scratch; the table still prints whole.
-    EXPECT_EQ(pbprt->surface().width(), 8);
+    // After an element print the table still prints whole, its words as text
+    // on a white box of the screen table's size (791 x 510 pixels).
     w.tab_Frame_Click(0);
     w.cb_print_Click();
     ASSERT_EQ(printer.jobs.size(), 5u);
     const auto &items = printer.jobs[4].page.items();
-    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const PageCanvas::Item &item) {
-        return item.kind == PageCanvas::Item::Picture && item.image.size() == QSize(791, 510);
-    }));
+    QStringList texts;
+    bool whiteTable = false;
+    for (const PageCanvas::Item &item : items) {
+        if (item.kind == PageCanvas::Item::Text) texts << item.text;
+        if (item.kind == PageCanvas::Item::Box && item.colour == ColourWhite)
+            whiteTable |= QSizeF(item.width, item.height) == QSizeF(11865, 7650);
+    }
+    EXPECT_TRUE(whiteTable);
+    for (const char *word : {"GROUP", "Og", "Fe", "55.845", "Lanthanide Series", "Actinide Series"})
+        EXPECT_TRUE(texts.contains(QLatin1String(word))) << word;
 }
 
 // The PDF pages themselves the command line tests check.

@@ -32,8 +32,8 @@ TEST(CreatePT, KeepsOddRecordsSafe)
     t[1].Classification = 11, t[1].State = 4; // class and state beyond the artwork
     t[2].TableRow = t[3].TableRow = 2;        // 2 and 3 share row 2, column 2
     t[2].TableColumn = t[3].TableColumn = 2;
-    data.ElementCount = 3;                  // the rest of the table lies beyond the count
-    const Drawn odd(data, false, {10, 10}); // a work picture too small for a cell
+    data.ElementCount = 3; // the rest of the table lies beyond the count
+    const Drawn odd(data);
     EXPECT_EQ(odd.rects[2], (CellRect{2, 2, 84, 92, 123, 141})) << "the smaller number wins";
     EXPECT_EQ(std::pair(odd.rects[3], odd.rects[4]), std::pair(CellRect{}, CellRect{}));
     EXPECT_TRUE(shows(odd.pb, QRect(46, 89, 34, 1), ColourWhite)) << "a class past the colours";
@@ -50,7 +50,7 @@ TEST(CreatePT, WithoutElementsDrawsOnlyTheDecorations)
     Drawn d(none);
     const CellRect marker{7, 7, 7, 7, 7, 7};
     d.rects.fill(marker);
-    CreatePT(d.pb, 0, d.data, tableArtwork(), d.rects, d.pw);
+    CreatePT(d.pb, 0, d.data, tableArtwork(), d.rects);
     EXPECT_EQ(std::count(d.rects.begin(), d.rects.end(), marker), 119);
     EXPECT_TRUE(shows(d.pb, QRect(164, 192, 40, 50), ColourPageBlue)) << "no cells";
     // Key cell, legends, "PERIOD", period numbers, connector and banners stay.
@@ -68,7 +68,7 @@ TEST(CreatePT, PrintingKeepsTheTargetAndDrawingTwiceGivesTheSamePicture)
     EXPECT_TRUE(!paper.layout.pbGeometry.isValid() && paper.pb.width() == 800) << "not resized";
     EXPECT_EQ(paper.rects, screen.rects);
     const QImage before = screen.pb.image().copy();
-    CreatePT(screen.pb, 0, screen.data, tableArtwork(), screen.rects, screen.pw);
+    CreatePT(screen.pb, 0, screen.data, tableArtwork(), screen.rects);
     EXPECT_TRUE(screen.pb.image() == before);
 }
 

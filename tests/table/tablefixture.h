@@ -14,19 +14,17 @@ struct Drawn
 {
     ElementData data;
     Surface pb;
-    Surface pw;
     CellRects rects{};
     PTLayout layout;
 
-    explicit Drawn(ElementData d = shippedData(), bool printing = false, QSize pwSize = {103, 88})
+    explicit Drawn(ElementData d = shippedData(), bool printing = false)
         : data(std::move(d)),
-          pb(printing ? 800 : 239, printing ? 520 : 231, printing ? ColourWhite : 0xDCCCAB),
-          pw(pwSize.width(), pwSize.height(), ColourWhite)
+          pb(printing ? 800 : 239, printing ? 520 : 231, printing ? ColourWhite : 0xDCCCAB)
     {
         pb.setFontName(QStringLiteral("Arial"));
         pb.setFontSize(printing ? 9.75 : 8.25);
         pb.setForeColor(ColourBlack);
-        layout = CreatePT(pb, printing, data, tableArtwork(), rects, pw);
+        layout = CreatePT(pb, printing, data, tableArtwork(), rects);
     }
 };
 
