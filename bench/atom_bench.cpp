@@ -47,29 +47,38 @@ ElementRecord benchRecord(int z)
 
 struct AtomView
 {
+    explicit AtomView(double scale = 1.0) : scale(scale) {}
+    double scale;
     AtomModel model;
-    Surface pbAtom{AtomPictureSize, AtomPictureSize};
-    Surface pbSave{AtomPictureSize, AtomPictureSize};
-    Surface pbHold{AtomPictureSize, AtomPictureSize};
+    Surface pbAtom{AtomPictureSize, AtomPictureSize, ColourBlack, scale};
+    Surface pbSave{AtomPictureSize, AtomPictureSize, ColourBlack, scale};
+    Surface pbHold{AtomPictureSize, AtomPictureSize, ColourBlack, scale};
 };
 
 } // namespace
 
-// One tmElectron tick of a displayed atom: seven MoveRing calls.
+// One tmElectron tick of a displayed atom: seven MoveRing calls, for element
+// range(0) at a screen scale of range(1) / 100.
 static void BM_ElectronTick(benchmark::State &state)
 {
     const ElementRecord record = benchRecord(int(state.range(0)));
-    AtomView v;
+    AtomView v(state.range(1) / 100.0);
+    const AtomSprites &sprites = atomSprites(v.scale);
     AtomOptions o;
     o.animate = true;
-    displayAtom(v.model, v.pbAtom, v.pbSave, v.pbHold, atomSprites(), record, o, false, 60);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            tmElectronTick(v.model, v.pbAtom, v.pbSave, v.pbHold, atomSprites()));
-    }
+    displayAtom(v.model, v.pbAtom, v.pbSave, v.pbHold, sprites, record, o, false, 60);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tmElectronTick(v.model, v.pbAtom, v.pbSave, v.pbHold, sprites));
     state.SetLabel(record.Symbol.trimmed().toStdString());
 }
-BENCHMARK(BM_ElectronTick)->Arg(1)->Arg(26)->Arg(92)->Arg(118)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ElectronTick)
+    ->Args({1, 100})
+    ->Args({26, 100})
+    ->Args({92, 100})
+    ->Args({118, 100})
+    ->Args({118, 150})
+    ->Args({118, 200})
+    ->Unit(benchmark::kMicrosecond);
 
 // The atom part of a display: legend, nucleus, paths and the saved background.
 static void BM_AtomBackground(benchmark::State &state)
