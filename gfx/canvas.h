@@ -30,10 +30,11 @@ public:
 
     // One pixel; outside the picture nothing happens.
     virtual void setPixel(int x, int y, Colour colour) = 0;
-    // A line from (x1, y1) to (x2, y2), both ends included.
-    virtual void line(int x1, int y1, int x2, int y2, Colour colour) = 0;
     // A filled box with both corners included.
     virtual void filledBox(int x1, int y1, int x2, int y2, Colour colour) = 0;
+    // A line from (x1, y1) to (x2, y2), both ends included: along a row or a
+    // column one box, else the pixels Bresenham's rule picks.
+    void line(int x1, int y1, int x2, int y2, Colour colour);
     // A box outline with both corners included.
     void box(int x1, int y1, int x2, int y2, Colour colour);
 

@@ -219,34 +219,6 @@ void Surface::setDevicePixel(int x, int y, Colour colour)
     if (m_image.valid(x, y)) reinterpret_cast<quint32 *>(pixels().scanLine(y))[x] = toQRgb(colour);
 }
 
-void Surface::line(int x1, int y1, int x2, int y2, Colour colour)
-{
-    // A line along a row or a column is one box of device pixels.
-    if (x1 == x2 || y1 == y2) {
-        fillDevice(deviceBox(x1, y1, x2, y2), colour);
-        return;
-    }
-    // Bresenham, so that every pixel is exact and both ends are set.
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        setPixel(x1, y1, colour);
-        if (x1 == x2 && y1 == y2) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
-}
-
 void Surface::filledBox(int x1, int y1, int x2, int y2, Colour colour)
 {
     fillDevice(deviceBox(x1, y1, x2, y2), colour);

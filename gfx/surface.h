@@ -49,7 +49,6 @@ public:
     void setPixel(int x, int y, Colour colour) override;
     // One device pixel, for artwork made pixel by pixel at the surface's scale.
     void setDevicePixel(int x, int y, Colour colour);
-    void line(int x1, int y1, int x2, int y2, Colour colour) override;
     void filledBox(int x1, int y1, int x2, int y2, Colour colour) override;
 
     // Only pixels inside both the source and this surface are touched. The

@@ -55,31 +55,6 @@ void VectorCanvas::setPixel(int x, int y, Colour colour)
     filledBox(x, y, x, y, colour);
 }
 
-void VectorCanvas::line(int x1, int y1, int x2, int y2, Colour colour)
-{
-    if (x1 == x2 || y1 == y2) {
-        filledBox(x1, y1, x2, y2, colour);
-        return;
-    }
-    // A slanted line: its pixels, as a surface sets them.
-    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        setPixel(x1, y1, colour);
-        if (x1 == x2 && y1 == y2) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
-}
-
 void VectorCanvas::filledBox(int x1, int y1, int x2, int y2, Colour colour)
 {
     const int left = std::max(0, std::min(x1, x2));

@@ -25,7 +25,6 @@ public:
     void clearPicture() override;
 
     void setPixel(int x, int y, Colour colour) override;
-    void line(int x1, int y1, int x2, int y2, Colour colour) override;
     void filledBox(int x1, int y1, int x2, int y2, Colour colour) override;
     // Copies go on the page; the AND and XOR halves of a sprite have no meaning
     // on paper on their own, so only drawSprite lays sprites.
