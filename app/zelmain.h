@@ -123,6 +123,8 @@ private:
     void switchPage();
     void copyShown();
     void moveOutline(qint16 e);
+    // Steps the element bar by the wheel's whole notches.
+    void turnWheel(int delta);
     bool findTyped(QKeyEvent *event);
     void clearFind();
 
@@ -140,6 +142,8 @@ private:
     qint16 CurrentTab = 0;
     qint16 TabSwitchState = 1;
     qint16 HoverElement = 0;
+    // The part of a wheel notch turned but not yet stepped.
+    int m_wheelRest = 0;
     // The page an element print writes its sheet onto.
     PageCanvas PrintPage;
 

@@ -1,6 +1,6 @@
 // The window without a mouse: the table's outline moved by the arrow keys,
 // typing to find an element, the page, print, exit and copy shortcuts, and the
-// mouse wheel over the sheet and the atom.
+// mouse wheel over the sheet, the atom and the element bar.
 
 #include "zelmain.h"
 
@@ -13,10 +13,13 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QWheelEvent>
 
 namespace {
 
 constexpr int TypingPauseMs = 1000;
+// The wheel's turn for one notch, in eighths of a degree.
+constexpr int WheelNotch = 120;
 
 CellStep stepFor(int key)
 {
@@ -71,9 +74,10 @@ void ZelMain::createKeyboard()
     // as its outline.
     pbData->setShowsFocus(true);
     pbAtom->setShowsFocus(true);
-    // The wheel over the sheet or the atom steps elements as over the bar.
+    // The wheel over the sheet, the atom or the bar steps one element a notch.
     pbData->installEventFilter(this);
     pbAtom->installEventFilter(this);
+    eScroll->installEventFilter(this);
 }
 
 void ZelMain::switchPage()
@@ -173,9 +177,23 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
 
 bool ZelMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Wheel && (watched == pbData || watched == pbAtom)) {
-        QCoreApplication::sendEvent(eScroll, event);
+    if (event->type() == QEvent::Wheel &&
+        (watched == pbData || watched == pbAtom || watched == eScroll)) {
+        turnWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ZelMain::turnWheel(int delta)
+{
+    // Fine wheels and touchpads send parts of a notch, which add up; a turn the
+    // other way starts afresh, so a part left from before it makes no step.
+    if ((delta < 0 && m_wheelRest > 0) || (delta > 0 && m_wheelRest < 0)) m_wheelRest = 0;
+    const qint64 turned = qint64(m_wheelRest) + delta;
+    const qint64 notches = turned / WheelNotch;
+    m_wheelRest = int(turned - notches * WheelNotch);
+    // Toward the user (negative) is down the bar, to the next atomic number; the
+    // bar keeps its value within its range, and its change shows the element.
+    if (notches != 0) eScroll->setValue(eScroll->value() - int(notches));
 }

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +14,15 @@ namespace {
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+}
+
+// A turn of the wheel over a control; 120 is one notch, positive away from the user.
+void wheel(QWidget *over, int delta)
+{
+    const QPointF at(5, 5);
+    QWheelEvent event(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &event);
 }
 
 } // namespace
@@ -74,11 +85,9 @@ TEST_F(App, TypingFindsShortcutsCopyAndTheWheelStepsTheSheet)
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text() + u'\n', ironSheetText());
 
-    // One wheel notch down over the sheet steps on as over the bar: three elements.
-    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(pbData, &wheel);
-    EXPECT_EQ(w.currentElement(), 29);
+    // One wheel notch down over the sheet steps to the next element.
+    wheel(pbData, -120);
+    EXPECT_EQ(w.currentElement(), 27);
     // On the Element page a typed number shows its element, as the bar does.
     key(Qt::Key_Escape);
     QTest::keyClicks(QApplication::focusWidget(), u"92"_s);
@@ -88,4 +97,53 @@ TEST_F(App, TypingFindsShortcutsCopyAndTheWheelStepsTheSheet)
     EXPECT_EQ(pbAtom->grab().toImage().pixelColor(3, 2), QColor(128, 128, 128));
     pbData->setFocus();
     EXPECT_EQ(pbAtom->grab().toImage().pixelColor(3, 2), QColor(Qt::black));
+}
+
+TEST_F(App, TheWheelStepsOneElementPerNotchOverTheAtomTheSheetAndTheBar)
+{
+    w.tab_Frame_Click(1);
+    QSignalSpy displays(&w, &ZelMain::displayed);
+    for (QWidget *over : {static_cast<QWidget *>(pbAtom), static_cast<QWidget *>(pbData),
+                          static_cast<QWidget *>(eScroll)}) {
+        eScroll->setValue(26);
+        displays.clear();
+        // Down (toward the user) is the next atomic number, as the bar's lower arrow.
+        wheel(over, -120);
+        EXPECT_EQ(std::tuple(w.currentElement(), eScroll->value(), displays.count()),
+                  std::tuple(27, 27, 1))
+            << over->objectName().toStdString();
+        wheel(over, 120);
+        EXPECT_EQ(std::tuple(w.currentElement(), eScroll->value(), displays.count()),
+                  std::tuple(26, 26, 2))
+            << over->objectName().toStdString();
+    }
+
+    // Fine wheels and touchpads: deltas add up to whole notches, what is left
+    // over carries on, and a turn the other way starts afresh.
+    const std::pair<int, int> turns[] = {
+        {-30, 26},  {-30, 26}, {-30, 26}, {-30, 27}, // four of 30 make a notch
+        {-90, 27},  {-60, 28}, {-90, 29},            // 30 of the 150 carried on
+        {-90, 29},  {120, 28},                       // a full notch back is one step back
+        {-90, 28},  {30, 28},  {-90, 28}, {-30, 29}, // no stale rest from before the turn
+        {-240, 31}, {360, 28}};                      // several notches in one event
+    for (const auto &[delta, expected] : turns) {
+        wheel(pbAtom, delta);
+        EXPECT_EQ(w.currentElement(), expected) << "after " << delta;
+    }
+
+    // It stops at the last element and at the first; turns past an end are not kept.
+    eScroll->setValue(117);
+    displays.clear();
+    for (const auto &[delta, expected] :
+         {std::pair{-120, 118}, {-120, 118}, {-120, 118}, {120, 117}, {-240, 118}}) {
+        wheel(pbData, delta);
+        EXPECT_EQ(w.currentElement(), expected) << "at the end, after " << delta;
+    }
+    EXPECT_EQ(displays.count(), 3);
+    eScroll->setValue(2);
+    for (const auto &[delta, expected] :
+         {std::pair{120, 1}, {120, 1}, {360, 1}, {-120, 2}, {30, 2}, {90, 1}}) {
+        wheel(eScroll, delta);
+        EXPECT_EQ(w.currentElement(), expected) << "at the start, after " << delta;
+    }
 }
