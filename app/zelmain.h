@@ -73,6 +73,8 @@ public:
     int currentTab() const { return CurrentTab; }
     bool printing() const { return PrintMode != 0; }
     qint16 hoverElement() const { return HoverElement; }
+    // The element whose cell the table's outline shows, or 0.
+    qint16 outlinedElement() const;
     qint16 printHeaderY() const { return PrintHeaderY; }
     const CellRects &cells() const { return Cells; }
     const AtomModel &atom() const { return atomModel(); }
@@ -142,6 +144,9 @@ private:
     qint16 CurrentTab = 0;
     qint16 TabSwitchState = 1;
     qint16 HoverElement = 0;
+    // The keyboard put the outline where it is: the table shows it again after
+    // the other page. An outline the pointer left is not shown again.
+    bool m_outlineByKeys = false;
     // The part of a wheel notch turned but not yet stepped.
     int m_wheelRest = 0;
     // The page an element print writes its sheet onto.

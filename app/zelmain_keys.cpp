@@ -90,8 +90,8 @@ void ZelMain::copyShown()
     QString text;
     if (CurrentTab == 1) {
         text = sheetTextLines(Elements.ElementTable[CurrentElement], ClassNames).join(u'\n');
-    } else if (HoverElement > 0) {
-        const ElementRecord &r = Elements.ElementTable[HoverElement];
+    } else if (const qint16 e = outlinedElement(); e > 0) {
+        const ElementRecord &r = Elements.ElementTable[e];
         text = QStringLiteral("%1, %2, %3, %4")
                    .arg(r.ElementName.trimmed(), r.Symbol.trimmed())
                    .arg(r.AtomicNumber)
@@ -105,8 +105,14 @@ void ZelMain::moveOutline(qint16 e)
     const std::optional<QRect> outline = SetPTsel(Cells, e, ptsel->size());
     if (!outline) return;
     HoverElement = e;
+    m_outlineByKeys = true;
     ptsel->setGeometry(*outline);
     ptsel->show();
+}
+
+qint16 ZelMain::outlinedElement() const
+{
+    return ptsel->isHidden() ? 0 : HoverElement;
 }
 
 void ZelMain::clearFind()
@@ -150,6 +156,7 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
     // The table answers the keys while it holds the window's focus, even while
     // another window is active.
     if (CurrentTab == 0 && (focusWidget() == pb || !focusWidget())) {
+        const qint16 outlined = outlinedElement();
         switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -157,13 +164,14 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Down:
         case Qt::Key_Home:
         case Qt::Key_End:
+            // With no outline the keys go on from the element shown.
             moveOutline(stepCell(Cells, Elements.ElementCount,
-                                 ptsel->isVisible() ? HoverElement : 0, stepFor(event->key())));
+                                 outlined > 0 ? outlined : CurrentElement, stepFor(event->key())));
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            if (ptsel->isVisible()) {
+            if (outlined > 0) {
                 clearFind();
                 pb_Click();
             }

@@ -25,16 +25,25 @@ void wheel(QWidget *over, int delta)
     QApplication::sendEvent(over, &event);
 }
 
+// Where the outline lies around element z's cell.
+QRect outlineOf(const ZelMain &w, int z)
+{
+    const CellRect &c = w.cells()[z];
+    return QRect(c.Left - 1, c.Top - 1, 43, 53);
+}
+
 } // namespace
 
 TEST_F(App, ArrowsWalkTheTableAndReturnOpensTheOutlinedElement)
 {
     activate();
     pb->setFocus();
-    // From no outline any key starts at hydrogen; then each key from where the
-    // last one left the outline, across gaps and into and out of the series rows.
+    // From no outline a key steps from the element shown (hydrogen at start;
+    // left of it lies nothing, so the outline stays on it); then each key from
+    // where the last one left the outline, across gaps and into and out of the
+    // series rows.
     const std::pair<Qt::Key, int> walk[] = {
-        {Qt::Key_Down, 1},   {Qt::Key_Right, 2}, {Qt::Key_Down, 10}, {Qt::Key_Left, 9},
+        {Qt::Key_Left, 1},   {Qt::Key_Right, 2}, {Qt::Key_Down, 10}, {Qt::Key_Left, 9},
         {Qt::Key_Home, 1},   {Qt::Key_Down, 3},  {Qt::Key_Right, 4}, {Qt::Key_Right, 5},
         {Qt::Key_Up, 2},     {Qt::Key_Home, 1},  {Qt::Key_Up, 1},    {Qt::Key_Left, 1},
         {Qt::Key_End, 103},  {Qt::Key_Up, 71},   {Qt::Key_Up, 118},  {Qt::Key_Right, 118},
@@ -146,4 +155,65 @@ TEST_F(App, TheWheelStepsOneElementPerNotchOverTheAtomTheSheetAndTheBar)
         wheel(eScroll, delta);
         EXPECT_EQ(w.currentElement(), expected) << "at the start, after " << delta;
     }
+}
+
+TEST_F(App, TheTableKeepsItsKeyboardPlaceAcrossPageSwitches)
+{
+    activate();
+    pb->setFocus();
+    auto *ptsel = control<QWidget>(w, "ptsel");
+    QClipboard *clipboard = QApplication::clipboard();
+    const auto outlined = [&] {
+        return std::tuple(ptsel->isVisible(), w.hoverElement(), ptsel->geometry());
+    };
+
+    // Nothing outlined: copying leaves the clipboard as it was.
+    clipboard->setText(u"untouched"_s);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"untouched"_s);
+
+    // The outline the keyboard put on iron is there again after the Element
+    // page, by the page keys and by the tabs; copy and arrows go on from it.
+    QTest::keyClicks(QApplication::focusWidget(), u"fe"_s);
+    key(Qt::Key_Escape);
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(w.currentTab(), ptsel->isVisible()), std::tuple(1, false));
+    key(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(w.currentTab(), 0);
+    EXPECT_EQ(outlined(), std::tuple(true, 26, outlineOf(w, 26)));
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"Iron, Fe, 26, 55.845"_s);
+    key(Qt::Key_Right);
+    EXPECT_EQ(outlined(), std::tuple(true, 27, outlineOf(w, 27)));
+    for (PictureButton *tab : {elementTab, tableTab}) {
+        QTest::mousePress(tab, Qt::LeftButton);
+        QTest::mouseRelease(tab, Qt::LeftButton);
+    }
+    EXPECT_EQ(std::tuple(w.currentTab(), QApplication::focusWidget()), std::tuple(0, pb));
+    EXPECT_EQ(outlined(), std::tuple(true, 27, outlineOf(w, 27)));
+    key(Qt::Key_Down);
+    EXPECT_EQ(outlined(), std::tuple(true, 45, outlineOf(w, 45)));
+
+    // The pointer takes the outline with it; a switch drops the pointer's
+    // outline, and then nothing is outlined: nothing to copy or open, and the
+    // arrows go on from the element shown (tin).
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    eScroll->setValue(50);
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(outlined(), std::tuple(true, 45, outlineOf(w, 45)));
+    const CellRect &oxygen = w.cells()[8];
+    QTest::mouseMove(pb, QPoint(oxygen.Left + 5, oxygen.Top + 5));
+    EXPECT_EQ(outlined(), std::tuple(true, 8, outlineOf(w, 8)));
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(w.currentTab(), ptsel->isVisible()), std::tuple(0, false));
+    clipboard->setText(u"untouched"_s);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"untouched"_s);
+    key(Qt::Key_Return);
+    EXPECT_EQ(w.currentTab(), 0);
+    key(Qt::Key_Right);
+    EXPECT_EQ(outlined(), std::tuple(true, 51, outlineOf(w, 51)));
+    key(Qt::Key_Return);
+    EXPECT_EQ(std::tuple(w.currentTab(), w.currentElement()), std::tuple(1, 51));
 }
