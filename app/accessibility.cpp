@@ -249,7 +249,7 @@ public:
     QAccessibleInterface *focusChild() const override
     {
         const ZelMain *w = mainWindow();
-        return w && w->hoverElement() > 0 ? cell(w->hoverElement()) : nullptr;
+        return w && w->outlinedElement() > 0 ? cell(w->outlinedElement()) : nullptr;
     }
 
 private:
@@ -307,7 +307,7 @@ QAccessible::State CellAccessible::state() const
     s.invisible = !pb->isVisible();
     s.disabled = !pb->isEnabled();
     s.focusable = s.selectable = !s.invisible;
-    const bool outlined = w && w->hoverElement() == m_z;
+    const bool outlined = w && w->outlinedElement() == m_z;
     s.selected = outlined;
     s.focused = outlined && pb->hasFocus();
     return s;

@@ -187,6 +187,9 @@ void ZelMain::tab_Frame_Click(int index)
         setElectronTimer(false);
         PT_Frame->show();
         pb->show();
+        // The keyboard's place on the table is kept; the pointer's outline is
+        // not, as the pointer may be anywhere by now.
+        if (m_outlineByKeys) moveOutline(HoverElement);
         lbl_click->show();
         if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
@@ -228,6 +231,7 @@ void ZelMain::pb_MouseMove(double x, double y)
 {
     const HoverResult hover = pbMouseMove(Cells, Elements.ElementCount, ptsel->size(), x, y);
     HoverElement = hover.hoverElement;
+    m_outlineByKeys = false;
     if (hover.outline) {
         ptsel->setGeometry(*hover.outline);
         ptsel->show();

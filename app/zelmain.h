@@ -73,6 +73,8 @@ public:
     int currentTab() const { return CurrentTab; }
     bool printing() const { return PrintMode != 0; }
     qint16 hoverElement() const { return HoverElement; }
+    // The element whose cell the table's outline shows, or 0.
+    qint16 outlinedElement() const;
     qint16 printHeaderY() const { return PrintHeaderY; }
     const CellRects &cells() const { return Cells; }
     const AtomModel &atom() const { return atomModel(); }
@@ -123,6 +125,8 @@ private:
     void switchPage();
     void copyShown();
     void moveOutline(qint16 e);
+    // Steps the element bar by the wheel's whole notches.
+    void turnWheel(int delta);
     bool findTyped(QKeyEvent *event);
     void clearFind();
 
@@ -140,6 +144,11 @@ private:
     qint16 CurrentTab = 0;
     qint16 TabSwitchState = 1;
     qint16 HoverElement = 0;
+    // The keyboard put the outline where it is: the table shows it again after
+    // the other page. An outline the pointer left is not shown again.
+    bool m_outlineByKeys = false;
+    // The part of a wheel notch turned but not yet stepped.
+    int m_wheelRest = 0;
     // The page an element print writes its sheet onto, and the pictures it
     // draws the atom and the icons in while it is composed.
     PageCanvas PrintPage;

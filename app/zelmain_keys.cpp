@@ -1,6 +1,6 @@
 // The window without a mouse: the table's outline moved by the arrow keys,
 // typing to find an element, the page, print, exit and copy shortcuts, and the
-// mouse wheel over the sheet and the atom.
+// mouse wheel over the sheet, the atom and the element bar.
 
 #include "zelmain.h"
 
@@ -13,10 +13,13 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QWheelEvent>
 
 namespace {
 
 constexpr int TypingPauseMs = 1000;
+// The wheel's turn for one notch, in eighths of a degree.
+constexpr int WheelNotch = 120;
 
 CellStep stepFor(int key)
 {
@@ -71,9 +74,10 @@ void ZelMain::createKeyboard()
     // as its outline.
     pbData->setShowsFocus(true);
     pbAtom->setShowsFocus(true);
-    // The wheel over the sheet or the atom steps elements as over the bar.
+    // The wheel over the sheet, the atom or the bar steps one element a notch.
     pbData->installEventFilter(this);
     pbAtom->installEventFilter(this);
+    eScroll->installEventFilter(this);
 }
 
 void ZelMain::switchPage()
@@ -86,8 +90,8 @@ void ZelMain::copyShown()
     QString text;
     if (CurrentTab == 1) {
         text = sheetTextLines(Elements.ElementTable[CurrentElement], ClassNames).join(u'\n');
-    } else if (HoverElement > 0) {
-        const ElementRecord &r = Elements.ElementTable[HoverElement];
+    } else if (const qint16 e = outlinedElement(); e > 0) {
+        const ElementRecord &r = Elements.ElementTable[e];
         text = QStringLiteral("%1, %2, %3, %4")
                    .arg(r.ElementName.trimmed(), r.Symbol.trimmed())
                    .arg(r.AtomicNumber)
@@ -101,8 +105,14 @@ void ZelMain::moveOutline(qint16 e)
     const std::optional<QRect> outline = SetPTsel(Cells, e, ptsel->size());
     if (!outline) return;
     HoverElement = e;
+    m_outlineByKeys = true;
     ptsel->setGeometry(*outline);
     ptsel->show();
+}
+
+qint16 ZelMain::outlinedElement() const
+{
+    return ptsel->isHidden() ? 0 : HoverElement;
 }
 
 void ZelMain::clearFind()
@@ -146,6 +156,7 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
     // The table answers the keys while it holds the window's focus, even while
     // another window is active.
     if (CurrentTab == 0 && (focusWidget() == pb || !focusWidget())) {
+        const qint16 outlined = outlinedElement();
         switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -153,13 +164,14 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Down:
         case Qt::Key_Home:
         case Qt::Key_End:
+            // With no outline the keys go on from the element shown.
             moveOutline(stepCell(Cells, Elements.ElementCount,
-                                 ptsel->isVisible() ? HoverElement : 0, stepFor(event->key())));
+                                 outlined > 0 ? outlined : CurrentElement, stepFor(event->key())));
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            if (ptsel->isVisible()) {
+            if (outlined > 0) {
                 clearFind();
                 pb_Click();
             }
@@ -173,9 +185,23 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
 
 bool ZelMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Wheel && (watched == pbData || watched == pbAtom)) {
-        QCoreApplication::sendEvent(eScroll, event);
+    if (event->type() == QEvent::Wheel &&
+        (watched == pbData || watched == pbAtom || watched == eScroll)) {
+        turnWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ZelMain::turnWheel(int delta)
+{
+    // Fine wheels and touchpads send parts of a notch, which add up; a turn the
+    // other way starts afresh, so a part left from before it makes no step.
+    if ((delta < 0 && m_wheelRest > 0) || (delta > 0 && m_wheelRest < 0)) m_wheelRest = 0;
+    const qint64 turned = qint64(m_wheelRest) + delta;
+    const qint64 notches = turned / WheelNotch;
+    m_wheelRest = int(turned - notches * WheelNotch);
+    // Toward the user (negative) is down the bar, to the next atomic number; the
+    // bar keeps its value within its range, and its change shows the element.
+    if (notches != 0) eScroll->setValue(eScroll->value() - int(notches));
 }

@@ -76,6 +76,9 @@ TEST_F(App, TheTableHasOneNamedCellPerElementAndTheSheetReadsAsLines)
     table->child(78)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(std::tuple(w.currentElement(), w.currentTab()), std::tuple(79, 1));
     EXPECT_TRUE(iron->state().invisible);
+    // Back on the table the pointer's outline is gone, and no cell is focused.
+    w.tab_Frame_Click(0);
+    EXPECT_EQ(std::tuple(table->focusChild(), iron->state().selected), std::tuple(nullptr, false));
 
     // The data sheet reads as the shown element's lines, as they are copied.
     QAccessibleInterface *sheet = accessible(pbData);
