@@ -90,7 +90,7 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
     prepareScreenScaling();
-    Fonts::useCarriedOnly();
+    Fonts::pinCarriedRendering();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
