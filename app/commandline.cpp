@@ -143,8 +143,8 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
 
 int showHelp(int argc, char **argv, const QCommandLineParser &parser, bool version)
 {
-    prepareHeadlessRun();
-    QApplication app(argc, argv);
+    // The help names the program as it was called; no display is involved.
+    QCoreApplication app(argc, argv);
     return writeStdout(version ? QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION))
                                : parser.helpText());
 }
@@ -237,6 +237,10 @@ int runZelvane(int argc, char **argv)
         return writeStdout(sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
     }
     // The window uses the data read and checked here: the file is read once.
-    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+    if (set("pdf")) {
+        // A PDF needs no display, whichever platform the desktop chose for windows.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+    }
     return runWindow(argc, argv, dataFile, elements, n);
 }

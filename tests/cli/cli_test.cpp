@@ -239,6 +239,20 @@ TEST(CommandLine, NoDisplayIsOneLineNotACrash)
                   u"zelvane: cannot open a display (nothing answers at DISPLAY=%1); --pdf and "
                   "--sheet work without one\n"_s.arg(nothing));
     EXPECT_LT(dead.ms, 1000);
+    // The runs that need no display never look for one, whichever platform the
+    // desktop chose for its windows.
+    for (const QString &platform : {u"xcb"_s, u"wayland"_s}) {
+        QTemporaryDir dir;
+        const auto onPlatform = [&](QProcess &, QProcessEnvironment &env) {
+            env.insert(u"QT_QPA_PLATFORM"_s, platform);
+            env.insert(u"DISPLAY"_s, nothing);
+        };
+        const QString pdf = dir.filePath(u"t.pdf"_s);
+        EXPECT_EQ(zelvane({u"--pdf"_s, pdf}, onPlatform).status, 0) << platform.toStdString();
+        EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
+        EXPECT_EQ(zelvane({u"--version"_s}, onPlatform).out, u"zelvane 1.0\n"_s);
+        EXPECT_TRUE(zelvane({u"--help"_s}, onPlatform).out.contains(u"--sheet <X>"_s));
+    }
     // A bad data file is told once; no box can show, and none is tried twice.
     QTemporaryDir dir;
     expectOneLine(zelvane({u"--data"_s, dir.filePath(u"missing.edb"_s)},
