@@ -7,7 +7,8 @@
 // regular and bold, the Windows-1252 part of Liberation Sans and Liberation
 // Mono (tools/subset-fonts.py), metric-compatible with Arial and Courier New.
 // Text therefore looks and measures the same whatever fonts a machine has
-// installed. Every font the program asks for comes from here.
+// installed. Every font the program draws with comes from here; dialogs,
+// message boxes and tooltips keep the desktop's fonts.
 namespace Fonts {
 
 // The carried family that stands for a face name of the artwork: "Courier New"
