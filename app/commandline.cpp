@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "datasheet.h"
+#include "display.h"
 #include "fonts.h"
 #include "headless.h"
 #include "screenscaling.h"
@@ -15,18 +16,54 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int DataFault = 1;
+constexpr int OutputFault = 1;
 constexpr int UsageFault = 2;
 
 void writeOut(std::FILE *to, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+}
+
+// Writes text to standard output and checks that all of it got there. A full
+// disk or a closed output is told in one line; a reader that went away (a
+// closed pipe) ends the run quietly, as it would any filter.
+int writeStdout(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    const int error = errno;
+    if (error != EPIPE)
+        writeOut(stderr, QStringLiteral("zelvane: cannot write to standard output: %1\n")
+                             .arg(QString::fromLocal8Bit(std::strerror(error))));
+    return OutputFault;
+}
+
+// A standard stream that was closed gets /dev/null, read-only, in its place:
+// no file the program opens can take its number (and receive its output), and
+// writing to it still fails as writing to a closed stream does.
+void holdClosedStandardStreams()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int held = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (held != -1 && held != fd) close(held);
+    }
 }
 
 int usageFault(const QString &message)
@@ -49,7 +86,8 @@ private:
     PdfFilePrinter m_printer;
 };
 
-// Where a message box can be seen: a display to show it on.
+// Where a message box can be seen: a display to show it on (where none opens
+// after all, the run ends quietly, its fault already told).
 bool boxesCanShow()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -90,8 +128,8 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
     prepareScreenScaling();
-    Fonts::useCarriedOnly();
-    QApplication app(argc, argv);
+    Fonts::pinCarriedRendering();
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv, true);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
     // Docks match the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.zelvane.Zelvane"));
@@ -105,11 +143,10 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
 
 int showHelp(int argc, char **argv, const QCommandLineParser &parser, bool version)
 {
-    prepareHeadlessRun();
-    QApplication app(argc, argv);
-    writeOut(stdout, version ? QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION))
-                             : parser.helpText());
-    return 0;
+    // The help names the program as it was called; no display is involved.
+    QCoreApplication app(argc, argv);
+    return writeStdout(version ? QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION))
+                               : parser.helpText());
 }
 
 // The options, each named by its long name, with its value's name and help.
@@ -142,7 +179,7 @@ int loadData(int argc, char **argv, const QString &dataFile, bool window, Elemen
     if (!fault.isEmpty()) {
         writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(fault));
         if (window && boxesCanShow()) {
-            QApplication app(argc, argv);
+            const std::unique_ptr<QApplication> app = openDisplay(argc, argv, false);
             QMessageBox::critical(nullptr, QStringLiteral("Zelvane"), fault);
         }
         return DataFault;
@@ -157,6 +194,10 @@ int loadData(int argc, char **argv, const QString &dataFile, bool window, Elemen
 
 int runZelvane(int argc, char **argv)
 {
+    holdClosedStandardStreams();
+    // Writes to a pipe whose reader went away fail with EPIPE instead of
+    // ending the process, so that each is handled where it happens.
+    std::signal(SIGPIPE, SIG_IGN);
     QCommandLineParser parser;
     addOptions(parser);
     QStringList args;
@@ -176,6 +217,10 @@ int runZelvane(int argc, char **argv)
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
     if (set("sheet") && (set("pdf") || set("element")))
         return usageFault(QStringLiteral("--sheet goes alone"));
+    for (const char *option : {"sheet", "element"})
+        if (set(option) && value(option).trimmed().isEmpty())
+            return usageFault(QStringLiteral("--%1 needs an element: a number, a symbol or a name")
+                                  .arg(QLatin1String(option)));
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
@@ -189,10 +234,13 @@ int runZelvane(int argc, char **argv)
     if (set("sheet")) {
         ClassificationNames names;
         InitClassificationNames(names);
-        writeOut(stdout, sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
-        return 0;
+        return writeStdout(sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
     }
     // The window uses the data read and checked here: the file is read once.
-    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+    if (set("pdf")) {
+        // A PDF needs no display, whichever platform the desktop chose for windows.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+    }
     return runWindow(argc, argv, dataFile, elements, n);
 }

@@ -24,5 +24,5 @@ void prepareHeadlessRun()
     qInstallMessageHandler(quietHandler);
     // Scaled as the program is, with the same fonts.
     prepareScreenScaling();
-    Fonts::useCarriedOnly();
+    Fonts::pinCarriedRendering();
 }

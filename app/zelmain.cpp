@@ -13,6 +13,7 @@
 #include "vectorcanvas.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -410,6 +411,8 @@ void ZelMain::restoreElectronTimer()
 
 void ZelMain::placeCentred()
 {
+    // On Wayland the compositor places windows; a client cannot.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     const QScreen *screen = this->screen();
     if (!screen) return;
     // The outer window, frame included; on a screen too small for it, its top

@@ -108,7 +108,8 @@ private:
     void connectHandlers();
     void setTabOrderByDesign();
     void applyTableLayout(const PTLayout &layout);
-    // Puts the 800 x 600 outer window in the middle of the screen's free area.
+    // Puts the 800 x 600 outer window in the middle of the screen's free area;
+    // on Wayland the compositor places it.
     void placeCentred();
     // Sizes the client area so that with the window manager's frame the window
     // is 800 x 600 outside, and centres it again; nothing while the frame is

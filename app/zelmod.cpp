@@ -1,16 +1,10 @@
 #include "zelmod.h"
 
-#include "fonts.h"
 #include "platform.h"
 #include "zelmain.h"
 
-#include <QApplication>
-
 std::unique_ptr<ZelMain> LoadWindow(Platform &platform, const ElementData *loaded)
 {
-    // Tooltips, dialogs and anything else without a font of its own use the
-    // carried sans face, 8.25 points at 96 dots per inch.
-    QApplication::setFont(Fonts::font(QStringLiteral("Arial"), 11));
     auto window = std::make_unique<ZelMain>(platform);
     const QString error = window->Form_Load(loaded);
     if (!error.isEmpty()) {

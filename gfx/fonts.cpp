@@ -14,16 +14,28 @@ const QString MonoFamily = QStringLiteral("Zelvane Mono");
 
 namespace Fonts {
 
-void useCarriedOnly()
+void pinCarriedRendering()
 {
-    // An empty configuration, made current before Qt's first font look-up, so
-    // that fontconfig never loads the machine's: no font folders, no rules.
-    // Fonts drawn here carry their own hinting and antialiasing choices, and the
-    // application font allows no fallback faces, so nothing drawn changes.
-    FcConfig *config = FcConfigCreate();
-    if (!config) return;
-    FcConfigSetCurrent(config);
-    FcConfigDestroy(config);
+    // Qt takes antialiasing, the autohinter, the sub-pixel order and the LCD
+    // filter of every face from fontconfig's match, so a user's rules (say
+    // antialias off) would change the pictures. Rules on the carried families,
+    // read after all others, win. The hint style comes from the fonts' own
+    // hinting preference (Fonts::font), which Qt puts before fontconfig's.
+    QByteArray rules = "<fontconfig>";
+    for (const QString &family : {SansFamily, MonoFamily}) {
+        rules += "<match target=\"font\"><test name=\"family\"><string>" + family.toUtf8() +
+                 "</string></test>"
+                 "<edit name=\"antialias\" mode=\"assign\"><bool>true</bool></edit>"
+                 "<edit name=\"autohint\" mode=\"assign\"><bool>false</bool></edit>"
+                 "<edit name=\"rgba\" mode=\"assign\"><const>none</const></edit>"
+                 "<edit name=\"lcdfilter\" mode=\"assign\"><const>lcddefault</const></edit>"
+                 "</match>";
+    }
+    rules += "</fontconfig>";
+    // The machine's configuration is loaded here, as Qt would load it.
+    if (FcConfig *config = FcConfigGetCurrent())
+        FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(rules.constData()),
+                                       FcTrue);
 }
 
 QStringList carriedFiles()

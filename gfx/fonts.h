@@ -7,7 +7,8 @@
 // regular and bold, the Windows-1252 part of Liberation Sans and Liberation
 // Mono (tools/subset-fonts.py), metric-compatible with Arial and Courier New.
 // Text therefore looks and measures the same whatever fonts a machine has
-// installed. Every font the program asks for comes from here.
+// installed. Every font the program draws with comes from here; dialogs,
+// message boxes and tooltips keep the desktop's fonts.
 namespace Fonts {
 
 // The carried family that stands for a face name of the artwork: "Courier New"
@@ -19,12 +20,12 @@ QString family(const QString &face);
 // the screen's dots per inch.
 QFont font(const QString &face, int pixelSize, bool bold = false, bool underline = false);
 
-// Makes the carried faces the only fonts the process sees: the installed fonts
-// are neither read nor listed, which spares the start-up the reading of the
-// machine's font configuration and the listing of every installed font. Call
-// before the QGuiApplication is created; without the call the carried faces
-// still win over installed ones of the same names.
-void useCarriedOnly();
+// Adds fontconfig rules for the carried families after the machine's and the
+// user's own, so that what the program draws is rendered alike everywhere:
+// greyscale antialiasing, no autohinter, no sub-pixel order or LCD filter. The
+// machine's fonts and rules stay in force for everything else (dialogs, message
+// boxes, tooltips). Call before the QGuiApplication is created.
+void pinCarriedRendering();
 
 // The carried font files, as resource paths, for checking what a font resolved to.
 QStringList carriedFiles();

@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
 #include <QRawFont>
 
 namespace {
@@ -47,5 +51,25 @@ TEST_F(CarriedFonts, EveryFaceResolvesToACarriedFile)
     EXPECT_EQ(headOf(control<QLabel>(w, "lbl_about")->font()), sansB);
     w.tab_Frame_Click(1); // the sheet is written when its page first shows
     EXPECT_EQ(headOf(pbData->surface().font()), sans);
-    EXPECT_EQ(headOf(QApplication::font()), sans);
+}
+
+// Message boxes, file dialogs and tooltips are the desktop's: its fonts, with
+// fontconfig's fallback over the installed faces. A theme with no font chosen
+// yet (qt6ct before its first configuration) asks for a font of no family; it
+// must still get letters, not boxes.
+TEST_F(CarriedFonts, DialogsUseTheDesktopsFonts)
+{
+    const QStringList carried{QStringLiteral("Zelvane Sans"), QStringLiteral("Zelvane Mono")};
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zelvane"),
+                    QStringLiteral("Print the periodic table?"), QMessageBox::Yes | QMessageBox::No,
+                    &w);
+    const QFont boxText = control<QLabel>(box, "qt_msgbox_label")->font();
+    for (const QFont &font : {QApplication::font(), boxText, QFont(QString())}) {
+        const QString family = QFontInfo(font).family();
+        EXPECT_FALSE(carried.contains(family)) << family.toStdString();
+        const QFontMetrics metrics(font);
+        for (const char32_t c : U"PrintYesNo\u00fc\u0436\u03a9")
+            EXPECT_TRUE(c == 0 || metrics.inFontUcs4(c))
+                << family.toStdString() << " lacks U+" << std::hex << unsigned(c);
+    }
 }

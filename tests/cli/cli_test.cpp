@@ -2,14 +2,22 @@
 
 #include "testdata.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,16 +27,25 @@ struct Outcome
 {
     int status = -1;
     QString out, err;
+    bool crashed = false; // ended by a signal
+    qint64 ms = 0;
 };
 
+// Changes to the run's environment (or standard streams) before it starts.
+using SetUp = std::function<void(QProcess &, QProcessEnvironment &)>;
+
 Outcome zelvane(const QStringList &args,
-                const QString &program = QStringLiteral(ZELVANE_EXECUTABLE))
+                const QString &program = QStringLiteral(ZELVANE_EXECUTABLE),
+                const SetUp &setUp = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    if (setUp) setUp(process, env);
     process.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
     process.start(program, args);
     // A hang (a box nobody can close, a pipe that never ends) fails here.
     if (!process.waitForFinished(20000)) {
@@ -38,7 +55,32 @@ Outcome zelvane(const QStringList &args,
         return {};
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()),
+            process.exitStatus() == QProcess::CrashExit, clock.elapsed()};
+}
+
+Outcome zelvane(const QStringList &args, const SetUp &setUp)
+{
+    return zelvane(args, QStringLiteral(ZELVANE_EXECUTABLE), setUp);
+}
+
+// One line on standard error, the run's only output there.
+void expectOneLine(const Outcome &run, int status, const QString &line)
+{
+    EXPECT_EQ(run.status, status) << line.toStdString();
+    EXPECT_FALSE(run.crashed) << line.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(line)) << run.err.toStdString();
+}
+
+// An X display number nothing serves.
+QString deadDisplay()
+{
+    int n = 99;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+        ++n;
+    return QStringLiteral(":%1").arg(n);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -115,6 +157,13 @@ TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
     expectFault(zelvane({u"--pdf"_s, dir.filePath(u"no/such/folder/x.pdf"_s)}), 2,
                 u"cannot write"_s);
     expectFault(zelvane({u"--frobnicate"_s}), 2, u"Unknown option 'frobnicate'"_s);
+    // A name must name something: empty or blank is a fault, not element 0.
+    expectFault(zelvane({u"--sheet"_s, u""_s}), 2, u"--sheet needs an element"_s);
+    expectFault(zelvane({u"--sheet"_s, u"  "_s}), 2, u"--sheet needs an element"_s);
+    expectFault(zelvane({u"--element"_s, u""_s}), 2, u"--element needs an element"_s);
+    expectFault(zelvane({u"--element"_s, u" \t"_s, u"--pdf"_s, dir.filePath(u"b.pdf"_s)}), 2,
+                u"--element needs an element"_s);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"b.pdf"_s)));
 
     // A bad data file stops the program, with no box (the reader tests word every
     // fault); a table of no elements still serves, and says so.
@@ -150,4 +199,112 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     for (const char *option : {"--element <X>", "--pdf <FILE>", "--sheet <X>", "--data <FILE>"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+}
+
+// Text to standard output is checked to the end: a full disk or a closed
+// output is one line and status 1, never a silent success; a reader that went
+// away ends the run quietly, with a failing status and no crash. A closed
+// output stays closed: no file or descriptor the program opens takes its place
+// (the help went into Qt's event descriptor once: "Invalid argument").
+TEST(CommandLine, TextThatCannotBeWrittenIsNoSuccess)
+{
+    for (const QStringList &args :
+         {QStringList{u"--sheet"_s, u"fe"_s}, QStringList{u"--help"_s}, {u"--version"_s}}) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        expectOneLine(
+            zelvane(args, [](QProcess &p,
+                             QProcessEnvironment &) { p.setStandardOutputFile(u"/dev/full"_s); }),
+            1, u"zelvane: cannot write to standard output: No space left on device"_s);
+        expectOneLine(zelvane(args,
+                              [](QProcess &p, QProcessEnvironment &) {
+                                  p.setChildProcessModifier([] { close(STDOUT_FILENO); });
+                              }),
+                      1, u"zelvane: cannot write to standard output: Bad file descriptor"_s);
+        // A pipe whose reader has gone, and SIGPIPE as a shell leaves it.
+        const Outcome gone = zelvane(args, [](QProcess &p, QProcessEnvironment &) {
+            p.setChildProcessModifier([] {
+                int ends[2];
+                if (pipe(ends) != 0) _exit(99);
+                dup2(ends[1], STDOUT_FILENO);
+                close(ends[0]);
+                close(ends[1]);
+                std::signal(SIGPIPE, SIG_DFL);
+            });
+        });
+        EXPECT_FALSE(gone.crashed);
+        EXPECT_EQ(gone.status, 1);
+        EXPECT_EQ(gone.err, QString());
+    }
+}
+
+// Without a display the window cannot open: one line says so and why, within
+// a second, with status 1; Qt's own five lines and its abort never show.
+TEST(CommandLine, NoDisplayIsOneLineNotACrash)
+{
+    const QString nothing = deadDisplay();
+    const Outcome unset = zelvane({});
+    expectOneLine(unset, 1,
+                  u"zelvane: cannot open a display (DISPLAY is not set); --pdf and --sheet work "
+                  "without one\n"_s);
+    EXPECT_LT(unset.ms, 1000);
+    const Outcome dead =
+        zelvane({u"--element"_s, u"fe"_s}, [&nothing](QProcess &, QProcessEnvironment &env) {
+            env.insert(u"DISPLAY"_s, nothing);
+        });
+    expectOneLine(dead, 1,
+                  u"zelvane: cannot open a display (nothing answers at DISPLAY=%1); --pdf and "
+                  "--sheet work without one\n"_s.arg(nothing));
+    EXPECT_LT(dead.ms, 1000);
+    // The runs that need no display never look for one, whichever platform the
+    // desktop chose for its windows.
+    for (const QString &platform : {u"xcb"_s, u"wayland"_s}) {
+        QTemporaryDir dir;
+        const auto onPlatform = [&](QProcess &, QProcessEnvironment &env) {
+            env.insert(u"QT_QPA_PLATFORM"_s, platform);
+            env.insert(u"DISPLAY"_s, nothing);
+        };
+        const QString pdf = dir.filePath(u"t.pdf"_s);
+        EXPECT_EQ(zelvane({u"--pdf"_s, pdf}, onPlatform).status, 0) << platform.toStdString();
+        EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
+        EXPECT_EQ(zelvane({u"--version"_s}, onPlatform).out, u"zelvane 1.0\n"_s);
+        EXPECT_TRUE(zelvane({u"--help"_s}, onPlatform).out.contains(u"--sheet <X>"_s));
+    }
+    // A bad data file is told once; no box can show, and none is tried twice.
+    QTemporaryDir dir;
+    expectOneLine(zelvane({u"--data"_s, dir.filePath(u"missing.edb"_s)},
+                          [&nothing](QProcess &, QProcessEnvironment &env) {
+                              env.insert(u"DISPLAY"_s, nothing);
+                          }),
+                  1, u"missing.edb was not found"_s);
+}
+
+// A Wayland session whose Qt Wayland plugin is not installed: the program,
+// with a Qt plugin folder that lacks it, says so where no X display serves
+// either. (tests/smoke/display.sh shows it falling back to an X display.)
+TEST(CommandLine, NoWaylandPluginAndNoXIsOneLine)
+{
+    QTemporaryDir dir;
+    const QDir system(QLibraryInfo::path(QLibraryInfo::PluginsPath));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"plugins/platforms"_s));
+    for (const QString &entry : system.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (entry != u"platforms"_s)
+            QFile::link(system.filePath(entry), dir.filePath(u"plugins/"_s + entry));
+    for (const QString &plugin : QDir(system.filePath(u"platforms"_s)).entryList(QDir::Files))
+        if (!plugin.contains(u"wayland"_s))
+            QFile::link(system.filePath(u"platforms/"_s + plugin),
+                        dir.filePath(u"plugins/platforms/"_s + plugin));
+    QFile conf(dir.filePath(u"qt.conf"_s));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Paths]\nPlugins=plugins\n");
+    conf.close();
+    const QString lone = dir.filePath(u"zelvane"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZELVANE_EXECUTABLE), lone));
+    const Outcome run = zelvane({u"--data"_s, QStringLiteral(ZELVANE_EDB_PATH)}, lone,
+                                [](QProcess &, QProcessEnvironment &env) {
+                                    env.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+                                });
+    expectOneLine(run, 1,
+                  u"zelvane: cannot open a display (the Qt platform plugin \"wayland\" is not "
+                  "installed, and DISPLAY is not set); --pdf and --sheet work without one\n"_s);
+    EXPECT_LT(run.ms, 1000);
 }

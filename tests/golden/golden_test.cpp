@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPainter>
 
 namespace {
 
@@ -44,4 +45,31 @@ TEST_F(Golden, ScreensAndPrintedPages)
         control<QScrollBar>(w, "eScroll")->setValue(z);
         expectGolden(w.grab().toImage(), name);
     }
+}
+
+// The golden_under_user_font_rules run draws the pictures above under a user's
+// font rules (tests/golden/user-fonts.conf) that turn antialiasing off for
+// every face. That they are in force shows in an installed face: its letters
+// are drawn in black and white only.
+TEST(UserFontRules, AreInForceForInstalledFaces)
+{
+    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("/user-fonts.conf")))
+        GTEST_SKIP() << "runs under FONTCONFIG_FILE=tests/golden/user-fonts.conf";
+    QImage image(200, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont installed(QStringLiteral("DejaVu Sans"));
+    installed.setPixelSize(30);
+    painter.setFont(installed);
+    painter.drawText(10, 45, QStringLiteral("Zelvane"));
+    painter.end();
+    int black = 0, grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            black += p == qRgb(0, 0, 0);
+            grey += p != qRgb(0, 0, 0) && p != qRgb(255, 255, 255);
+        }
+    EXPECT_GT(black, 100);
+    EXPECT_EQ(grey, 0);
 }

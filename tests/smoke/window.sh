@@ -3,6 +3,8 @@
 # and checks that the window is 800 x 600 outside whatever the desktop does:
 #   - under a window manager (openbox), frame included, centred, its top on screen;
 #   - with the desktop's DPI set to 120 (Xft.dpi), at the same size and pixels;
+#   - under a desktop's and a user's font settings (no antialiasing, sub-pixel
+#     order, full hinting), with the same pixels;
 #   - at a scale factor of 2, 1600 x 1200, every picture its 1x pixels doubled;
 #   - at 2x on a screen too small for it, with its top left corner on screen;
 # and that the window offers its icon in every size and the class its menu
@@ -159,6 +161,20 @@ display 1024x768 && echo 'Xft.dpi: 120' | xrdb -merge && start && {
 }
 stop_all
 
+# 3b. Under a GNOME desktop's font settings (Xft: no antialiasing, full hinting,
+# sub-pixel order) and a user's fontconfig rules that ask the same of every face
+# (tests/golden/user-fonts.conf): both pages pixel for pixel.
+display 1024x768 &&
+  printf 'Xft.antialias: 0\nXft.hinting: 1\nXft.hintstyle: hintfull\nXft.rgba: rgb\n' | xrdb -merge &&
+  start XDG_CURRENT_DESKTOP=GNOME FONTCONFIG_FILE="$(cd "$(dirname "$0")/../golden" && pwd)/user-fonts.conf" && {
+  pages fonts 1
+  for page in table element; do
+    n=$(compare -metric AE "$shots/plain-$page.png" "$shots/fonts-$page.png" null: 2>&1)
+    [ "$n" = 0 ] || fail "user font settings: $n pixels of the $page page differ from the plain one"
+  done
+}
+stop_all
+
 # 4. At a scale factor of 2: 1600 x 1200, and every picture in whole 2 x 2 blocks.
 # Pictures without text are their 1x pixels doubled exactly: the Element page's
 # frame and the atom picture in its sunken border, the option buttons, the Print
@@ -196,4 +212,4 @@ if [ "$failures" -gt 0 ]; then
   echo "window: $failures check(s) failed; screenshots in $shots"
   exit 1
 fi
-echo "window: outer size under openbox, 120 DPI, 2x crispness and placement all as expected"
+echo "window: outer size under openbox, 120 DPI, font settings, 2x crispness and placement all as expected"

@@ -1,0 +1,82 @@
+#include "display.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// What is learnt while the application is being made.
+struct Opening
+{
+    bool sayWhy = false;
+    QStringList missingPlugins;
+    QtMessageHandler previous = nullptr;
+};
+Opening *opening = nullptr;
+
+QString whyNoDisplay()
+{
+    const QString x = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QString why;
+    if (x.isEmpty() && wayland.isEmpty()) {
+        why = QStringLiteral("DISPLAY is not set");
+    } else {
+        QStringList at;
+        if (!x.isEmpty()) at << QStringLiteral("DISPLAY=") + x;
+        if (!wayland.isEmpty()) at << QStringLiteral("WAYLAND_DISPLAY=") + wayland;
+        why = QStringLiteral("nothing answers at ") + at.join(QStringLiteral(" or "));
+    }
+    for (const QString &plugin : opening->missingPlugins)
+        why = QStringLiteral("the Qt platform plugin \"%1\" is not installed, and ").arg(plugin) +
+              why;
+    return why;
+}
+
+void openingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // Qt gives up on every platform with a fatal message, which aborts.
+    if (type == QtFatalMsg) {
+        if (opening->sayWhy)
+            std::fprintf(
+                stderr, "zelvane: cannot open a display (%s); --pdf and --sheet work without one\n",
+                whyNoDisplay().toLocal8Bit().constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    // Notes on a platform that could not be used: the next one may serve, and
+    // if none does, the line above says why.
+    if (type != QtDebugMsg) {
+        static const QRegularExpression missing(
+            QStringLiteral("Could not find the Qt platform plugin \"([^\"]+)\""));
+        if (qstrcmp(context.category, "qt.qpa.plugin") == 0) {
+            const QRegularExpressionMatch found = missing.match(message);
+            if (found.hasMatch()) opening->missingPlugins << found.captured(1);
+            return;
+        }
+        if (message.startsWith(QLatin1String("could not connect to display")) ||
+            message.startsWith(QLatin1String("Failed to create wl_display")))
+            return;
+    }
+    opening->previous(type, context, message);
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv, bool sayWhy)
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.contains("wayland") && !platform.contains("xcb"))
+        qputenv("QT_QPA_PLATFORM", platform + ";xcb");
+    Opening state;
+    state.sayWhy = sayWhy;
+    opening = &state;
+    state.previous = qInstallMessageHandler(openingHandler);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(state.previous);
+    opening = nullptr;
+    return app;
+}
