@@ -3,7 +3,6 @@
 #include "datasheet.h"
 #include "fonts.h"
 #include "headless.h"
-#include "screenscaling.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -89,7 +88,6 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
-    prepareScreenScaling();
     Fonts::useCarriedOnly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
