@@ -29,6 +29,16 @@ void PictureBox::moveAndResize(QRect geometry)
     m_surface.resize(geometry.width() - 2 * border(), geometry.height() - 2 * border());
 }
 
+void PictureBox::setScale(double scale)
+{
+    if (scale == m_surface.scale()) return;
+    Surface fresh(m_surface.width(), m_surface.height(), m_surface.backColor(), scale);
+    // The text settings go along; the picture itself is for its owner to draw.
+    fresh.Canvas::operator=(m_surface);
+    m_surface = std::move(fresh);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     // A part of the picture alone (an animation frame) leaves the border as it is.

@@ -12,6 +12,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -66,4 +69,47 @@ TEST_F(Golden, ScreensAndPrintedPages)
         control<QScrollBar>(w, "eScroll")->setValue(z);
         expectGolden(w.grab().toImage(), QLatin1String(name) + at);
     }
+}
+
+// Moved from a screen at scale 1 to one at scale 2 and back, the window draws
+// its pictures again at each: at 2 it shows the table page and iron's page as
+// a window started at scale 2 does, and back at 1 as it did before. Needs
+// those two screens (the golden_moved_between_scales test gives them to the
+// offscreen platform). They scale through the platform, which leaves its
+// window frame 2 pixels wide where QT_SCALE_FACTOR=2 makes it 1, so the
+// window is 2 pixels narrower and lower here than in the @2x pictures.
+TEST_F(Golden, MovedBetweenScreensOfTwoScales)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1.0 ||
+        screens[1]->devicePixelRatio() != 2.0)
+        GTEST_SKIP() << "needs a screen at scale 1, then one at scale 2";
+    ASSERT_EQ(w.screen(), screens[0]);
+    ASSERT_NE(w.windowHandle(), nullptr);
+    const auto grabbed = [this] {
+        return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto golden = [](const char *name, QSize size) {
+        return QImage(goldenFile(QLatin1String(name)))
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(QRect(QPoint(0, 0), size));
+    };
+    const QImage tableOnce = grabbed();
+    printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
+    const QImage ironOnce = grabbed();
+
+    w.windowHandle()->setScreen(screens[1]);
+    ASSERT_EQ(w.devicePixelRatioF(), 2.0);
+    const QImage ironTwice = grabbed();
+    ASSERT_EQ(ironTwice.size(), QSize(1592, 1192));
+    EXPECT_TRUE(ironTwice == golden("element-fe@2x", ironTwice.size()));
+    w.tab_Frame_Click(0);
+    EXPECT_TRUE(grabbed() == golden("table-page@2x", ironTwice.size()));
+
+    w.windowHandle()->setScreen(screens[0]);
+    ASSERT_EQ(w.devicePixelRatioF(), 1.0);
+    EXPECT_TRUE(grabbed() == tableOnce);
+    w.tab_Frame_Click(1);
+    EXPECT_TRUE(grabbed() == ironOnce);
 }
