@@ -24,10 +24,14 @@ build: configure
 check-format: deps
 	@bash tools/check-format.sh
 
-# make golden - draw the golden pictures anew into tests/golden; look at each
-#               changed one (git diff --stat, then open it) before committing it.
+# make golden - draw the golden pictures anew into tests/golden, at scale 1 and
+#               at 2 and 1.5 (the @2x and @1.5x pictures); look at each changed
+#               one (git diff --stat, then open it) before committing it.
 golden: build
-	cd $(BUILD) && ZELVANE_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ./zelvane_golden_tests
+	cd $(BUILD) && for scale in 1 2 1.5; do \
+	  ZELVANE_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
+	    ./zelvane_golden_tests --gtest_filter=Golden.ScreensAndPrintedPages || exit 1; \
+	done
 
 # make package - the Debian package $(BUILD)/zelvane_<version>_<arch>.deb (CPack)
 .PHONY: package

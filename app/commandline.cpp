@@ -4,7 +4,6 @@
 #include "display.h"
 #include "fonts.h"
 #include "headless.h"
-#include "screenscaling.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -127,7 +126,6 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
 
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
 {
-    prepareScreenScaling();
     Fonts::pinCarriedRendering();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv, true);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));

@@ -3,15 +3,19 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <iterator>
 
 namespace ControlArt {
 
 namespace {
 
-QPixmap blank(int w, int h)
+// A transparent picture of w x h logical pixels at the given scale: a painter
+// on it draws in logical coordinates at the device's resolution.
+QPixmap blank(int w, int h, double scale)
 {
-    QPixmap pm(w, h);
+    QPixmap pm(int(std::lround(w * scale)), int(std::lround(h * scale)));
+    pm.setDevicePixelRatio(scale);
     pm.fill(Qt::transparent);
     return pm;
 }
@@ -115,9 +119,9 @@ void drawShape(QPainter &p, bool elliptic)
 
 } // namespace
 
-QPixmap picture(Picture which, bool down)
+QPixmap picture(Picture which, bool down, double scale)
 {
-    QPixmap pm = blank(24, 24);
+    QPixmap pm = blank(24, 24, scale);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     switch (which) {
@@ -146,27 +150,32 @@ QPixmap picture(Picture which, bool down)
     return pm;
 }
 
-std::function<QPixmap(bool down)> source(Picture which)
+std::function<QPixmap(bool down, double scale)> source(Picture which)
 {
-    return [which](bool down) { return picture(which, down); };
+    return [which](bool down, double scale) { return picture(which, down, scale); };
 }
 
-QPixmap backgroundColorIcon()
+QPixmap backgroundColorIcon(double scale)
 {
-    QPixmap pm(24, 8);
+    QPixmap pm = blank(24, 8, scale);
     QPainter p(&pm);
     for (int i = 0; i < 6; ++i) {
         const int v = i == 5 ? 255 : i * 51;
         p.fillRect(i * 4, 0, 4, 8, QColor(v, v, v));
     }
-    p.setPen(QColor(60, 60, 60));
-    p.drawRect(0, 0, 23, 7);
+    // The outline as four bands a pixel wide: at any scale they cover whole
+    // device pixels, as a pen's line may not.
+    const QColor edge(60, 60, 60);
+    p.fillRect(0, 0, 24, 1, edge);
+    p.fillRect(0, 7, 24, 1, edge);
+    p.fillRect(0, 1, 1, 6, edge);
+    p.fillRect(23, 1, 1, 6, edge);
     return pm;
 }
 
-QPixmap speedIcon()
+QPixmap speedIcon(double scale)
 {
-    QPixmap pm = blank(16, 16);
+    QPixmap pm = blank(16, 16, scale);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(30, 30, 30), 1.2));

@@ -1,9 +1,19 @@
 #include "controls.h"
 
-#include "pixelpaint.h"
-
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
+
+double deviceScale(const QPainter &p)
+{
+    return std::max(1.0, p.deviceTransform().m11());
+}
+
+void fillLine(QPainter &p, int x1, int y1, int x2, int y2, const QColor &colour)
+{
+    p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), colour);
+}
 
 PictureButton::PictureButton(QWidget *parent, Colour face) : QAbstractButton(parent), m_face(face)
 {
@@ -17,10 +27,15 @@ void PictureButton::setPictures(PictureSource source)
     update();
 }
 
-const QPixmap &PictureButton::picture(bool pressedIn)
+const QPixmap &PictureButton::picture(bool pressedIn, double scale)
 {
+    if (scale != m_picturesScale) {
+        for (std::optional<QPixmap> &drawn : m_pictures)
+            drawn.reset();
+        m_picturesScale = scale;
+    }
     std::optional<QPixmap> &drawn = m_pictures[pressedIn ? 1 : 0];
-    if (!drawn) drawn = m_source ? m_source(pressedIn) : QPixmap();
+    if (!drawn) drawn = m_source ? m_source(pressedIn, scale) : QPixmap();
     return *drawn;
 }
 
@@ -42,7 +57,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
-    paintPixelExact(this, [this](QPainter &p) { paintFace(p); });
+    QPainter p(this);
+    paintFace(p);
 }
 
 void PictureButton::paintFace(QPainter &p)
@@ -55,21 +71,22 @@ void PictureButton::paintFace(QPainter &p)
     const QColor light(255, 255, 255);
     const QColor dark(64, 64, 64);
     const QColor shadow(128, 128, 128);
-    p.setPen(pressed ? dark : light);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(pressed ? light : dark);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(pressed ? light : shadow);
-    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    fillLine(p, r.left(), r.top(), r.right(), r.top(), pressed ? dark : light);
+    fillLine(p, r.left(), r.top(), r.left(), r.bottom(), pressed ? dark : light);
+    fillLine(p, r.left(), r.bottom(), r.right(), r.bottom(), pressed ? light : dark);
+    fillLine(p, r.right(), r.top(), r.right(), r.bottom(), pressed ? light : dark);
+    fillLine(p, r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1,
+             pressed ? light : shadow);
+    fillLine(p, r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1,
+             pressed ? light : shadow);
 
     const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
-    const QPixmap &picture = this->picture(isChecked());
+    const QPixmap &picture = this->picture(isChecked(), deviceScale(p));
     if (!isEnabled()) p.setOpacity(0.5);
     if (!picture.isNull()) {
-        const QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+        // Centred by its size in pixels, whatever its scale.
+        const QSize size = picture.deviceIndependentSize().toSize();
+        const QPoint at((width() - size.width()) / 2, (height() - size.height()) / 2);
         p.drawPixmap(at + shift, picture);
     } else if (!text().isEmpty()) {
         p.setPen(Qt::black);
@@ -91,14 +108,13 @@ OutlineShape::OutlineShape(QWidget *parent, Colour colour, int borderWidth)
 
 void OutlineShape::paintEvent(QPaintEvent *)
 {
-    paintPixelExact(this, [this](QPainter &p) {
-        const QColor c = QColor::fromRgb(toQRgb(m_colour));
-        const int b = m_borderWidth;
-        p.fillRect(0, 0, width(), b, c);
-        p.fillRect(0, height() - b, width(), b, c);
-        p.fillRect(0, 0, b, height(), c);
-        p.fillRect(width() - b, 0, b, height(), c);
-    });
+    QPainter p(this);
+    const QColor c = QColor::fromRgb(toQRgb(m_colour));
+    const int b = m_borderWidth;
+    p.fillRect(0, 0, width(), b, c);
+    p.fillRect(0, height() - b, width(), b, c);
+    p.fillRect(0, 0, b, height(), c);
+    p.fillRect(width() - b, 0, b, height(), c);
 }
 
 ColourFrame::ColourFrame(QWidget *parent, Colour back, bool bordered)
@@ -108,14 +124,17 @@ ColourFrame::ColourFrame(QWidget *parent, Colour back, bool bordered)
 
 void ColourFrame::paintEvent(QPaintEvent *)
 {
-    paintPixelExact(this, [this](QPainter &p) {
-        p.fillRect(rect(), QColor::fromRgb(toQRgb(m_back)));
-        if (m_bordered) {
-            const QRect r = rect().adjusted(0, 6, -1, -1);
-            p.setPen(QColor(128, 128, 128));
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            p.setPen(Qt::white);
-            p.drawRect(r.adjusted(1, 1, 0, 0));
-        }
-    });
+    QPainter p(this);
+    p.fillRect(rect(), QColor::fromRgb(toQRgb(m_back)));
+    if (!m_bordered) return;
+    // An etched border: a grey outline with a white one a pixel down and right.
+    const QRect r = rect().adjusted(0, 6, -1, -1);
+    const auto outline = [&p](QRect box, const QColor &colour) {
+        fillLine(p, box.left(), box.top(), box.right(), box.top(), colour);
+        fillLine(p, box.left(), box.bottom(), box.right(), box.bottom(), colour);
+        fillLine(p, box.left(), box.top(), box.left(), box.bottom(), colour);
+        fillLine(p, box.right(), box.top(), box.right(), box.bottom(), colour);
+    };
+    outline(r, QColor(128, 128, 128));
+    outline(r.translated(1, 1), Qt::white);
 }

@@ -18,10 +18,12 @@ class PictureButton : public QAbstractButton
 public:
     PictureButton(QWidget *parent, Colour face);
 
-    // Draws the raised (false) or the pressed-in (true) picture.
-    using PictureSource = std::function<QPixmap(bool pressedIn)>;
-    // Each picture is drawn when it is first painted: many faces, such as
-    // those of the Element page, are never shown in a run.
+    // Draws the raised (false) or the pressed-in (true) picture at a device
+    // scale (device pixels to a pixel).
+    using PictureSource = std::function<QPixmap(bool pressedIn, double scale)>;
+    // Each picture is drawn when it is first painted, at the scale it is
+    // painted at, and again when that scale changes: many faces, such as those
+    // of the Element page, are never shown in a run.
     void setPictures(PictureSource source);
     // Value as a number: 1 checked, 0 clear. Setting a different value raises the
     // click handler (toggled) at once; the same value raises nothing.
@@ -39,12 +41,21 @@ protected:
 
 private:
     void paintFace(QPainter &p);
-    const QPixmap &picture(bool pressedIn);
+    const QPixmap &picture(bool pressedIn, double scale);
 
     Colour m_face;
     PictureSource m_source;
     std::optional<QPixmap> m_pictures[2]; // raised, pressed in; drawn when needed
+    double m_picturesScale = 0;           // the scale they were drawn at
 };
+
+// The device pixels to a logical pixel of what a painter paints on: the
+// window's scale, or that of a picture a control is rendered into.
+double deviceScale(const QPainter &p);
+
+// Fills the pixels from (x1, y1) to (x2, y2), both included: a line one pixel
+// wide along a row or a column, covering whole device pixels at any scale.
+void fillLine(QPainter &p, int x1, int y1, int x2, int y2, const QColor &colour);
 
 // The rectangle outline laid over the table: a frame of a given width and colour,
 // no fill, transparent to the mouse so the picture under it keeps its events.

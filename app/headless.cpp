@@ -1,7 +1,6 @@
 #include "headless.h"
 
 #include "fonts.h"
-#include "screenscaling.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -22,7 +21,6 @@ void prepareHeadlessRun()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
-    // Scaled as the program is, with the same fonts.
-    prepareScreenScaling();
+    // The same fonts as the program.
     Fonts::pinCarriedRendering();
 }

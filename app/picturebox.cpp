@@ -1,5 +1,7 @@
 #include "picturebox.h"
 
+#include "controls.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -27,6 +29,16 @@ void PictureBox::moveAndResize(QRect geometry)
     m_surface.resize(geometry.width() - 2 * border(), geometry.height() - 2 * border());
 }
 
+void PictureBox::setScale(double scale)
+{
+    if (scale == m_surface.scale()) return;
+    Surface fresh(m_surface.width(), m_surface.height(), m_surface.backColor(), scale);
+    // The text settings go along; the picture itself is for its owner to draw.
+    fresh.Canvas::operator=(m_surface);
+    m_surface = std::move(fresh);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     // A part of the picture alone (an animation frame) leaves the border as it is.
@@ -36,18 +48,15 @@ void PictureBox::paintEvent(QPaintEvent *event)
     {
         if (withBorder) {
             const QRect r = rect();
-            p.setPen(QColor(128, 128, 128));
-            p.drawLine(r.topLeft(), r.topRight());
-            p.drawLine(r.topLeft(), r.bottomLeft());
-            p.setPen(QColor(64, 64, 64));
-            p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-            p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-            p.setPen(Qt::white);
-            p.drawLine(r.bottomLeft(), r.bottomRight());
-            p.drawLine(r.topRight(), r.bottomRight());
-            p.setPen(QColor(212, 208, 200));
-            p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-            p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+            const QColor outer(128, 128, 128), inner(64, 64, 64), light(212, 208, 200);
+            fillLine(p, r.left(), r.top(), r.right(), r.top(), outer);
+            fillLine(p, r.left(), r.top(), r.left(), r.bottom(), outer);
+            fillLine(p, r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1, inner);
+            fillLine(p, r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1, inner);
+            fillLine(p, r.left(), r.bottom(), r.right(), r.bottom(), Qt::white);
+            fillLine(p, r.right(), r.top(), r.right(), r.bottom(), Qt::white);
+            fillLine(p, r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, light);
+            fillLine(p, r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, light);
         }
         m_surface.paintArea(p, QPoint(b, b), event->rect().translated(-b, -b));
         if (m_showsFocus && hasFocus()) {

@@ -19,6 +19,9 @@ public:
     Surface &surface() { return m_surface; }
     const Surface &surface() const { return m_surface; }
 
+    // Gives the box a blank picture of the same size at another device scale,
+    // keeping its colours and text settings; its owner draws it anew.
+    void setScale(double scale);
     // Moves and sizes the control; the drawing area follows the new size.
     void moveAndResize(QRect geometry);
     // Paints again the part of the picture in `rect` (in picture coordinates).

@@ -5,6 +5,7 @@
 #include "atomdraw.h"
 #include "atomsprites.h"
 #include "banner.h"
+#include "controlart.h"
 #include "datasheet.h"
 #include "hittest.h"
 #include "pageprinter.h"
@@ -15,6 +16,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -423,26 +425,65 @@ void ZelMain::placeCentred()
     move(x, y);
 }
 
-void ZelMain::fitToFrame()
+void ZelMain::fitToFrame(bool centre)
 {
     if (!isVisible()) return;
-    const QSize frame = frameGeometry().size() - size();
+    const QWindow *window = windowHandle();
+    if (!window) return;
+    // Asked of the window: its frame in pixels changes with its scale.
+    const QMargins margins = window->frameMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
     // Only a frame not yet fitted to: a window moved by its user stays put.
     if (frame == m_fittedFrame || frame.width() < 0 || frame.height() < 0) return;
     m_fittedFrame = frame;
     setFixedSize(WindowWidth - frame.width(), WindowHeight - frame.height());
-    placeCentred();
+    if (centre) placeCentred();
+}
+
+void ZelMain::matchScreenScale()
+{
+    const double scale = devicePixelRatioF();
+    if (scale == pb->surface().scale()) return;
+    fitToFrame(false);
+    for (PictureBox *box : {pb, pbSave, pbHold, pbAtom, pbData_fr, pbData})
+        box->setScale(scale);
+    const AtomSprites &sprites = atomSprites(scale);
+    for (auto [box, sprite] :
+         {std::pair{pbP, &sprites.pbP}, {pbN, &sprites.pbN}, {pbE, &sprites.pbE}}) {
+        box->surface().setImageFrom(*sprite);
+        box->update();
+    }
+    Image1->setPixmap(ControlArt::backgroundColorIcon(scale));
+    Image2->setPixmap(ControlArt::speedIcon(scale));
+    applyTableLayout(
+        CreatePT(pb->surface(), 0, Elements, tableArtwork(scale), Cells, E_Frame->pos()));
+    // The Element page's sheet and atom are drawn now if it shows, else when
+    // it is next shown.
+    if (CurrentTab == 1) {
+        setElectronTimer(false);
+        DispAtom(CurrentElement);
+        restoreElectronTimer();
+    } else {
+        m_elementPending = true;
+    }
 }
 
 bool ZelMain::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    // The window manager reports its frame with a move or resize of the window.
     switch (event->type()) {
+    // The window manager reports its frame with a move or resize of the window.
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::Show:
         fitToFrame();
+        break;
+    case QEvent::Show:
+        matchScreenScale();
+        fitToFrame();
+        break;
+    // Qt paints the whole window again right after this.
+    case QEvent::ScreenChangeInternal:
+        matchScreenScale();
         break;
     default:
         break;

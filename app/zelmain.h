@@ -112,9 +112,13 @@ private:
     // on Wayland the compositor places it.
     void placeCentred();
     // Sizes the client area so that with the window manager's frame the window
-    // is 800 x 600 outside, and centres it again; nothing while the frame is
-    // the one last fitted to.
-    void fitToFrame();
+    // is 800 x 600 outside, and centres it again unless told not to; nothing
+    // while the frame is the one last fitted to.
+    void fitToFrame(bool centre = true);
+    // Draws every picture again at the window's device scale when it is not
+    // the one they were drawn at: the window has moved to a screen of
+    // another scale.
+    void matchScreenScale();
     // The display options as the four toggles hold them.
     AtomOptions atomOptions() const;
     void setElectronTimer(bool enabled);

@@ -311,10 +311,10 @@ void ZelMain::createAtomSettings()
                      "atScroll");
     atScroll->setEnabled(false);
     Image1 = named(makeLabel(Frame1, QRect(6, 41, 24, 8), {}, 0, font()), "Image1");
-    Image1->setPixmap(ControlArt::backgroundColorIcon());
+    Image1->setPixmap(ControlArt::backgroundColorIcon(devicePixelRatioF()));
     Image1->setToolTip(QStringLiteral("Background Color"));
     Image2 = named(makeLabel(Frame1, QRect(8, 53, 16, 16), {}, 0, font()), "Image2");
-    Image2->setPixmap(ControlArt::speedIcon());
+    Image2->setPixmap(ControlArt::speedIcon(devicePixelRatioF()));
     Image2->setToolTip(QStringLiteral("Animation Speed"));
     stackFrontToBack({cScroll, atScroll});
 }

@@ -2,29 +2,49 @@
 // compared pixel for pixel with the committed PNGs beside this file. With
 // ZELVANE_UPDATE_GOLDEN=1 (make golden) the pictures are written instead; look
 // at every one before committing it.
+//
+// Run at a scale factor (QT_SCALE_FACTOR=2 or 1.5), the table page and iron's
+// Element page are compared with their pictures at that scale (named
+// table-page@2x.png and so on); the printed pages do not depend on the
+// screen's scale and are compared with the same pictures at every scale.
 
 #include "fakeplatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
-// A mismatch leaves the picture drawn now in the build folder.
-void expectGolden(const QImage &drawn, const char *name)
+QString goldenFile(const QString &name)
 {
-    const QString file = QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/%1.png").arg(name);
+    return QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/%1.png").arg(name);
+}
+
+// A mismatch leaves the picture drawn now in the build folder.
+void expectGolden(const QImage &drawn, const QString &name, bool mayUpdate = true)
+{
     const QImage actual = drawn.convertToFormat(QImage::Format_RGB32);
-    if (qEnvironmentVariableIntValue("ZELVANE_UPDATE_GOLDEN") == 1) {
-        EXPECT_TRUE(actual.save(file)) << name;
+    if (mayUpdate && qEnvironmentVariableIntValue("ZELVANE_UPDATE_GOLDEN") == 1) {
+        EXPECT_TRUE(actual.save(goldenFile(name))) << name.toStdString();
         return;
     }
-    if (actual == QImage(file).convertToFormat(QImage::Format_RGB32)) return;
+    if (actual == QImage(goldenFile(name)).convertToFormat(QImage::Format_RGB32)) return;
     const QString failures = QStringLiteral(ZELVANE_BINARY_DIR "/golden-failures/");
     QDir().mkpath(failures);
-    actual.save(failures + QLatin1String(name) + QStringLiteral(".png"));
-    ADD_FAILURE() << name << " differs from its golden picture; see " << failures.toStdString();
+    actual.save(failures + name + QStringLiteral(".png"));
+    ADD_FAILURE() << name.toStdString() << " differs from its golden picture; see "
+                  << failures.toStdString();
+}
+
+// The golden pictures' names carry the scale they are drawn at: "" at 1,
+// "@2x" or "@1.5x" at others.
+QString scaleSuffix(double scale)
+{
+    return scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
 }
 
 } // namespace
@@ -32,18 +52,23 @@ void expectGolden(const QImage &drawn, const char *name)
 using Golden = App;
 
 // The table page after the banner, both printed pages, and the element pages
-// (the animation off) after printing.
+// (the animation off) after printing; at other scales than 1, iron's alone.
 TEST_F(Golden, ScreensAndPrintedPages)
 {
-    expectGolden(w.grab().toImage(), "table-page");
+    const double scale = w.devicePixelRatioF();
+    const QString at = scaleSuffix(scale);
+    expectGolden(w.grab().toImage(), QStringLiteral("table-page") + at);
     printTableThenElement(26);
     ASSERT_FALSE(HasFatalFailure());
-    expectGolden(printer.jobs[0].paper(printer.portraitArea.transposed()), "print-table");
-    expectGolden(printer.jobs[1].paper(printer.portraitArea), "print-fe");
+    expectGolden(printer.jobs[0].paper(printer.portraitArea.transposed()),
+                 QStringLiteral("print-table"), scale == 1.0);
+    expectGolden(printer.jobs[1].paper(printer.portraitArea), QStringLiteral("print-fe"),
+                 scale == 1.0);
     for (const auto &[z, name] :
          {std::pair{26, "element-fe"}, {1, "element-h"}, {118, "element-og"}}) {
+        if (scale != 1.0 && z != 26) continue;
         control<QScrollBar>(w, "eScroll")->setValue(z);
-        expectGolden(w.grab().toImage(), name);
+        expectGolden(w.grab().toImage(), QLatin1String(name) + at);
     }
 }
 
@@ -72,4 +97,47 @@ TEST(UserFontRules, AreInForceForInstalledFaces)
         }
     EXPECT_GT(black, 100);
     EXPECT_EQ(grey, 0);
+}
+
+// Moved from a screen at scale 1 to one at scale 2 and back, the window draws
+// its pictures again at each: at 2 it shows the table page and iron's page as
+// a window started at scale 2 does, and back at 1 as it did before. Needs
+// those two screens (the golden_moved_between_scales test gives them to the
+// offscreen platform). They scale through the platform, which leaves its
+// window frame 2 pixels wide where QT_SCALE_FACTOR=2 makes it 1, so the
+// window is 2 pixels narrower and lower here than in the @2x pictures.
+TEST_F(Golden, MovedBetweenScreensOfTwoScales)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1.0 ||
+        screens[1]->devicePixelRatio() != 2.0)
+        GTEST_SKIP() << "needs a screen at scale 1, then one at scale 2";
+    ASSERT_EQ(w.screen(), screens[0]);
+    ASSERT_NE(w.windowHandle(), nullptr);
+    const auto grabbed = [this] {
+        return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto golden = [](const char *name, QSize size) {
+        return QImage(goldenFile(QLatin1String(name)))
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(QRect(QPoint(0, 0), size));
+    };
+    const QImage tableOnce = grabbed();
+    printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
+    const QImage ironOnce = grabbed();
+
+    w.windowHandle()->setScreen(screens[1]);
+    ASSERT_EQ(w.devicePixelRatioF(), 2.0);
+    const QImage ironTwice = grabbed();
+    ASSERT_EQ(ironTwice.size(), QSize(1592, 1192));
+    EXPECT_TRUE(ironTwice == golden("element-fe@2x", ironTwice.size()));
+    w.tab_Frame_Click(0);
+    EXPECT_TRUE(grabbed() == golden("table-page@2x", ironTwice.size()));
+
+    w.windowHandle()->setScreen(screens[0]);
+    ASSERT_EQ(w.devicePixelRatioF(), 1.0);
+    EXPECT_TRUE(grabbed() == tableOnce);
+    w.tab_Frame_Click(1);
+    EXPECT_TRUE(grabbed() == ironOnce);
 }

@@ -11,7 +11,6 @@
 
 #include "display.h"
 #include "fonts.h"
-#include "screenscaling.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -76,7 +75,6 @@ int main(int argc, char **argv)
     const QString dataFile = QString::fromLocal8Bit(argv[1]);
     const QString pdf = QString::fromLocal8Bit(argv[2]);
     const QString shots = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
-    prepareScreenScaling();
     Fonts::pinCarriedRendering();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv, true);
     check(QGuiApplication::platformName() == QLatin1String("wayland"),

@@ -1,9 +1,0 @@
-#include "screenscaling.h"
-
-#include <QGuiApplication>
-
-void prepareScreenScaling()
-{
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Floor);
-}
