@@ -1,7 +1,17 @@
 #include "fakeplatform.h"
+#include "filewrite.h"
+#include "fullfolder.h"
 #include "systemprinter.h"
+#include "testdata.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+using namespace Qt::StringLiterals;
 
 using Printing = App;
 
@@ -82,4 +92,57 @@ TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
     answer = chosen;
     EXPECT_TRUE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
     EXPECT_GT(QFileInfo(chosen).size(), 0);
+}
+
+// A PDF file is replaced whole or not at all.
+TEST(ReplaceFile, TheNewContentWholeOrTheOldFileUntouched)
+{
+    QTemporaryDir dir;
+    const auto names = [&dir] {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    };
+    const auto mode = [](const QString &file) {
+        struct stat st;
+        return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    // A new file gets the usual mode; a replaced one keeps its own.
+    const mode_t mask = ::umask(022);
+    const QString a = dir.filePath(u"a.pdf"_s);
+    EXPECT_EQ(replaceFile(a, "first"), 0);
+    EXPECT_EQ(readFile(a), "first");
+    EXPECT_EQ(mode(a), 0644u);
+    ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0600), 0);
+    EXPECT_EQ(replaceFile(a, "second"), 0);
+    EXPECT_EQ(readFile(a), "second");
+    EXPECT_EQ(mode(a), 0600u);
+    ::umask(mask);
+    // A link keeps naming the file, which gets the new content.
+    const QString link = dir.filePath(u"link.pdf"_s);
+    ASSERT_TRUE(QFile::link(a, link));
+    EXPECT_EQ(replaceFile(link, "third"), 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFile(a), "third");
+    // Faults say which.
+    EXPECT_EQ(replaceFile(dir.filePath(u"no/such/folder/x.pdf"_s), "x"), ENOENT);
+    EXPECT_EQ(replaceFile(dir.path(), "x"), EISDIR);
+    EXPECT_EQ(errorText(ENOSPC), u"No space left on device"_s);
+    EXPECT_EQ(names(), (QStringList{u"a.pdf"_s, u"link.pdf"_s}));
+
+    // A device is written in place, never replaced: a node of /dev/full's kind.
+    const QString device = dir.filePath(u"full"_s);
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        EXPECT_EQ(replaceFile(device, "x"), ENOSPC);
+        EXPECT_TRUE(QFileInfo(device).exists() && !QFileInfo(device).isFile());
+        EXPECT_EQ(names(), (QStringList{u"a.pdf"_s, u"full"_s, u"link.pdf"_s}));
+    }
+
+    // On a full file system the old file stays as it was, and nothing is left.
+    FullFolder full;
+    if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
+    const QStringList before = full.entries();
+    EXPECT_EQ(replaceFile(full.oldFile(), QByteArray(100000, 'n')), ENOSPC);
+    EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
+    EXPECT_EQ(full.entries(), before);
 }
