@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "filewrite.h"
 #include "fullfolder.h"
+#include "paper.h"
 #include "systemprinter.h"
 #include "testdata.h"
 
@@ -92,6 +93,79 @@ TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
     answer = chosen;
     EXPECT_TRUE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
     EXPECT_GT(QFileInfo(chosen).size(), 0);
+}
+
+TEST(Paper, TheLocalesTerritoryThenThePaperFileThenA4)
+{
+    constexpr auto A4 = QPageSize::A4, Letter = QPageSize::Letter;
+    const struct
+    {
+        const char *lcAll, *lcPaper, *file;
+        QPageSize::PageSizeId paper;
+    } cases[] = {
+        {"", "", "", A4},
+        // Letter where glibc's locales print on it, whatever the language.
+        {"", "en_US.UTF-8", "", Letter},
+        {"", "en_CA.UTF-8", "", Letter},
+        {"", "fr_CA.UTF-8", "", Letter},
+        {"", "es_MX.UTF-8", "", Letter},
+        {"", "es_US.UTF-8", "", Letter},
+        {"", "en_PH.UTF-8", "", Letter},
+        {"", "fil_PH", "", Letter},
+        {"", "es_CL.UTF-8", "", Letter},
+        {"", "es_CO.utf8", "", Letter},
+        {"", "es_VE@valencia", "", Letter},
+        {"", "es_PR", "", Letter},
+        {"", "es_BO", "", Letter},
+        {"", "es_CR", "", Letter},
+        {"", "es_GT", "", Letter},
+        {"", "es_NI", "", Letter},
+        {"", "es_PA", "", Letter},
+        {"", "es_SV", "", Letter},
+        {"", "en_GB.UTF-8", "", A4},
+        {"", "de_DE.UTF-8", "", A4},
+        {"", "es_ES.UTF-8", "", A4},
+        {"", "pt_BR.UTF-8", "", A4},
+        {"", "en_AU.UTF-8", "", A4},
+        {"", "sr_RS@latin", "", A4},
+        // The locale comes before the paper file.
+        {"", "en_US.UTF-8", "a4\n", Letter},
+        {"", "en_GB.UTF-8", "letter\n", A4},
+        // LC_ALL overrides LC_PAPER.
+        {"en_GB.UTF-8", "en_US.UTF-8", "", A4},
+        {"en_US.UTF-8", "de_DE.UTF-8", "", Letter},
+        // A locale without a territory leaves it to the paper file.
+        {"C.UTF-8", "en_US.UTF-8", "", A4},
+        {"C.UTF-8", "en_US.UTF-8", "letter\n", Letter},
+        {"", "POSIX", "letter\n", Letter},
+        // The paper file: its first name, in any case, after comments.
+        {"", "", "letter\n", Letter},
+        {"", "", "# the machine's paper\n\n  Letter  \na4\n", Letter},
+        {"", "", "a4", A4},
+        {"", "", "legal\n", QPageSize::Legal},
+        {"", "", "A3\n", QPageSize::A3},
+        {"", "", "tabloid\nletter\n", A4},
+        {"", "", "\n\n", A4},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(userPaper({QString::fromLatin1(c.lcAll), QString::fromLatin1(c.lcPaper),
+                             QString::fromLatin1(c.file)}),
+                  c.paper)
+            << c.lcAll << " / " << c.lcPaper << " / " << c.file;
+
+    // The system's sources: the environment and the file named.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"papersize"_s);
+    QFile paper(file);
+    ASSERT_TRUE(paper.open(QIODevice::WriteOnly) && paper.write("letter\n") == 7);
+    paper.close();
+    qputenv("LC_ALL", "");
+    qputenv("LC_PAPER", "es_MX.UTF-8");
+    const PaperSources sources = systemPaperSources(file);
+    qunsetenv("LC_PAPER");
+    EXPECT_EQ(sources.lcPaper, u"es_MX.UTF-8"_s);
+    EXPECT_EQ(sources.paperFile, u"letter\n"_s);
+    EXPECT_TRUE(systemPaperSources(dir.filePath(u"none"_s)).paperFile.isEmpty());
 }
 
 // A PDF file is replaced whole or not at all.
