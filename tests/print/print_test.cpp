@@ -2,13 +2,18 @@
 #include "filewrite.h"
 #include "fullfolder.h"
 #include "paper.h"
+#include "pdfdocument.h"
 #include "systemprinter.h"
 #include "testdata.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <cstring>
+#include <ctime>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -168,6 +173,60 @@ TEST(Paper, TheLocalesTerritoryThenThePaperFileThenA4)
     EXPECT_TRUE(systemPaperSources(dir.filePath(u"none"_s)).paperFile.isEmpty());
 }
 
+// The printable areas leave the PDF's 10 point margins (in hundredths of an
+// inch), and both pages fit both papers: the table centred on the landscape
+// area, every element's page inside the portrait one.
+TEST_F(Printing, BothPagesFitA4AndLetter)
+{
+    const auto expectSize = [](QPageSize::PageSizeId paper, PageOrientation orientation,
+                               QSizeF twips) {
+        const QSizeF size = pdfPrintableSize(paper, orientation);
+        EXPECT_NEAR(size.width(), twips.width(), 0.01) << paper;
+        EXPECT_NEAR(size.height(), twips.height(), 0.01) << paper;
+    };
+    expectSize(QPageSize::Letter, PageOrientation::Portrait, {8.22 * 1440, 10.72 * 1440});
+    expectSize(QPageSize::Letter, PageOrientation::Landscape, {10.72 * 1440, 8.22 * 1440});
+    expectSize(QPageSize::A4, PageOrientation::Portrait, {7.99 * 1440, 11.41 * 1440});
+    expectSize(QPageSize::A4, PageOrientation::Landscape, {11.41 * 1440, 7.99 * 1440});
+    const struct
+    {
+        QPageSize::PageSizeId paper;
+        QPoint table; // the table picture's top left on the landscape area
+    } papers[] = {{QPageSize::Letter, {1786, 2093}}, {QPageSize::A4, {2283, 1928}}};
+    for (const auto &[paper, table] : papers) {
+        printer.portraitArea = pdfPrintableSize(paper, PageOrientation::Portrait);
+        const QRectF area(QPointF(), printer.portraitArea);
+        printer.jobs.clear();
+        w.tab_Frame_Click(0);
+        w.cb_print_Click();
+        ASSERT_EQ(printer.jobs.size(), 1u);
+        const PageCanvas::Item &picture = printer.jobs[0].page.items().at(0);
+        EXPECT_EQ(QPointF(picture.x, picture.y), QPointF(table)) << paper;
+        EXPECT_TRUE(QRectF(QPointF(), area.size().transposed())
+                        .contains(QRectF(picture.x, picture.y, 11865, 7650)))
+            << paper;
+        w.tab_Frame_Click(1);
+        for (int z = 1; z <= 118; ++z) {
+            eScroll->setValue(z);
+            w.cb_print_Click();
+            QRectF ink;
+            for (const PageCanvas::Item &item : printer.jobs.back().page.items()) {
+                if (item.kind == PageCanvas::Item::Picture) {
+                    ink |= QRectF(item.x, item.y, item.image.width() * 15.0,
+                                  item.image.height() * 15.0);
+                } else {
+                    const QFontMetricsF metrics(item.font);
+                    ink |= QRectF(item.x, item.baseline - metrics.ascent(),
+                                  metrics.horizontalAdvance(item.text),
+                                  metrics.ascent() + metrics.descent());
+                }
+            }
+            EXPECT_TRUE(area.contains(ink))
+                << paper << " " << z << ": " << ink.right() << ", " << ink.bottom();
+        }
+    }
+}
+
 // A PDF file is replaced whole or not at all.
 TEST(ReplaceFile, TheNewContentWholeOrTheOldFileUntouched)
 {
@@ -219,4 +278,69 @@ TEST(ReplaceFile, TheNewContentWholeOrTheOldFileUntouched)
     EXPECT_EQ(replaceFile(full.oldFile(), QByteArray(100000, 'n')), ENOSPC);
     EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
     EXPECT_EQ(full.entries(), before);
+}
+
+namespace {
+
+// Each entry of the cross-reference table names where its object begins, and
+// the table is where the file says it is.
+bool crossReferencesHold(const QByteArray &pdf)
+{
+    const qsizetype table = pdf.lastIndexOf("\nxref\n") + 1;
+    const auto start =
+        QRegularExpression(u"startxref\\s+(\\d+)"_s).match(QString::fromLatin1(pdf.mid(table)));
+    if (table <= 0 || !start.hasMatch() || start.captured(1).toLongLong() != table) return false;
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    const qsizetype count = lines.value(1).split(' ').value(1).toLongLong();
+    for (qsizetype i = 1; i < count; ++i) {
+        const QByteArray entry = lines.value(2 + i);
+        if (!entry.endsWith(" n ") ||
+            !pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
+            return false;
+    }
+    return count > 2;
+}
+
+} // namespace
+
+// With a time given, the same page gives the same bytes in every time zone,
+// and the document says that time.
+TEST_F(Printing, APdfOfAGivenTimeIsTheSameInEveryTimeZone)
+{
+    printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
+    // 22:13:20 UTC, given an hour east of it.
+    const QDateTime created = QDateTime::fromSecsSinceEpoch(1700000000, Qt::OffsetFromUTC, 3600);
+    const QByteArray zone = qgetenv("TZ");
+    std::vector<QByteArray> pdfs;
+    QByteArray local; // written at the local time of a zone east of UTC
+    for (const char *tz : {"UTC", "CET-1", "EST5"}) {
+        qputenv("TZ", tz);
+        ::tzset();
+        pdfs.push_back(
+            pdfDocument(printer.jobs[1].page, PageOrientation::Portrait, QPageSize::A4, created));
+        if (std::strcmp(tz, "CET-1") == 0)
+            local = pdfDocument(printer.jobs[1].page, PageOrientation::Portrait, QPageSize::A4);
+    }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    ::tzset();
+    EXPECT_TRUE(local.contains("+01'00')")) << "the writer's own date was not local";
+    for (const QByteArray &pdf : pdfs) {
+        EXPECT_EQ(pdf, pdfs[0]);
+        EXPECT_TRUE(pdf.contains("\n/CreationDate (D:20231114221320Z)\n"));
+        EXPECT_TRUE(crossReferencesHold(pdf));
+    }
+    EXPECT_TRUE(crossReferencesHold(local));
+
+    for (const auto &[value, valid] : {std::pair{"1700000000", true},
+                                       {"0", true},
+                                       {"", false},
+                                       {"soon", false},
+                                       {"-1", false}}) {
+        qputenv("SOURCE_DATE_EPOCH", value);
+        EXPECT_EQ(sourceDateEpoch().isValid(), valid) << value;
+    }
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    EXPECT_EQ(sourceDateEpoch(), created);
+    qunsetenv("SOURCE_DATE_EPOCH");
 }
