@@ -3,5 +3,6 @@
 // Runs Zelvane as its command line asks: the window (optionally opening at an
 // element), a page written as PDF, or a data sheet written as text, the last
 // two without a window or a display. Returns the exit status: 0 done, 1 the
-// data file could not be used, 2 a fault in the command line itself.
+// data file could not be used or the PDF could not be written, 2 a fault in
+// the command line itself.
 int runZelvane(int argc, char **argv);

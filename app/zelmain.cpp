@@ -464,27 +464,33 @@ void ZelMain::printTable()
 {
     if (!m_platform.askYesNo(this, QStringLiteral("Print Periodic Table"), QStringLiteral("Print")))
         return;
+    // Where the page goes is asked before anything is composed for print.
+    PagePrinter &printer = m_platform.printer();
+    if (!printer.chooseDestination(this)) return;
     pbprt->moveAndResize(QRect(pbprt->pos(), pb->size()));
     PrintMode = 1;
     applyTableLayout(CreatePT(pbprt->surface(), 1, Elements, tableArtwork(), Cells, pw->surface(),
                               E_Frame->pos()));
 
     // The picture keeps its natural size and lies centred on the printable area.
-    PagePrinter &printer = m_platform.printer();
     const QSizeF area = printer.printableSize(PageOrientation::Landscape);
     const int widthTwips = pbprt->surface().width() * PageCanvas::TwipsPerPixel;
     const int heightTwips = pbprt->surface().height() * PageCanvas::TwipsPerPixel;
     PageCanvas page;
     page.paintPicture(pbprt->surface(), qRound(area.width()) / 2 - widthTwips / 2,
                       qRound(area.height()) / 2 - heightTwips / 2);
-    printer.printPage(page, PageOrientation::Landscape);
+    const bool printed = printer.printPage(page, PageOrientation::Landscape);
     PrintMode = 0;
+    if (!printed) reportPrintFailure();
 }
 
 void ZelMain::printElement()
 {
     if (!m_platform.askYesNo(this, QStringLiteral("Print Element"), QStringLiteral("Print")))
         return;
+    // Where the page goes is asked while the screen still shows its own colours.
+    PagePrinter &printer = m_platform.printer();
+    if (!printer.chooseDestination(this)) return;
     PrintMode = 1;
     pbAtom->surface().setBackColor(ColourWhite);
     pbprt->surface().setBackColor(ColourWhite);
@@ -493,8 +499,19 @@ void ZelMain::printElement()
 
     // The sheet was composed first, so the page can now go out in portrait.
     PrintPage.paintPicture(pbAtom->surface(), 200, PrintHeaderY);
-    m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
+    const bool printed = printer.printPage(PrintPage, PageOrientation::Portrait);
     PrintMode = 0;
     pbAtom->surface().setBackColor(backgroundColour(cScroll->value()));
     DispAtom(CurrentElement);
+    if (!printed) reportPrintFailure();
+}
+
+void ZelMain::reportPrintFailure()
+{
+    // A printer that gives no reason fails quietly; a file that could not be
+    // written is always said, once the screen is itself again.
+    QString message = m_platform.printer().failure();
+    if (message.isEmpty()) return;
+    message[0] = message[0].toUpper();
+    m_platform.showError(this, QStringLiteral("Print"), message);
 }

@@ -3,13 +3,22 @@
 #include "fullfolder.h"
 #include "paper.h"
 #include "pdfdocument.h"
+#include "systemplatform.h"
 #include "systemprinter.h"
 #include "testdata.h"
+#include "zelmod.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <cerrno>
 #include <cstring>
@@ -83,6 +92,55 @@ TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
     }));
 }
 
+TEST_F(Printing, TheDestinationIsAskedBeforeAnythingIsComposedForPrint)
+{
+    w.tab_Frame_Click(1);
+    eScroll->setValue(26);
+    cScroll->setValue(2); // a grey background, hex 808080
+    const QImage atom = pbAtom->surface().image();
+    int asked = 0;
+    printer.whileChoosing = [&] {
+        ++asked;
+        EXPECT_FALSE(w.printing());
+        EXPECT_EQ(pbAtom->surface().pixel(0, 0), 0x808080u);
+        EXPECT_EQ(pbAtom->surface().image(), atom);
+    };
+    // Cancelled: asked over the window, and nothing else happens.
+    printer.cancelDestination = true;
+    w.cb_print_Click();
+    w.tab_Frame_Click(0);
+    const QImage print = pbprt->surface().image();
+    w.cb_print_Click();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(printer.chooserParent, &w);
+    EXPECT_EQ(printer.calls, 2); // no page was composed, none sent
+    EXPECT_EQ(pbprt->surface().image(), print);
+    w.tab_Frame_Click(1);
+    EXPECT_EQ(pbAtom->surface().image(), atom);
+    // Chosen: the page follows.
+    printer.cancelDestination = false;
+    w.cb_print_Click();
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(printer.jobs.size(), 1u);
+    EXPECT_TRUE(platform.errorBoxes.empty());
+}
+
+TEST_F(Printing, AFailedWriteIsToldOverTheWindowAPrinterFailsQuietly)
+{
+    printer.failing = true; // a printer gives no reason
+    w.cb_print_Click();
+    EXPECT_TRUE(platform.errorBoxes.empty());
+    printer.failureText = u"cannot write /x/old.pdf: No space left on device"_s;
+    w.cb_print_Click();
+    w.tab_Frame_Click(1);
+    w.cb_print_Click();
+    ASSERT_EQ(platform.errorBoxes.size(), 2u);
+    for (const auto &[parent, text] : platform.errorBoxes) {
+        EXPECT_EQ(parent, &w);
+        EXPECT_EQ(text, u"Print: Cannot write /x/old.pdf: No space left on device"_s);
+    }
+}
+
 // The PDF pages themselves the command line tests check.
 TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
 {
@@ -91,13 +149,21 @@ TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
     ASSERT_FALSE(HasFatalFailure());
     QTemporaryDir dir;
     QString answer; // the file name the save dialog gives back; none at first
-    SystemPrinter systemPrinter([&answer] { return answer; });
-    const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
+    QWidget *askedOver = nullptr;
+    SystemPrinter systemPrinter([&](QWidget *parent) {
+        askedOver = parent;
+        return answer;
+    });
+    const QString chosen = dir.filePath(u"chosen.pdf"_s);
+    EXPECT_FALSE(systemPrinter.chooseDestination(&w));
+    EXPECT_EQ(askedOver, &w);
     EXPECT_FALSE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
     EXPECT_FALSE(QFileInfo::exists(chosen));
     answer = chosen;
+    ASSERT_TRUE(systemPrinter.chooseDestination(&w));
     EXPECT_TRUE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
-    EXPECT_GT(QFileInfo(chosen).size(), 0);
+    EXPECT_TRUE(systemPrinter.failure().isEmpty());
+    EXPECT_TRUE(readFile(chosen).startsWith("%PDF-"));
 }
 
 TEST(Paper, TheLocalesTerritoryThenThePaperFileThenA4)
@@ -343,4 +409,177 @@ TEST_F(Printing, APdfOfAGivenTimeIsTheSameInEveryTimeZone)
     qputenv("SOURCE_DATE_EPOCH", "1700000000");
     EXPECT_EQ(sourceDateEpoch(), created);
     qunsetenv("SOURCE_DATE_EPOCH");
+}
+
+namespace {
+
+// Answers the modal dialogs as they open, one step each, in order. A step
+// checks its dialog and closes it through the event loop; a dialog beyond the
+// steps fails the test and is closed.
+class DialogScript : public QObject
+{
+public:
+    using Step = std::function<void(QWidget *dialog)>;
+    explicit DialogScript(std::vector<Step> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
+        m_timer.start(20);
+    }
+    ~DialogScript() override { EXPECT_EQ(m_done, m_steps.size()) << "dialogs answered"; }
+
+private:
+    void poll()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || std::find(m_seen.begin(), m_seen.end(), dialog) != m_seen.end()) return;
+        m_seen.emplace_back(dialog);
+        // Whatever a step does, no dialog stays open to hang the test.
+        QTimer::singleShot(10000, dialog, [dialog] {
+            ADD_FAILURE() << "left open: " << dialog->windowTitle().toStdString();
+            if (auto *d = qobject_cast<QDialog *>(dialog)) d->reject();
+        });
+        if (m_done < m_steps.size()) {
+            m_steps[m_done++](dialog);
+            return;
+        }
+        ADD_FAILURE() << "a dialog beyond the script: " << dialog->windowTitle().toStdString();
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    }
+
+    std::vector<Step> m_steps;
+    size_t m_done = 0;
+    std::vector<QPointer<QWidget>> m_seen;
+    QTimer m_timer;
+};
+
+void press(QMessageBox *box, QMessageBox::StandardButton button)
+{
+    QMetaObject::invokeMethod(box->button(button), "click", Qt::QueuedConnection);
+}
+
+// The save dialog's answer: that file, or none.
+void answerSaveDialog(QWidget *dialog, QWidget *window, const QString &file)
+{
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    ASSERT_TRUE(files) << dialog->metaObject()->className();
+    EXPECT_EQ(files->parentWidget(), window);
+    if (file.isEmpty()) {
+        QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection);
+        return;
+    }
+    // Typed into the name field, as the user would.
+    auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name);
+    name->setText(file);
+    QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+}
+
+} // namespace
+
+// The real dialogs, over the real window, where no printer is installed.
+class SystemDialogs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (SystemPrinter::hasPrinter()) GTEST_SKIP() << "a printer is installed";
+        platform.setDataFile(QStringLiteral(ZELVANE_EDB_PATH));
+        platform.setNoBoxes(true);
+        window = StartUp(platform);
+        ASSERT_TRUE(window);
+        window->tmAbout_Timer();
+        window->tab_Frame_Click(1);
+        control<QScrollBar>(*window, "eScroll")->setValue(26);
+        control<QScrollBar>(*window, "cScroll")->setValue(2); // a grey background, hex 808080
+    }
+
+    // The question: over the window, Yes its default, answered with Return.
+    DialogScript::Step question()
+    {
+        return [this](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->parentWidget(), window.get());
+            EXPECT_EQ(box->text(), u"Print Element"_s);
+            EXPECT_EQ(static_cast<QAbstractButton *>(box->defaultButton()),
+                      box->button(QMessageBox::Yes));
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+    }
+    // The screen shows its own colours, not those of print.
+    void expectScreenColours()
+    {
+        EXPECT_FALSE(window->printing());
+        EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().pixel(0, 0), 0x808080u);
+    }
+
+    SystemPlatform platform;
+    std::unique_ptr<ZelMain> window;
+};
+
+TEST_F(SystemDialogs, AskedOverTheWindowBeforeComposingCancelledChangesNothing)
+{
+    const QImage atom = control<PictureBox>(*window, "pbAtom")->surface().image();
+    {
+        DialogScript script({question(), [this](QWidget *dialog) {
+                                 expectScreenColours();
+                                 answerSaveDialog(dialog, window.get(), {});
+                             }});
+        window->cb_print_Click();
+    }
+    EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().image(), atom);
+}
+
+TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
+{
+    // Replaced whole, on the paper of the locale.
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"iron.pdf"_s);
+    QFile old(saved);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    qputenv("LC_PAPER", "en_US.UTF-8");
+    {
+        const auto replace = [](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box) << "no question whether to replace the file";
+            press(box, QMessageBox::Yes);
+        };
+        DialogScript script(
+            {question(), [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), saved); },
+             replace});
+        window->cb_print_Click();
+    }
+    qunsetenv("LC_PAPER");
+    const QByteArray pdf = readFile(saved);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdfPageSize(pdf), QSizeF(612, 792));
+
+    FullFolder full;
+    if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
+    const QStringList before = full.entries();
+    {
+        const auto replace = [](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box) << "no question whether to replace the file";
+            press(box, QMessageBox::Yes);
+        };
+        const auto failed = [&](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->parentWidget(), window.get());
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->text(),
+                      u"Cannot write %1: No space left on device"_s.arg(full.oldFile()));
+            expectScreenColours();
+            press(box, QMessageBox::Ok);
+        };
+        DialogScript script(
+            {question(),
+             [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), full.oldFile()); },
+             replace, failed});
+        window->cb_print_Click();
+    }
+    EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
+    EXPECT_EQ(full.entries(), before);
 }
