@@ -13,13 +13,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QMessageBox>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,7 +30,7 @@
 namespace {
 
 constexpr int DataFault = 1;
-constexpr int OutputFault = 1;
+constexpr int WriteFault = 1;
 constexpr int UsageFault = 2;
 
 void writeOut(std::FILE *to, const QString &text)
@@ -50,7 +53,7 @@ int writeStdout(const QString &text)
     if (error != EPIPE)
         writeOut(stderr, QStringLiteral("zelvane: cannot write to standard output: %1\n")
                              .arg(QString::fromLocal8Bit(std::strerror(error))));
-    return OutputFault;
+    return WriteFault;
 }
 
 // A standard stream that was closed gets /dev/null, read-only, in its place:
@@ -72,14 +75,16 @@ int usageFault(const QString &message)
 }
 
 // The platform of a PDF written from the command line: every print question
-// is answered Yes, and the page goes to the file.
+// is answered Yes, and the page goes to the file. A failed write is told by
+// the command line itself, as one line.
 class PdfPlatform : public SystemPlatform
 {
 public:
     explicit PdfPlatform(const QString &fileName) : m_printer(fileName) {}
     bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
+    void showError(QWidget *, const QString &, const QString &) override {}
     PagePrinter &printer() override { return m_printer; }
-    bool written() const { return m_printer.written(); }
+    const PdfFilePrinter &pdf() const { return m_printer; }
 
 private:
     PdfFilePrinter m_printer;
@@ -106,10 +111,15 @@ QString defaultDataFile(const char *argv0)
 int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile,
              const ElementData &elements, qint16 n)
 {
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly))
-        return usageFault(QStringLiteral("cannot write %1: %2").arg(fileName, probe.errorString()));
-    probe.close();
+    if (fileName.isEmpty()) return usageFault(QStringLiteral("--pdf needs a file name"));
+    // A closed standard output: what the program opens next would take its place.
+    if (fileName == QLatin1String("-") && ::fcntl(STDOUT_FILENO, F_GETFD) < 0) {
+        writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(writeFailure(fileName, EBADF)));
+        return WriteFault;
+    }
+    // The PDF writer lists the embedded faces in the order of a hash table:
+    // with a fixed seed the same page gives the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     prepareHeadlessRun();
     QApplication app(argc, argv);
     PdfPlatform platform(fileName);
@@ -120,8 +130,15 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     window->layOutPages();
     if (n > 0) window->showElement(n);
     window->cb_print_Click();
-    if (!platform.written()) return usageFault(QStringLiteral("cannot write %1").arg(fileName));
-    return 0;
+    const PdfFilePrinter &pdf = platform.pdf();
+    if (pdf.written()) return 0;
+    // A reader that went away has all it wanted: nothing to say.
+    if (pdf.writeError() != EPIPE)
+        writeOut(stderr,
+                 QStringLiteral("zelvane: %1\n")
+                     .arg(pdf.writeError() ? pdf.failure()
+                                           : QStringLiteral("cannot write %1").arg(fileName)));
+    return WriteFault;
 }
 
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
@@ -160,7 +177,7 @@ void addOptions(QCommandLineParser &parser)
         {"element", "X", "Open at element X once the banner has gone; with --pdf, write its page."},
         {"pdf", "FILE",
          "Write the table page (landscape), or with --element the element's page (portrait), "
-         "to FILE as PDF, and show no window."},
+         "to FILE as PDF (- for standard output), and show no window."},
         {"sheet", "X", "Write element X's data sheet to standard output as text."},
         {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
     for (const auto &[name, value, help] : options)

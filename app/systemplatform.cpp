@@ -9,9 +9,8 @@
 #include <cstdlib>
 
 SystemPlatform::SystemPlatform()
-    : m_printer([] {
-          return QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                              QStringLiteral("Save as PDF"),
+    : m_printer([](QWidget *parent) {
+          return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
                                               QDir::home().filePath(QStringLiteral("zelvane.pdf")),
                                               QStringLiteral("PDF files (*.pdf)"));
       })
@@ -27,7 +26,15 @@ bool SystemPlatform::askYesNo(QWidget *parent, const QString &prompt, const QStr
 {
     QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    // Return answers Yes whatever the theme's button order makes the default.
+    box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+void SystemPlatform::showError(QWidget *parent, const QString &title, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 QString SystemPlatform::dataFile() const

@@ -18,6 +18,7 @@ public:
     void setNoBoxes(bool noBoxes) { m_noBoxes = noBoxes; }
     bool askYesNo(QWidget *parent, const QString &prompt, const QString &title) override;
     void showStartupError(const QString &message) override;
+    void showError(QWidget *parent, const QString &title, const QString &message) override;
     void endProgram() override;
     PagePrinter &printer() override { return m_printer; }
 

@@ -516,10 +516,12 @@ void ZelMain::printTable()
 {
     if (!m_platform.askYesNo(this, QStringLiteral("Print Periodic Table"), QStringLiteral("Print")))
         return;
+    // Where the page goes is asked before anything is composed for print.
+    PagePrinter &printer = m_platform.printer();
+    if (!printer.chooseDestination(this)) return;
     PrintMode = 1;
     // The table is drawn onto the page as text, boxes and pictures, at the
     // screen table's size and centred on the printable area.
-    PagePrinter &printer = m_platform.printer();
     const QSizeF area = printer.printableSize(PageOrientation::Landscape);
     const int widthTwips = pb->surface().width() * PageCanvas::TwipsPerPixel;
     const int heightTwips = pb->surface().height() * PageCanvas::TwipsPerPixel;
@@ -532,14 +534,18 @@ void ZelMain::printTable()
     table.setFontSize(9.75);
     applyTableLayout(CreatePT(table, 1, Elements, tableArtwork(PageCanvas::PictureScale), Cells,
                               E_Frame->pos()));
-    printer.printPage(page, PageOrientation::Landscape);
+    const bool printed = printer.printPage(page, PageOrientation::Landscape);
     PrintMode = 0;
+    if (!printed) reportPrintFailure();
 }
 
 void ZelMain::printElement()
 {
     if (!m_platform.askYesNo(this, QStringLiteral("Print Element"), QStringLiteral("Print")))
         return;
+    // Where the page goes is asked while the screen still shows its own colours.
+    PagePrinter &printer = m_platform.printer();
+    if (!printer.chooseDestination(this)) return;
     PrintMode = 1;
     const Surface &screenAtom = pbAtom->surface();
     const auto paper = [&screenAtom](int w, int h) {
@@ -553,8 +559,19 @@ void ZelMain::printElement()
 
     // The sheet was composed first, so the page can now go out in portrait.
     PrintPage.paintPicture(m_paper->atom, 200, PrintHeaderY);
-    m_platform.printer().printPage(PrintPage, PageOrientation::Portrait);
+    const bool printed = printer.printPage(PrintPage, PageOrientation::Portrait);
     m_paper.reset();
     PrintMode = 0;
     DispAtom(CurrentElement);
+    if (!printed) reportPrintFailure();
+}
+
+void ZelMain::reportPrintFailure()
+{
+    // A printer that gives no reason fails quietly; a file that could not be
+    // written is always said, once the screen is itself again.
+    QString message = m_platform.printer().failure();
+    if (message.isEmpty()) return;
+    message[0] = message[0].toUpper();
+    m_platform.showError(this, QStringLiteral("Print"), message);
 }

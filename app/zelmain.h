@@ -125,6 +125,8 @@ private:
     void restoreElectronTimer();
     void printTable();
     void printElement();
+    // Tells the user why the page was not written, where the printer says.
+    void reportPrintFailure();
     // The keyboard: shortcuts, the table's outline, typing to find.
     void createKeyboard();
     void switchPage();

@@ -19,10 +19,13 @@ public:
     }
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
     void showStartupError(const QString &) override {}
+    void showError(QWidget *, const QString &, const QString &) override {}
     void endProgram() override {}
     PagePrinter &printer() override { return *this; }
+    bool chooseDestination(QWidget *) override { return false; }
     QSizeF printableSize(PageOrientation) override { return {}; }
     bool printPage(const PageCanvas &, PageOrientation) override { return false; }
+    QString failure() const override { return {}; }
 };
 
 } // namespace

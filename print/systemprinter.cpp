@@ -1,5 +1,9 @@
 #include "systemprinter.h"
 
+#include "filewrite.h"
+#include "paper.h"
+#include "pdfdocument.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,27 +16,12 @@ void orient(QPrinter &printer, PageOrientation orientation)
                                                                          : QPageLayout::Portrait);
 }
 
-QSizeF printableArea(bool pdf, PageOrientation orientation)
+// Prints one page as a job named Zelvane on the default printer. Page
+// coordinates count from the top left of the printable area.
+bool print(const PageCanvas &page, PageOrientation orientation)
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (pdf) printer.setOutputFormat(QPrinter::PdfFormat);
-    orient(printer, orientation);
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
-    return {area.width() * 1440.0, area.height() * 1440.0};
-}
-
-// Prints one page as a job named Zelvane: on the default printer where
-// fileName is empty, else as a PDF file of that name. Page coordinates count
-// from the top left of the printable area.
-bool print(const QString &fileName, const PageCanvas &page, PageOrientation orientation)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    if (!fileName.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fileName);
-    } else if (!printer.isValid()) {
-        return false;
-    }
+    if (!printer.isValid()) return false;
     orient(printer, orientation);
     printer.setDocName(QStringLiteral("Zelvane"));
     QPainter painter;
@@ -43,7 +32,26 @@ bool print(const QString &fileName, const PageCanvas &page, PageOrientation orie
     return painter.end();
 }
 
+QPageSize::PageSizeId systemUserPaper()
+{
+    return userPaper(systemPaperSources());
+}
+
 } // namespace
+
+int writePdfFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
+                 QPageSize::PageSizeId paper)
+{
+    const QByteArray pdf = pdfDocument(page, orientation, paper, sourceDateEpoch());
+    return fileName == QLatin1String("-") ? writeStandardOutput(pdf) : replaceFile(fileName, pdf);
+}
+
+QString writeFailure(const QString &fileName, int error)
+{
+    const QString name =
+        fileName == QLatin1String("-") ? QStringLiteral("standard output") : fileName;
+    return QStringLiteral("cannot write %1: %2").arg(name, errorText(error));
+}
 
 SystemPrinter::SystemPrinter(FileNameAsker askFileName) : m_askFileName(std::move(askFileName)) {}
 
@@ -52,29 +60,50 @@ bool SystemPrinter::hasPrinter()
     return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-QSizeF SystemPrinter::printableSize(PageOrientation orientation)
+bool SystemPrinter::chooseDestination(QWidget *parent)
 {
-    return printableArea(!hasPrinter(), orientation);
+    m_fileName.clear();
+    m_failure.clear();
+    if (hasPrinter()) return true;
+    m_paper = systemUserPaper();
+    m_fileName = m_askFileName ? m_askFileName(parent) : QString();
+    return !m_fileName.isEmpty();
 }
 
-QSizeF SystemPrinter::pdfPrintableSize(PageOrientation orientation)
+QSizeF SystemPrinter::printableSize(PageOrientation orientation)
 {
-    return printableArea(true, orientation);
+    if (!m_fileName.isEmpty()) return pdfPrintableSize(m_paper, orientation);
+    QPrinter printer(QPrinter::HighResolution);
+    orient(printer, orientation);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    return {area.width() * 1440.0, area.height() * 1440.0};
 }
 
 bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientation)
 {
-    if (!hasPrinter()) {
-        const QString fileName = m_askFileName ? m_askFileName() : QString();
-        if (fileName.isEmpty()) return false;
-        return printToPdf(page, orientation, fileName);
+    m_failure.clear();
+    if (m_fileName.isEmpty()) return print(page, orientation);
+    if (const int error = writePdfFile(m_fileName, page, orientation, m_paper)) {
+        m_failure = writeFailure(m_fileName, error);
+        return false;
     }
-    return print(QString(), page, orientation);
+    return true;
 }
 
-bool SystemPrinter::printToPdf(const PageCanvas &page, PageOrientation orientation,
-                               const QString &fileName)
+PdfFilePrinter::PdfFilePrinter(QString fileName)
+    : m_fileName(std::move(fileName)), m_paper(systemUserPaper())
 {
-    // An empty name would mean the default printer.
-    return !fileName.isEmpty() && print(fileName, page, orientation);
+}
+
+QSizeF PdfFilePrinter::printableSize(PageOrientation orientation)
+{
+    return pdfPrintableSize(m_paper, orientation);
+}
+
+bool PdfFilePrinter::printPage(const PageCanvas &page, PageOrientation orientation)
+{
+    m_error = writePdfFile(m_fileName, page, orientation, m_paper);
+    m_failure = m_error ? writeFailure(m_fileName, m_error) : QString();
+    m_written = m_error == 0;
+    return m_written;
 }

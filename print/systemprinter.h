@@ -3,55 +3,68 @@
 #include "pageprinter.h"
 
 #include <functional>
+#include <QPageSize>
 #include <QString>
 
-// Prints on the system's default printer through Qt's printing support. When
-// no printer is installed at all, it asks for a file name and writes the page as a PDF file
-// there instead; no name, no print.
+// Prints on the system's default printer through Qt's printing support, on
+// that printer's default paper. When no printer is installed at all, it asks
+// for a file name and writes the page as a PDF file there instead, on the
+// user's paper (paper.h); no name, no print.
 class SystemPrinter : public PagePrinter
 {
 public:
-    // Asks for the PDF file's name; an empty answer cancels.
-    using FileNameAsker = std::function<QString()>;
+    // Asks for the PDF file's name in a dialog over parent; an empty answer
+    // cancels.
+    using FileNameAsker = std::function<QString(QWidget *parent)>;
 
     explicit SystemPrinter(FileNameAsker askFileName);
 
+    bool chooseDestination(QWidget *parent) override;
     QSizeF printableSize(PageOrientation orientation) override;
     bool printPage(const PageCanvas &page, PageOrientation orientation) override;
+    QString failure() const override { return m_failure; }
 
-    // Writes one page to a PDF file, in the given orientation, on the default
-    // page size. Used when there is no printer, and by tests.
-    static bool printToPdf(const PageCanvas &page, PageOrientation orientation,
-                           const QString &fileName);
-
-    // The printable area of the default page size when writing PDF, in twips.
-    static QSizeF pdfPrintableSize(PageOrientation orientation);
     // Whether any printer is installed.
     static bool hasPrinter();
 
 private:
     FileNameAsker m_askFileName;
+    // The destination chosen: a PDF file of that name on that paper, or the
+    // printer where the name is empty.
+    QString m_fileName;
+    QPageSize::PageSizeId m_paper = QPageSize::A4;
+    QString m_failure;
 };
 
-// Writes every page it is sent to one PDF file, replacing what the file held.
+// Writes every page it is sent to one PDF file on the user's paper, replacing
+// what the file held only once the whole document is written; "-" is
+// standard output.
 class PdfFilePrinter : public PagePrinter
 {
 public:
-    explicit PdfFilePrinter(QString fileName) : m_fileName(std::move(fileName)) {}
+    explicit PdfFilePrinter(QString fileName);
 
-    QSizeF printableSize(PageOrientation orientation) override
-    {
-        return SystemPrinter::pdfPrintableSize(orientation);
-    }
-    bool printPage(const PageCanvas &page, PageOrientation orientation) override
-    {
-        m_written = SystemPrinter::printToPdf(page, orientation, m_fileName);
-        return m_written;
-    }
+    bool chooseDestination(QWidget *) override { return true; }
+    QSizeF printableSize(PageOrientation orientation) override;
+    bool printPage(const PageCanvas &page, PageOrientation orientation) override;
+    QString failure() const override { return m_failure; }
     // Whether the last page was written.
     bool written() const { return m_written; }
+    // The errno of the last failed write; 0 when none failed.
+    int writeError() const { return m_error; }
 
 private:
     QString m_fileName;
+    QPageSize::PageSizeId m_paper;
     bool m_written = false;
+    int m_error = 0;
+    QString m_failure;
 };
+
+// Writes one page as a PDF file on that paper, the file replaced whole or not
+// at all; "-" is standard output. Returns 0, or the errno of the failure.
+int writePdfFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
+                 QPageSize::PageSizeId paper);
+
+// The line that tells why fileName could not be written.
+QString writeFailure(const QString &fileName, int error);

@@ -1,5 +1,6 @@
 // The real program run from the command line, with no display.
 
+#include "fullfolder.h"
 #include "testdata.h"
 
 #include <QDir>
@@ -29,18 +30,21 @@ struct Outcome
     QString out, err;
     bool crashed = false; // ended by a signal
     qint64 ms = 0;
+    QByteArray outBytes; // standard output as written
 };
 
 // Changes to the run's environment (or standard streams) before it starts.
 using SetUp = std::function<void(QProcess &, QProcessEnvironment &)>;
 
+// Runs the program without this one's display, locale and time settings.
 Outcome zelvane(const QStringList &args,
                 const QString &program = QStringLiteral(ZELVANE_EXECUTABLE),
                 const SetUp &setUp = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_PAPER",
+                             "SOURCE_DATE_EPOCH", "TZ"})
         env.remove(QString::fromLatin1(name));
     if (setUp) setUp(process, env);
     process.setProcessEnvironment(env);
@@ -54,14 +58,31 @@ Outcome zelvane(const QStringList &args,
         ADD_FAILURE() << "zelvane " << args.join(u' ').toStdString() << " did not finish";
         return {};
     }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(),
+            QString::fromUtf8(out),
             QString::fromUtf8(process.readAllStandardError()),
-            process.exitStatus() == QProcess::CrashExit, clock.elapsed()};
+            process.exitStatus() == QProcess::CrashExit,
+            clock.elapsed(),
+            out};
 }
 
 Outcome zelvane(const QStringList &args, const SetUp &setUp)
 {
     return zelvane(args, QStringLiteral(ZELVANE_EXECUTABLE), setUp);
+}
+
+// The same with the environment given on top, standard output going to
+// outFile if named.
+Outcome zelvaneWith(const QStringList &environment, const QStringList &args,
+                    const QString &outFile = {},
+                    const QString &program = QStringLiteral(ZELVANE_EXECUTABLE))
+{
+    return zelvane(args, program, [&](QProcess &process, QProcessEnvironment &env) {
+        for (const QString &setting : environment)
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        if (!outFile.isEmpty()) process.setStandardOutputFile(outFile);
+    });
 }
 
 // One line on standard error, the run's only output there.
@@ -154,8 +175,10 @@ TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
     };
     expectFault(zelvane({u"--element"_s, u"ununknown"_s}), 2, u"no element ununknown"_s);
     expectFault(zelvane({u"--sheet"_s, u"119"_s}), 2, u"no element 119"_s);
-    expectFault(zelvane({u"--pdf"_s, dir.filePath(u"no/such/folder/x.pdf"_s)}), 2,
-                u"cannot write"_s);
+    expectFault(zelvane({u"--pdf"_s, dir.filePath(u"no/such/folder/x.pdf"_s)}), 1,
+                u"cannot write %1: No such file or directory"_s.arg(
+                    dir.filePath(u"no/such/folder/x.pdf"_s)));
+    expectFault(zelvane({u"--pdf"_s, QString()}), 2, u"--pdf needs a file name"_s);
     expectFault(zelvane({u"--frobnicate"_s}), 2, u"Unknown option 'frobnicate'"_s);
     // A name must name something: empty or blank is a fault, not element 0.
     expectFault(zelvane({u"--sheet"_s, u""_s}), 2, u"--sheet needs an element"_s);
@@ -173,6 +196,100 @@ TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
                 u"missing.edb was not found"_s);
     expectFault(zelvane({u"--data"_s, empty, u"--pdf"_s, dir.filePath(u"e.pdf"_s)}), 0,
                 u"empty.edb holds no elements"_s);
+}
+
+// A write that fails is one line and status 1, and replaces nothing: the
+// old file stays byte for byte, and no new file is left beside it.
+TEST(CommandLine, AFailedPdfWriteIsOneLineAndTheOldFileStays)
+{
+    const Outcome device = zelvane({u"--pdf"_s, u"/dev/full"_s});
+    EXPECT_EQ(device.status, 1);
+    EXPECT_EQ(device.err, u"zelvane: cannot write /dev/full: No space left on device\n"_s);
+    const Outcome out = zelvaneWith({}, {u"--pdf"_s, u"-"_s}, u"/dev/full"_s);
+    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(out.err, u"zelvane: cannot write standard output: No space left on device\n"_s);
+    const Outcome closed = zelvane(
+        {u"-c"_s, u"exec \"$0\" --pdf - >&-"_s, QStringLiteral(ZELVANE_EXECUTABLE)}, u"/bin/sh"_s);
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.err, u"zelvane: cannot write standard output: Bad file descriptor\n"_s);
+
+    FullFolder full;
+    if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
+    const QStringList before = full.entries();
+    for (const QString &element : {u"0"_s, u"fe"_s}) {
+        QStringList args{u"--pdf"_s, full.oldFile()};
+        if (element != u"0"_s) args << u"--element"_s << element;
+        const Outcome run = zelvane(args);
+        EXPECT_EQ(run.status, 1) << element.toStdString();
+        EXPECT_EQ(run.err,
+                  u"zelvane: cannot write %1: No space left on device\n"_s.arg(full.oldFile()));
+        EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
+        EXPECT_EQ(full.entries(), before);
+    }
+}
+
+// The page is laid on the paper of the locale's territory: LC_PAPER, unless
+// LC_ALL says otherwise; to a file or to standard output.
+TEST(CommandLine, PdfOnTheUsersPaper)
+{
+    QTemporaryDir dir;
+    const QString table = dir.filePath(u"t.pdf"_s), iron = dir.filePath(u"fe.pdf"_s);
+    const struct
+    {
+        QStringList env;
+        QSizeF portrait; // in points
+    } cases[] = {{{u"LC_PAPER=en_US.UTF-8"_s}, {612, 792}},
+                 {{u"LC_PAPER=fr_CA.UTF-8"_s}, {612, 792}},
+                 {{u"LC_PAPER=de_DE.UTF-8"_s}, {595, 842}},
+                 {{u"LC_ALL=en_GB.UTF-8"_s, u"LC_PAPER=en_US.UTF-8"_s}, {595, 842}}};
+    for (const auto &[env, portrait] : cases) {
+        const std::string what = env.join(u' ').toStdString();
+        EXPECT_EQ(zelvaneWith(env, {u"--pdf"_s, table}).status, 0) << what;
+        EXPECT_EQ(zelvaneWith(env, {u"--pdf"_s, iron, u"--element"_s, u"fe"_s}).status, 0) << what;
+        const QSizeF landscape = pdfPageSize(readFile(table)),
+                     upright = pdfPageSize(readFile(iron));
+        EXPECT_NEAR(landscape.width(), portrait.height(), 0.01) << what;
+        EXPECT_NEAR(landscape.height(), portrait.width(), 0.01) << what;
+        EXPECT_NEAR(upright.width(), portrait.width(), 0.01) << what;
+        EXPECT_NEAR(upright.height(), portrait.height(), 0.01) << what;
+    }
+    // The same document on standard output, through a pipe.
+    const Outcome out = zelvaneWith({u"SOURCE_DATE_EPOCH=1700000000"_s},
+                                    {u"--pdf"_s, u"-"_s, u"--element"_s, u"fe"_s});
+    EXPECT_EQ(std::pair(out.status, out.err), std::pair(0, QString()));
+    EXPECT_EQ(zelvaneWith({u"SOURCE_DATE_EPOCH=1700000000"_s},
+                          {u"--pdf"_s, iron, u"--element"_s, u"fe"_s})
+                  .status,
+              0);
+    EXPECT_EQ(out.outBytes, readFile(iron));
+}
+
+// With SOURCE_DATE_EPOCH, runs give the same bytes, in any time zone, and the
+// document's creation date is that time.
+TEST(CommandLine, ReproduciblePdf)
+{
+    QTemporaryDir dir;
+    std::vector<QByteArray> pdfs;
+    for (int run = 0; run < 6; ++run) {
+        const QString file = dir.filePath(u"fe%1.pdf"_s.arg(run));
+        const QStringList env{u"SOURCE_DATE_EPOCH=1700000000"_s,
+                              run % 2 ? u"TZ=CET-1"_s : u"TZ=UTC"_s};
+        EXPECT_EQ(zelvaneWith(env, {u"--pdf"_s, file, u"--element"_s, u"fe"_s}).status, 0);
+        pdfs.push_back(readFile(file));
+    }
+    for (const QByteArray &pdf : pdfs)
+        EXPECT_EQ(pdf, pdfs[0]);
+    EXPECT_TRUE(pdfs[0].contains("/CreationDate (D:20231114221320Z)"));
+    QProcess info;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"TZ"_s, u"UTC"_s);
+    info.setProcessEnvironment(env);
+    info.start(u"pdfinfo"_s, {dir.filePath(u"fe0.pdf"_s)});
+    if (!info.waitForFinished(20000) || info.exitCode() != 0)
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    EXPECT_TRUE(
+        info.readAllStandardOutput().contains("CreationDate:    Tue Nov 14 22:13:20 2023 UTC"));
+    EXPECT_EQ(info.readAllStandardError(), QByteArray()); // the file reads without repair
 }
 
 // Printing lives in a module beside the program; where it is missing, nothing

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -20,7 +21,8 @@ template <class T> T *control(const QWidget &window, const char *name)
     throw std::runtime_error(std::string("the window has no such control: ") + name);
 }
 
-// A printer that keeps every page it is sent, and can be told to fail.
+// A printer that keeps every page it is sent, and can be told to fail, with or
+// without a reason, or to have its destination cancelled.
 struct RecordingPrinter : PagePrinter
 {
     struct Job
@@ -30,6 +32,13 @@ struct RecordingPrinter : PagePrinter
         // The page as paper of that printable area shows it, at 96 dots per inch.
         QImage paper(QSizeF areaTwips) const;
     };
+    bool chooseDestination(QWidget *parent) override
+    {
+        ++calls;
+        chooserParent = parent;
+        if (whileChoosing) whileChoosing();
+        return !cancelDestination;
+    }
     QSizeF printableSize(PageOrientation orientation) override
     {
         ++calls;
@@ -42,10 +51,15 @@ struct RecordingPrinter : PagePrinter
         if (!failing) jobs.push_back({page, orientation});
         return !failing;
     }
+    QString failure() const override { return failing ? failureText : QString(); }
 
     std::vector<Job> jobs;
     int calls = 0;
     bool failing = false;
+    QString failureText; // why a failing printer says it failed; none at first
+    bool cancelDestination = false;
+    std::function<void()> whileChoosing; // runs while the destination is asked for
+    QWidget *chooserParent = nullptr;
     QSizeF portraitArea{11520, 15120}; // letter paper less quarter-inch margins, in twips
 };
 
@@ -61,12 +75,17 @@ struct FakePlatform : Platform
         return answer;
     }
     void showStartupError(const QString &message) override { errors.push_back(message); }
+    void showError(QWidget *parent, const QString &title, const QString &message) override
+    {
+        errorBoxes.push_back({parent, title + QStringLiteral(": ") + message});
+    }
     void endProgram() override { ++endRequests; }
     PagePrinter &printer() override { return printerRecord; }
 
     bool answer = true;
     std::vector<QString> questions; // "title: prompt"
     std::vector<QString> errors;
+    std::vector<std::pair<QWidget *, QString>> errorBoxes; // parent, "title: message"
     int endRequests = 0;
     RecordingPrinter printerRecord;
     QTemporaryDir dir;

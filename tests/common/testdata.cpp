@@ -3,6 +3,7 @@
 #include "elementtsv.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -71,4 +72,13 @@ QString ironSheetText()
 {
     return QString::fromUtf8(
         readFile(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/iron-sheet.txt")));
+}
+
+QSizeF pdfPageSize(const QByteArray &pdf)
+{
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"))
+            .match(QString::fromLatin1(pdf));
+    return box.hasMatch() ? QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())
+                          : QSizeF();
 }

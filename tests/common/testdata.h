@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <QByteArray>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -24,6 +25,10 @@ ElementData makeTestData(int n);
 
 // A file's bytes; a file that cannot be read fails the test.
 QByteArray readFile(const QString &path);
+
+// The size of a PDF's first page, from its media box, in points; empty when it
+// has none.
+QSizeF pdfPageSize(const QByteArray &pdf);
 
 // Iron's data sheet as text, tests/golden/iron-sheet.txt: the title line and
 // the 29 lines, each ending in a line break, as zelvane --sheet fe writes it.

@@ -12,8 +12,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPainter>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 

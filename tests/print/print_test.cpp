@@ -1,7 +1,32 @@
 #include "fakeplatform.h"
+#include "filewrite.h"
+#include "fullfolder.h"
+#include "paper.h"
+#include "pdfdocument.h"
+#include "systemplatform.h"
 #include "systemprinter.h"
+#include "testdata.h"
+#include "zelmod.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+using namespace Qt::StringLiterals;
 
 using Printing = App;
 
@@ -74,6 +99,53 @@ TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
         EXPECT_TRUE(texts.contains(QLatin1String(word))) << word;
 }
 
+TEST_F(Printing, TheDestinationIsAskedBeforeAnythingIsComposedForPrint)
+{
+    w.tab_Frame_Click(1);
+    eScroll->setValue(26);
+    cScroll->setValue(2); // a grey background, hex 808080
+    const QImage atom = pbAtom->surface().image();
+    int asked = 0;
+    printer.whileChoosing = [&] {
+        ++asked;
+        EXPECT_FALSE(w.printing());
+        EXPECT_EQ(pbAtom->surface().pixel(0, 0), 0x808080u);
+        EXPECT_EQ(pbAtom->surface().image(), atom);
+    };
+    // Cancelled: asked over the window, and nothing else happens.
+    printer.cancelDestination = true;
+    w.cb_print_Click();
+    w.tab_Frame_Click(0);
+    w.cb_print_Click();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(printer.chooserParent, &w);
+    EXPECT_EQ(printer.calls, 2); // no page was composed, none sent
+    w.tab_Frame_Click(1);
+    EXPECT_EQ(pbAtom->surface().image(), atom);
+    // Chosen: the page follows.
+    printer.cancelDestination = false;
+    w.cb_print_Click();
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(printer.jobs.size(), 1u);
+    EXPECT_TRUE(platform.errorBoxes.empty());
+}
+
+TEST_F(Printing, AFailedWriteIsToldOverTheWindowAPrinterFailsQuietly)
+{
+    printer.failing = true; // a printer gives no reason
+    w.cb_print_Click();
+    EXPECT_TRUE(platform.errorBoxes.empty());
+    printer.failureText = u"cannot write /x/old.pdf: No space left on device"_s;
+    w.cb_print_Click();
+    w.tab_Frame_Click(1);
+    w.cb_print_Click();
+    ASSERT_EQ(platform.errorBoxes.size(), 2u);
+    for (const auto &[parent, text] : platform.errorBoxes) {
+        EXPECT_EQ(parent, &w);
+        EXPECT_EQ(text, u"Print: Cannot write /x/old.pdf: No space left on device"_s);
+    }
+}
+
 // The PDF pages themselves the command line tests check.
 TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
 {
@@ -82,11 +154,437 @@ TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
     ASSERT_FALSE(HasFatalFailure());
     QTemporaryDir dir;
     QString answer; // the file name the save dialog gives back; none at first
-    SystemPrinter systemPrinter([&answer] { return answer; });
-    const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
+    QWidget *askedOver = nullptr;
+    SystemPrinter systemPrinter([&](QWidget *parent) {
+        askedOver = parent;
+        return answer;
+    });
+    const QString chosen = dir.filePath(u"chosen.pdf"_s);
+    EXPECT_FALSE(systemPrinter.chooseDestination(&w));
+    EXPECT_EQ(askedOver, &w);
     EXPECT_FALSE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
     EXPECT_FALSE(QFileInfo::exists(chosen));
     answer = chosen;
+    ASSERT_TRUE(systemPrinter.chooseDestination(&w));
     EXPECT_TRUE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
-    EXPECT_GT(QFileInfo(chosen).size(), 0);
+    EXPECT_TRUE(systemPrinter.failure().isEmpty());
+    EXPECT_TRUE(readFile(chosen).startsWith("%PDF-"));
+}
+
+TEST(Paper, TheLocalesTerritoryThenThePaperFileThenA4)
+{
+    constexpr auto A4 = QPageSize::A4, Letter = QPageSize::Letter;
+    const struct
+    {
+        const char *lcAll, *lcPaper, *file;
+        QPageSize::PageSizeId paper;
+    } cases[] = {
+        {"", "", "", A4},
+        // Letter where glibc's locales print on it, whatever the language.
+        {"", "en_US.UTF-8", "", Letter},
+        {"", "en_CA.UTF-8", "", Letter},
+        {"", "fr_CA.UTF-8", "", Letter},
+        {"", "es_MX.UTF-8", "", Letter},
+        {"", "es_US.UTF-8", "", Letter},
+        {"", "en_PH.UTF-8", "", Letter},
+        {"", "fil_PH", "", Letter},
+        {"", "es_CL.UTF-8", "", Letter},
+        {"", "es_CO.utf8", "", Letter},
+        {"", "es_VE@valencia", "", Letter},
+        {"", "es_PR", "", Letter},
+        {"", "es_BO", "", Letter},
+        {"", "es_CR", "", Letter},
+        {"", "es_GT", "", Letter},
+        {"", "es_NI", "", Letter},
+        {"", "es_PA", "", Letter},
+        {"", "es_SV", "", Letter},
+        {"", "en_GB.UTF-8", "", A4},
+        {"", "de_DE.UTF-8", "", A4},
+        {"", "es_ES.UTF-8", "", A4},
+        {"", "pt_BR.UTF-8", "", A4},
+        {"", "en_AU.UTF-8", "", A4},
+        {"", "sr_RS@latin", "", A4},
+        // The locale comes before the paper file.
+        {"", "en_US.UTF-8", "a4\n", Letter},
+        {"", "en_GB.UTF-8", "letter\n", A4},
+        // LC_ALL overrides LC_PAPER.
+        {"en_GB.UTF-8", "en_US.UTF-8", "", A4},
+        {"en_US.UTF-8", "de_DE.UTF-8", "", Letter},
+        // A locale without a territory leaves it to the paper file.
+        {"C.UTF-8", "en_US.UTF-8", "", A4},
+        {"C.UTF-8", "en_US.UTF-8", "letter\n", Letter},
+        {"", "POSIX", "letter\n", Letter},
+        // The paper file: its first name, in any case, after comments.
+        {"", "", "letter\n", Letter},
+        {"", "", "# the machine's paper\n\n  Letter  \na4\n", Letter},
+        {"", "", "a4", A4},
+        {"", "", "legal\n", QPageSize::Legal},
+        {"", "", "A3\n", QPageSize::A3},
+        {"", "", "tabloid\nletter\n", A4},
+        {"", "", "\n\n", A4},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(userPaper({QString::fromLatin1(c.lcAll), QString::fromLatin1(c.lcPaper),
+                             QString::fromLatin1(c.file)}),
+                  c.paper)
+            << c.lcAll << " / " << c.lcPaper << " / " << c.file;
+
+    // The system's sources: the environment and the file named.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"papersize"_s);
+    QFile paper(file);
+    ASSERT_TRUE(paper.open(QIODevice::WriteOnly) && paper.write("letter\n") == 7);
+    paper.close();
+    qputenv("LC_ALL", "");
+    qputenv("LC_PAPER", "es_MX.UTF-8");
+    const PaperSources sources = systemPaperSources(file);
+    qunsetenv("LC_PAPER");
+    EXPECT_EQ(sources.lcPaper, u"es_MX.UTF-8"_s);
+    EXPECT_EQ(sources.paperFile, u"letter\n"_s);
+    EXPECT_TRUE(systemPaperSources(dir.filePath(u"none"_s)).paperFile.isEmpty());
+}
+
+// The printable areas leave the PDF's 10 point margins (in hundredths of an
+// inch), and both pages fit both papers: the table centred on the landscape
+// area, every element's page inside the portrait one.
+TEST_F(Printing, BothPagesFitA4AndLetter)
+{
+    const auto expectSize = [](QPageSize::PageSizeId paper, PageOrientation orientation,
+                               QSizeF twips) {
+        const QSizeF size = pdfPrintableSize(paper, orientation);
+        EXPECT_NEAR(size.width(), twips.width(), 0.01) << paper;
+        EXPECT_NEAR(size.height(), twips.height(), 0.01) << paper;
+    };
+    expectSize(QPageSize::Letter, PageOrientation::Portrait, {8.22 * 1440, 10.72 * 1440});
+    expectSize(QPageSize::Letter, PageOrientation::Landscape, {10.72 * 1440, 8.22 * 1440});
+    expectSize(QPageSize::A4, PageOrientation::Portrait, {7.99 * 1440, 11.41 * 1440});
+    expectSize(QPageSize::A4, PageOrientation::Landscape, {11.41 * 1440, 7.99 * 1440});
+    const struct
+    {
+        QPageSize::PageSizeId paper;
+        QPoint table; // the table picture's top left on the landscape area
+    } papers[] = {{QPageSize::Letter, {1786, 2093}}, {QPageSize::A4, {2283, 1928}}};
+    for (const auto &[paper, table] : papers) {
+        printer.portraitArea = pdfPrintableSize(paper, PageOrientation::Portrait);
+        const QRectF area(QPointF(), printer.portraitArea);
+        printer.jobs.clear();
+        w.tab_Frame_Click(0);
+        w.cb_print_Click();
+        ASSERT_EQ(printer.jobs.size(), 1u);
+        // The table's white ground comes first.
+        const PageCanvas::Item &picture = printer.jobs[0].page.items().at(0);
+        EXPECT_EQ(QPointF(picture.x, picture.y), QPointF(table)) << paper;
+        EXPECT_TRUE(QRectF(QPointF(), area.size().transposed())
+                        .contains(QRectF(picture.x, picture.y, 11865, 7650)))
+            << paper;
+        w.tab_Frame_Click(1);
+        for (int z = 1; z <= 118; ++z) {
+            eScroll->setValue(z);
+            w.cb_print_Click();
+            QRectF ink;
+            for (const PageCanvas::Item &item : printer.jobs.back().page.items()) {
+                if (item.kind != PageCanvas::Item::Text) {
+                    ink |= QRectF(item.x, item.y, item.width, item.height);
+                } else {
+                    const QFontMetricsF metrics(item.font);
+                    ink |= QRectF(item.x, item.baseline - metrics.ascent(),
+                                  metrics.horizontalAdvance(item.text),
+                                  metrics.ascent() + metrics.descent());
+                }
+            }
+            EXPECT_TRUE(area.contains(ink))
+                << paper << " " << z << ": " << ink.right() << ", " << ink.bottom();
+        }
+    }
+}
+
+// A PDF file is replaced whole or not at all.
+TEST(ReplaceFile, TheNewContentWholeOrTheOldFileUntouched)
+{
+    QTemporaryDir dir;
+    const auto names = [&dir] {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    };
+    const auto mode = [](const QString &file) {
+        struct stat st;
+        return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    // A new file gets the usual mode; a replaced one keeps its own.
+    const mode_t mask = ::umask(022);
+    const QString a = dir.filePath(u"a.pdf"_s);
+    EXPECT_EQ(replaceFile(a, "first"), 0);
+    EXPECT_EQ(readFile(a), "first");
+    EXPECT_EQ(mode(a), 0644u);
+    ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0600), 0);
+    EXPECT_EQ(replaceFile(a, "second"), 0);
+    EXPECT_EQ(readFile(a), "second");
+    EXPECT_EQ(mode(a), 0600u);
+    ::umask(mask);
+    // A link keeps naming the file, which gets the new content.
+    const QString link = dir.filePath(u"link.pdf"_s);
+    ASSERT_TRUE(QFile::link(a, link));
+    EXPECT_EQ(replaceFile(link, "third"), 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFile(a), "third");
+    // Faults say which.
+    EXPECT_EQ(replaceFile(dir.filePath(u"no/such/folder/x.pdf"_s), "x"), ENOENT);
+    EXPECT_EQ(replaceFile(dir.path(), "x"), EISDIR);
+    EXPECT_EQ(errorText(ENOSPC), u"No space left on device"_s);
+    EXPECT_EQ(names(), (QStringList{u"a.pdf"_s, u"link.pdf"_s}));
+
+    // A device is written in place, never replaced: a node of /dev/full's kind.
+    const QString device = dir.filePath(u"full"_s);
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        EXPECT_EQ(replaceFile(device, "x"), ENOSPC);
+        EXPECT_TRUE(QFileInfo(device).exists() && !QFileInfo(device).isFile());
+        EXPECT_EQ(names(), (QStringList{u"a.pdf"_s, u"full"_s, u"link.pdf"_s}));
+    }
+
+    // On a full file system the old file stays as it was, and nothing is left.
+    FullFolder full;
+    if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
+    const QStringList before = full.entries();
+    EXPECT_EQ(replaceFile(full.oldFile(), QByteArray(100000, 'n')), ENOSPC);
+    EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
+    EXPECT_EQ(full.entries(), before);
+}
+
+namespace {
+
+// Each entry of the cross-reference table names where its object begins, and
+// the table is where the file says it is.
+bool crossReferencesHold(const QByteArray &pdf)
+{
+    const qsizetype table = pdf.lastIndexOf("\nxref\n") + 1;
+    const auto start =
+        QRegularExpression(u"startxref\\s+(\\d+)"_s).match(QString::fromLatin1(pdf.mid(table)));
+    if (table <= 0 || !start.hasMatch() || start.captured(1).toLongLong() != table) return false;
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    const qsizetype count = lines.value(1).split(' ').value(1).toLongLong();
+    for (qsizetype i = 1; i < count; ++i) {
+        const QByteArray entry = lines.value(2 + i);
+        if (!entry.endsWith(" n ") ||
+            !pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
+            return false;
+    }
+    return count > 2;
+}
+
+} // namespace
+
+// With a time given, the same page gives the same bytes in every time zone,
+// and the document says that time.
+TEST_F(Printing, APdfOfAGivenTimeIsTheSameInEveryTimeZone)
+{
+    printTableThenElement(26);
+    ASSERT_FALSE(HasFatalFailure());
+    // 22:13:20 UTC, given an hour east of it.
+    const QDateTime created = QDateTime::fromSecsSinceEpoch(1700000000, Qt::OffsetFromUTC, 3600);
+    const QByteArray zone = qgetenv("TZ");
+    std::vector<QByteArray> pdfs;
+    QByteArray local; // written at the local time of a zone east of UTC
+    for (const char *tz : {"UTC", "CET-1", "EST5"}) {
+        qputenv("TZ", tz);
+        ::tzset();
+        pdfs.push_back(
+            pdfDocument(printer.jobs[1].page, PageOrientation::Portrait, QPageSize::A4, created));
+        if (std::strcmp(tz, "CET-1") == 0)
+            local = pdfDocument(printer.jobs[1].page, PageOrientation::Portrait, QPageSize::A4);
+    }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    ::tzset();
+    EXPECT_TRUE(local.contains("+01'00')")) << "the writer's own date was not local";
+    for (const QByteArray &pdf : pdfs) {
+        EXPECT_EQ(pdf, pdfs[0]);
+        EXPECT_TRUE(pdf.contains("\n/CreationDate (D:20231114221320Z)\n"));
+        EXPECT_TRUE(crossReferencesHold(pdf));
+    }
+    EXPECT_TRUE(crossReferencesHold(local));
+
+    for (const auto &[value, valid] : {std::pair{"1700000000", true},
+                                       {"0", true},
+                                       {"", false},
+                                       {"soon", false},
+                                       {"-1", false}}) {
+        qputenv("SOURCE_DATE_EPOCH", value);
+        EXPECT_EQ(sourceDateEpoch().isValid(), valid) << value;
+    }
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    EXPECT_EQ(sourceDateEpoch(), created);
+    qunsetenv("SOURCE_DATE_EPOCH");
+}
+
+namespace {
+
+// Answers the modal dialogs as they open, one step each, in order. A step
+// checks its dialog and closes it through the event loop; a dialog beyond the
+// steps fails the test and is closed.
+class DialogScript : public QObject
+{
+public:
+    using Step = std::function<void(QWidget *dialog)>;
+    explicit DialogScript(std::vector<Step> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
+        m_timer.start(20);
+    }
+    ~DialogScript() override { EXPECT_EQ(m_done, m_steps.size()) << "dialogs answered"; }
+
+private:
+    void poll()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || std::find(m_seen.begin(), m_seen.end(), dialog) != m_seen.end()) return;
+        m_seen.emplace_back(dialog);
+        // Whatever a step does, no dialog stays open to hang the test.
+        QTimer::singleShot(10000, dialog, [dialog] {
+            ADD_FAILURE() << "left open: " << dialog->windowTitle().toStdString();
+            if (auto *d = qobject_cast<QDialog *>(dialog)) d->reject();
+        });
+        if (m_done < m_steps.size()) {
+            m_steps[m_done++](dialog);
+            return;
+        }
+        ADD_FAILURE() << "a dialog beyond the script: " << dialog->windowTitle().toStdString();
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    }
+
+    std::vector<Step> m_steps;
+    size_t m_done = 0;
+    std::vector<QPointer<QWidget>> m_seen;
+    QTimer m_timer;
+};
+
+void press(QMessageBox *box, QMessageBox::StandardButton button)
+{
+    QMetaObject::invokeMethod(box->button(button), "click", Qt::QueuedConnection);
+}
+
+// The save dialog's answer: that file, or none.
+void answerSaveDialog(QWidget *dialog, QWidget *window, const QString &file)
+{
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    ASSERT_TRUE(files) << dialog->metaObject()->className();
+    EXPECT_EQ(files->parentWidget(), window);
+    if (file.isEmpty()) {
+        QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection);
+        return;
+    }
+    // Typed into the name field, as the user would.
+    auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name);
+    name->setText(file);
+    QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+}
+
+} // namespace
+
+// The real dialogs, over the real window, where no printer is installed.
+class SystemDialogs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (SystemPrinter::hasPrinter()) GTEST_SKIP() << "a printer is installed";
+        platform.setDataFile(QStringLiteral(ZELVANE_EDB_PATH));
+        platform.setNoBoxes(true);
+        window = StartUp(platform);
+        ASSERT_TRUE(window);
+        window->tmAbout_Timer();
+        window->tab_Frame_Click(1);
+        control<QScrollBar>(*window, "eScroll")->setValue(26);
+        control<QScrollBar>(*window, "cScroll")->setValue(2); // a grey background, hex 808080
+    }
+
+    // The question: over the window, Yes its default, answered with Return.
+    DialogScript::Step question()
+    {
+        return [this](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->parentWidget(), window.get());
+            EXPECT_EQ(box->text(), u"Print Element"_s);
+            EXPECT_EQ(static_cast<QAbstractButton *>(box->defaultButton()),
+                      box->button(QMessageBox::Yes));
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+    }
+    // The screen shows its own colours, not those of print.
+    void expectScreenColours()
+    {
+        EXPECT_FALSE(window->printing());
+        EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().pixel(0, 0), 0x808080u);
+    }
+
+    SystemPlatform platform;
+    std::unique_ptr<ZelMain> window;
+};
+
+TEST_F(SystemDialogs, AskedOverTheWindowBeforeComposingCancelledChangesNothing)
+{
+    const QImage atom = control<PictureBox>(*window, "pbAtom")->surface().image();
+    {
+        DialogScript script({question(), [this](QWidget *dialog) {
+                                 expectScreenColours();
+                                 answerSaveDialog(dialog, window.get(), {});
+                             }});
+        window->cb_print_Click();
+    }
+    EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().image(), atom);
+}
+
+TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
+{
+    // Replaced whole, on the paper of the locale.
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"iron.pdf"_s);
+    QFile old(saved);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    qputenv("LC_PAPER", "en_US.UTF-8");
+    {
+        const auto replace = [](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box) << "no question whether to replace the file";
+            press(box, QMessageBox::Yes);
+        };
+        DialogScript script(
+            {question(), [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), saved); },
+             replace});
+        window->cb_print_Click();
+    }
+    qunsetenv("LC_PAPER");
+    const QByteArray pdf = readFile(saved);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdfPageSize(pdf), QSizeF(612, 792));
+
+    FullFolder full;
+    if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
+    const QStringList before = full.entries();
+    {
+        const auto replace = [](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box) << "no question whether to replace the file";
+            press(box, QMessageBox::Yes);
+        };
+        const auto failed = [&](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->parentWidget(), window.get());
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->text(),
+                      u"Cannot write %1: No space left on device"_s.arg(full.oldFile()));
+            expectScreenColours();
+            press(box, QMessageBox::Ok);
+        };
+        DialogScript script(
+            {question(),
+             [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), full.oldFile()); },
+             replace, failed});
+        window->cb_print_Click();
+    }
+    EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
+    EXPECT_EQ(full.entries(), before);
 }

@@ -21,8 +21,9 @@ TEST_F(RealPrinter, TableAndElementPagesComeOutOnePageEachTheRightWayRound)
     ASSERT_FALSE(out.isEmpty()) << "run through tests/print/cups.sh";
     printTableThenElement(26);
     ASSERT_FALSE(HasFatalFailure());
-    SystemPrinter systemPrinter([] { return QString(); });
+    SystemPrinter systemPrinter([](QWidget *) { return QString(); });
     for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(systemPrinter.chooseDestination(nullptr)) << i;
         ASSERT_TRUE(systemPrinter.printPage(printer.jobs[i].page, printer.jobs[i].orientation))
             << i;
         // Delivered once the file stops growing.

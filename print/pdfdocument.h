@@ -1,0 +1,21 @@
+#pragma once
+
+#include "pageprinter.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QPageSize>
+#include <QSizeF>
+
+// The printable area of a PDF page of that paper in that orientation, in twips.
+QSizeF pdfPrintableSize(QPageSize::PageSizeId paper, PageOrientation orientation);
+
+// One page as a PDF document on that paper, its pictures lossless. A valid
+// created time becomes the document's creation date, in UTC; otherwise it is
+// the time of writing.
+QByteArray pdfDocument(const PageCanvas &page, PageOrientation orientation,
+                       QPageSize::PageSizeId paper, const QDateTime &created = {});
+
+// The time SOURCE_DATE_EPOCH gives in seconds since 1970, for documents that
+// come out the same on every run; invalid when it is unset or not such a time.
+QDateTime sourceDateEpoch();
