@@ -32,6 +32,7 @@ golden: build
 	  ZELVANE_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
 	    ./zelvane_golden_tests --gtest_filter=Golden.ScreensAndPrintedPages || exit 1; \
 	done
+	ZELVANE_UPDATE_GOLDEN=1 bash tests/print/pdf-golden.sh $(BUILD)/zelvane tests/golden $(BUILD)/pdf-golden
 
 # make package - the Debian package $(BUILD)/zelvane_<version>_<arch>.deb (CPack)
 .PHONY: package

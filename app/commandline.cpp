@@ -2,6 +2,7 @@
 
 #include "datasheet.h"
 #include "display.h"
+#include "filewrite.h"
 #include "fonts.h"
 #include "headless.h"
 #include "systemplatform.h"
@@ -9,6 +10,7 @@
 #include "zelmod.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -16,13 +18,13 @@
 #include <QHashFunctions>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
+#include <iterator>
 #include <memory>
-#include <unistd.h>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -74,20 +76,24 @@ int usageFault(const QString &message)
     return UsageFault;
 }
 
-// The platform of a PDF written from the command line: every print question
+// What a file written from the command line holds: the printed page as PDF or
+// SVG, or the screen's picture as PNG.
+enum class Export { Pdf, Svg, Png };
+
+// The platform of a page written from the command line: every print question
 // is answered Yes, and the page goes to the file. A failed write is told by
 // the command line itself, as one line.
-class PdfPlatform : public SystemPlatform
+class FilePlatform : public SystemPlatform
 {
 public:
-    explicit PdfPlatform(const QString &fileName) : m_printer(fileName) {}
+    FilePlatform(const QString &fileName, PageFormat format) : m_printer(fileName, format) {}
     bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
     void showError(QWidget *, const QString &, const QString &) override {}
     PagePrinter &printer() override { return m_printer; }
-    const PdfFilePrinter &pdf() const { return m_printer; }
+    const FilePrinter &file() const { return m_printer; }
 
 private:
-    PdfFilePrinter m_printer;
+    FilePrinter m_printer;
 };
 
 // Where a message box can be seen: a display to show it on (where none opens
@@ -108,37 +114,53 @@ QString defaultDataFile(const char *argv0)
     return QFileInfo(self.canonicalFilePath()).dir().filePath(QStringLiteral("elementDat.edb"));
 }
 
-int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile,
-             const ElementData &elements, qint16 n)
+// One line for a file that could not be written; a reader that went away has
+// all it wanted, and hears nothing.
+int writeFault(const QString &fileName, int error)
 {
-    if (fileName.isEmpty()) return usageFault(QStringLiteral("--pdf needs a file name"));
+    if (error != EPIPE)
+        writeOut(stderr, QStringLiteral("zelvane: %1\n")
+                             .arg(error ? writeFailure(fileName, error)
+                                        : QStringLiteral("cannot write %1").arg(fileName)));
+    return WriteFault;
+}
+
+// The table page, or with element n its page, written to fileName ("-" for
+// standard output): as printed (PDF, SVG), or as the screen shows it at a
+// scale (PNG). Nothing is replaced until the whole file is written.
+int writeExport(int argc, char **argv, Export kind, const QString &fileName, double scale,
+                const QString &dataFile, const ElementData &elements, qint16 n)
+{
     // A closed standard output: what the program opens next would take its place.
-    if (fileName == QLatin1String("-") && ::fcntl(STDOUT_FILENO, F_GETFD) < 0) {
-        writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(writeFailure(fileName, EBADF)));
-        return WriteFault;
-    }
+    if (fileName == QLatin1String("-") && ::fcntl(STDOUT_FILENO, F_GETFD) < 0)
+        return writeFault(fileName, EBADF);
     // The PDF writer lists the embedded faces in the order of a hash table:
     // with a fixed seed the same page gives the same bytes.
     QHashSeed::setDeterministicGlobalSeed();
+    if (kind == Export::Png) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     prepareHeadlessRun();
     QApplication app(argc, argv);
-    PdfPlatform platform(fileName);
+    FilePlatform platform(fileName, kind == Export::Svg ? PageFormat::Svg : PageFormat::Pdf);
     platform.setDataFile(dataFile);
     platform.setNoBoxes(true);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
     window->layOutPages();
     if (n > 0) window->showElement(n);
+    if (kind == Export::Png) {
+        QWidget *page =
+            window->findChild<QWidget *>(n > 0 ? QStringLiteral("E_Frame") : QStringLiteral("pb"));
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!page || !buffer.open(QIODevice::WriteOnly) || !page->grab().save(&buffer, "PNG"))
+            return writeFault(fileName, 0);
+        const int error =
+            fileName == QLatin1String("-") ? writeStandardOutput(png) : replaceFile(fileName, png);
+        return error ? writeFault(fileName, error) : 0;
+    }
     window->cb_print_Click();
-    const PdfFilePrinter &pdf = platform.pdf();
-    if (pdf.written()) return 0;
-    // A reader that went away has all it wanted: nothing to say.
-    if (pdf.writeError() != EPIPE)
-        writeOut(stderr,
-                 QStringLiteral("zelvane: %1\n")
-                     .arg(pdf.writeError() ? pdf.failure()
-                                           : QStringLiteral("cannot write %1").arg(fileName)));
-    return WriteFault;
+    const FilePrinter &file = platform.file();
+    return file.written() ? 0 : writeFault(fileName, file.writeError());
 }
 
 int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
@@ -178,6 +200,11 @@ void addOptions(QCommandLineParser &parser)
         {"pdf", "FILE",
          "Write the table page (landscape), or with --element the element's page (portrait), "
          "to FILE as PDF (- for standard output), and show no window."},
+        {"svg", "FILE", "Write the page --pdf would write to FILE as SVG instead."},
+        {"png", "FILE",
+         "Write the table picture as the screen shows it, or with --element the Element page, "
+         "to FILE as PNG."},
+        {"scale", "N", "With --png: the picture's scale, 1 (the default) or more, such as 1.5."},
         {"sheet", "X", "Write element X's data sheet to standard output as text."},
         {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
     for (const auto &[name, value, help] : options)
@@ -230,8 +257,24 @@ int runZelvane(int argc, char **argv)
     if (!parser.positionalArguments().isEmpty())
         return usageFault(
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
-    if (set("sheet") && (set("pdf") || set("element")))
+    const char *exports[] = {"pdf", "svg", "png"};
+    const int exportsSet = int(std::count_if(std::begin(exports), std::end(exports), set));
+    if (set("sheet") && (exportsSet > 0 || set("element")))
         return usageFault(QStringLiteral("--sheet goes alone"));
+    if (exportsSet > 1)
+        return usageFault(QStringLiteral("--pdf, --svg and --png go one at a time"));
+    for (const char *option : exports)
+        if (set(option) && value(option).isEmpty())
+            return usageFault(QStringLiteral("--%1 needs a file name").arg(QLatin1String(option)));
+    double scale = 1;
+    if (set("scale")) {
+        bool number = false;
+        scale = value("scale").toDouble(&number);
+        if (!set("png")) return usageFault(QStringLiteral("--scale goes with --png"));
+        if (!number || !(scale >= 1 && scale <= 8))
+            return usageFault(
+                QStringLiteral("--scale takes a number from 1 to 8, not %1").arg(value("scale")));
+    }
     for (const char *option : {"sheet", "element"})
         if (set(option) && value(option).trimmed().isEmpty())
             return usageFault(QStringLiteral("--%1 needs an element: a number, a symbol or a name")
@@ -239,7 +282,8 @@ int runZelvane(int argc, char **argv)
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
-    if (const int fault = loadData(argc, argv, dataFile, !set("sheet") && !set("pdf"), elements))
+    if (const int fault =
+            loadData(argc, argv, dataFile, !set("sheet") && exportsSet == 0, elements))
         return fault;
     const QString what = value(set("sheet") ? "sheet" : "element");
     const qint16 n = what.isEmpty() ? 0 : findElement(elements, what);
@@ -252,10 +296,12 @@ int runZelvane(int argc, char **argv)
         return writeStdout(sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
     }
     // The window uses the data read and checked here: the file is read once.
-    if (set("pdf")) {
-        // A PDF needs no display, whichever platform the desktop chose for windows.
+    for (const auto &[option, kind] :
+         {std::pair{"pdf", Export::Pdf}, {"svg", Export::Svg}, {"png", Export::Png}}) {
+        if (!set(option)) continue;
+        // A file needs no display, whichever platform the desktop chose for windows.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
+        return writeExport(argc, argv, kind, value(option), scale, dataFile, elements, n);
     }
     return runWindow(argc, argv, dataFile, elements, n);
 }

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include <cctype>
 
@@ -97,6 +98,36 @@ QByteArray pdfDocument(const PageCanvas &page, PageOrientation orientation,
     QByteArray pdf = buffer.data();
     if (created.isValid()) setCreationDate(pdf, created);
     return pdf;
+}
+
+QByteArray svgDocument(const PageCanvas &page, PageOrientation orientation,
+                       QPageSize::PageSizeId paper)
+{
+    constexpr int Dpi = 96;
+    const QPageLayout layout = pdfLayout(paper, orientation);
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    const QRectF printable = layout.paintRect(QPageLayout::Inch);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setTitle(QStringLiteral("Zelvane"));
+        svg.setResolution(Dpi);
+        const QSizeF size = full.size() * Dpi;
+        svg.setSize(size.toSize());
+        svg.setViewBox(QRectF(QPointF(), size));
+        QPainter painter(&svg);
+        painter.translate(printable.topLeft() * Dpi);
+        page.render(painter, Dpi);
+    }
+    // A reader without the carried faces takes the faces they match in metrics.
+    QByteArray svg = buffer.data();
+    svg.replace("font-family=\"Zelvane Sans\"",
+                "font-family=\"Zelvane Sans, Liberation Sans, Arial, sans-serif\"");
+    svg.replace("font-family=\"Zelvane Mono\"",
+                "font-family=\"Zelvane Mono, Liberation Mono, Courier New, monospace\"");
+    return svg;
 }
 
 QDateTime sourceDateEpoch()

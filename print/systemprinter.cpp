@@ -39,11 +39,14 @@ QPageSize::PageSizeId systemUserPaper()
 
 } // namespace
 
-int writePdfFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
-                 QPageSize::PageSizeId paper)
+int writePageFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
+                  QPageSize::PageSizeId paper, PageFormat format)
 {
-    const QByteArray pdf = pdfDocument(page, orientation, paper, sourceDateEpoch());
-    return fileName == QLatin1String("-") ? writeStandardOutput(pdf) : replaceFile(fileName, pdf);
+    const QByteArray document = format == PageFormat::Svg
+                                    ? svgDocument(page, orientation, paper)
+                                    : pdfDocument(page, orientation, paper, sourceDateEpoch());
+    return fileName == QLatin1String("-") ? writeStandardOutput(document)
+                                          : replaceFile(fileName, document);
 }
 
 QString writeFailure(const QString &fileName, int error)
@@ -83,26 +86,26 @@ bool SystemPrinter::printPage(const PageCanvas &page, PageOrientation orientatio
 {
     m_failure.clear();
     if (m_fileName.isEmpty()) return print(page, orientation);
-    if (const int error = writePdfFile(m_fileName, page, orientation, m_paper)) {
+    if (const int error = writePageFile(m_fileName, page, orientation, m_paper)) {
         m_failure = writeFailure(m_fileName, error);
         return false;
     }
     return true;
 }
 
-PdfFilePrinter::PdfFilePrinter(QString fileName)
-    : m_fileName(std::move(fileName)), m_paper(systemUserPaper())
+FilePrinter::FilePrinter(QString fileName, PageFormat format)
+    : m_fileName(std::move(fileName)), m_format(format), m_paper(systemUserPaper())
 {
 }
 
-QSizeF PdfFilePrinter::printableSize(PageOrientation orientation)
+QSizeF FilePrinter::printableSize(PageOrientation orientation)
 {
     return pdfPrintableSize(m_paper, orientation);
 }
 
-bool PdfFilePrinter::printPage(const PageCanvas &page, PageOrientation orientation)
+bool FilePrinter::printPage(const PageCanvas &page, PageOrientation orientation)
 {
-    m_error = writePdfFile(m_fileName, page, orientation, m_paper);
+    m_error = writePageFile(m_fileName, page, orientation, m_paper, m_format);
     m_failure = m_error ? writeFailure(m_fileName, m_error) : QString();
     m_written = m_error == 0;
     return m_written;

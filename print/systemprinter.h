@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pageprinter.h"
+#include "pdfdocument.h"
 
 #include <functional>
 #include <QPageSize>
@@ -36,13 +37,13 @@ private:
     QString m_failure;
 };
 
-// Writes every page it is sent to one PDF file on the user's paper, replacing
-// what the file held only once the whole document is written; "-" is
-// standard output.
-class PdfFilePrinter : public PagePrinter
+// Writes every page it is sent to one PDF or SVG file on the user's paper,
+// replacing what the file held only once the whole document is written; "-"
+// is standard output.
+class FilePrinter : public PagePrinter
 {
 public:
-    explicit PdfFilePrinter(QString fileName);
+    explicit FilePrinter(QString fileName, PageFormat format = PageFormat::Pdf);
 
     bool chooseDestination(QWidget *) override { return true; }
     QSizeF printableSize(PageOrientation orientation) override;
@@ -55,16 +56,17 @@ public:
 
 private:
     QString m_fileName;
+    PageFormat m_format;
     QPageSize::PageSizeId m_paper;
     bool m_written = false;
     int m_error = 0;
     QString m_failure;
 };
 
-// Writes one page as a PDF file on that paper, the file replaced whole or not
-// at all; "-" is standard output. Returns 0, or the errno of the failure.
-int writePdfFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
-                 QPageSize::PageSizeId paper);
+// Writes one page as a PDF or SVG file on that paper, the file replaced whole
+// or not at all; "-" is standard output. Returns 0, or the errno of the failure.
+int writePageFile(const QString &fileName, const PageCanvas &page, PageOrientation orientation,
+                  QPageSize::PageSizeId paper, PageFormat format = PageFormat::Pdf);
 
 // The line that tells why fileName could not be written.
 QString writeFailure(const QString &fileName, int error);

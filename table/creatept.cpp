@@ -127,14 +127,9 @@ void TableDrawer::walk()
 void TableDrawer::cellBox(int x, int y, Colour k)
 {
     m_target.filledBox(x, y, x + m_cellWidth - 1, y + m_cellHeight - 1, k);
-    m_target.drawSprite(x, y, m_cellWidth, m_cellHeight, m_art.ptBoxM, m_art.ptBox);
-    if (m_printing) {
-        // On paper the rounded corners must match the white page.
-        for (int cy = 0; cy < m_cellHeight; ++cy)
-            for (int cx = 0; cx < m_cellWidth; ++cx)
-                if (isCellCornerPixel(cx, cy, m_cellWidth, m_cellHeight))
-                    m_target.setPixel(x + cx, y + cy, ColourWhite);
-    }
+    // On paper the rounded corners match the white page.
+    m_target.drawSprite(x, y, m_cellWidth, m_cellHeight, m_art.ptBoxM,
+                        m_printing ? m_art.ptBoxW : m_art.ptBox);
 }
 
 // A series banner with its label in white bold, centred on its body; on paper

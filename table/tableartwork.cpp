@@ -70,7 +70,7 @@ Colour glyphColour(char c)
     }
 }
 
-void buildCellBox(Surface &box, Surface &mask, double scale)
+void buildCellBox(Surface &box, Surface &mask, double scale, Colour corners)
 {
     box = Surface(BoxWidth, BoxHeight, ColourBlack, scale);
     mask = Surface(BoxWidth, BoxHeight, ColourBlack, scale);
@@ -101,7 +101,7 @@ void buildCellBox(Surface &box, Surface &mask, double scale)
     // The corners carry the screen background so that the box looks rounded.
     for (int y = 0; y < BoxHeight; ++y)
         for (int x = 0; x < BoxWidth; ++x)
-            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight)) box.setPixel(x, y, ColourPageBlue);
+            if (isCellCornerPixel(x, y, BoxWidth, BoxHeight)) box.setPixel(x, y, corners);
 
     mask.filledBox(CellInteriorLeft, CellInteriorTop, CellInteriorRight, CellInteriorBottom,
                    ColourWhite);
@@ -216,7 +216,9 @@ bool isCellCornerPixel(int x, int y, int w, int h)
 TableArtwork buildTableArtwork(double scale)
 {
     TableArtwork art;
-    buildCellBox(art.ptBox, art.ptBoxM, scale);
+    buildCellBox(art.ptBox, art.ptBoxM, scale, ColourPageBlue);
+    Surface mask;
+    buildCellBox(art.ptBoxW, mask, scale, ColourWhite);
     buildStateSymbols(art.ptst, art.ptstM, scale);
     art.ptconn = buildConnector(ColourPageBlue, ColourWhite, scale);
     art.ptconnW = buildConnector(ColourWhite, ColourBlack, scale);

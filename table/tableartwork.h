@@ -11,6 +11,7 @@
 struct TableArtwork
 {
     Surface ptBox, ptBoxM;              // 40 x 50 cell sprite and mask
+    Surface ptBoxW;                     // the cell sprite with white corners, for paper
     std::array<Surface, 4> ptst, ptstM; // 16 x 16 state symbols and masks (only 10 x 10 used)
     Surface ptconn, ptconnW;            // 40 x 178 connector on D09311 / on white
     Surface ptLser, ptAser;             // 132 x 21 series banners (their labels are text)

@@ -10,7 +10,7 @@
 # --bench it also installs the optional tools of make bench-startup (Xlib
 # headers, bc, gperiodic to compare).
 set -eu
-packages=(build-essential cmake ninja-build clang-format-14 qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build clang-format-14 qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
           fonts-liberation fonts-urw-base35 fonts-dejavu-core cups dbus at-spi2-core python3-pyatspi
           librsvg2-bin file desktop-file-utils appstream lintian weston qt6-wayland)

@@ -165,6 +165,56 @@ TEST(CommandLine, PdfPagesAsPrintedWithoutADisplay)
     }
 }
 
+// The screen's pictures as PNG: the table picture pixel for pixel as the
+// window shows it at scale 1 and at 2 (the golden pictures of the window, less
+// its frame and header), the Element page at its size; the printed page as SVG,
+// its words text. Each written whole, or not at all.
+TEST(CommandLine, PngAndSvgExports)
+{
+    QTemporaryDir dir;
+    const auto picture = [&dir](const QString &name) {
+        return QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
+    };
+    const auto golden = [](const char *name, QRect part) {
+        return QImage(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/") + QLatin1String(name))
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(part);
+    };
+    EXPECT_EQ(zelvane({u"--png"_s, dir.filePath(u"t1.png"_s)}).status, 0);
+    EXPECT_EQ(zelvane({u"--png"_s, dir.filePath(u"t2.png"_s), u"--scale"_s, u"2"_s}).status, 0);
+    EXPECT_EQ(zelvane({u"--png"_s, dir.filePath(u"fe.png"_s), u"--scale"_s, u"1.5"_s,
+                       u"--element"_s, u"fe"_s})
+                  .status,
+              0);
+    EXPECT_TRUE(picture(u"t1.png"_s) == golden("table-page.png", {2, 45, 791, 510}));
+    EXPECT_TRUE(picture(u"t2.png"_s) == golden("table-page@2x.png", {4, 90, 1582, 1020}));
+    EXPECT_EQ(picture(u"fe.png"_s).size(), QSize(1191, 780)); // 794 x 520 at 1.5
+
+    const QString svg = dir.filePath(u"fe.svg"_s);
+    EXPECT_EQ(zelvane({u"--svg"_s, svg, u"--element"_s, u"26"_s}).status, 0);
+    const QByteArray text = readFile(svg);
+    EXPECT_TRUE(text.startsWith("<?xml") && text.contains("<svg")) << text.left(80).data();
+    for (const char *word : {">Iron<", ">Fe<", ">Protons:<", ">Melting Point:<"})
+        EXPECT_TRUE(text.contains(word)) << word;
+    QProcess render;
+    render.start(u"rsvg-convert"_s, {svg, u"-o"_s, dir.filePath(u"svg.png"_s)});
+    if (render.waitForFinished(30000) && render.exitCode() == 0)
+        EXPECT_EQ(picture(u"svg.png"_s).size(), QSize(794, 1123)); // A4 at 96 to the inch
+
+    // Written safely: a full device is a fault, and an old file outlives a
+    // write into a folder that is not there.
+    expectOneLine(zelvane({u"--png"_s, u"/dev/full"_s}), 1,
+                  u"cannot write /dev/full: No space left on device"_s);
+    expectOneLine(zelvane({u"--svg"_s, dir.filePath(u"no/such.svg"_s)}), 1,
+                  u"No such file or directory"_s);
+    for (const QStringList &bad : {QStringList{u"--png"_s, u"x.png"_s, u"--scale"_s, u"0.5"_s},
+                                   QStringList{u"--png"_s, u"x.png"_s, u"--scale"_s, u"two"_s},
+                                   QStringList{u"--svg"_s, u"x.svg"_s, u"--scale"_s, u"2"_s},
+                                   QStringList{u"--svg"_s, u"x.svg"_s, u"--png"_s, u"x.png"_s},
+                                   QStringList{u"--png"_s, u""_s}})
+        EXPECT_EQ(zelvane(bad).status, 2) << bad.join(u' ').toStdString();
+}
+
 TEST(CommandLine, FaultsGiveOneLineAndTheirStatus)
 {
     QTemporaryDir dir;
