@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "headless.h"
 #include "screenscaling.h"
+#include "sheetsources.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -127,6 +128,7 @@ void addOptions(QCommandLineParser &parser)
          "Write the table page (landscape), or with --element the element's page (portrait), "
          "to FILE as PDF, and show no window."},
         {"sheet", "X", "Write element X's data sheet to standard output as text."},
+        {"sources", "", "With --sheet, follow each line with where its value comes from."},
         {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
     for (const auto &[name, value, help] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
@@ -153,6 +155,20 @@ int loadData(int argc, char **argv, const QString &dataFile, bool window, Elemen
     return 0;
 }
 
+// Element n's data sheet as text on standard output; with its sources, each line
+// followed by where its value comes from.
+int writeSheet(const ElementData &elements, qint16 n, bool withSources)
+{
+    ClassificationNames names;
+    InitClassificationNames(names);
+    const ElementRecord &record = elements.ElementTable[n];
+    const QStringList lines = withSources
+                                  ? sheetTextLinesWithSources(record, n, names, builtInSources())
+                                  : sheetTextLines(record, names);
+    writeOut(stdout, lines.join(u'\n') + u'\n');
+    return 0;
+}
+
 } // namespace
 
 int runZelvane(int argc, char **argv)
@@ -176,6 +192,8 @@ int runZelvane(int argc, char **argv)
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
     if (set("sheet") && (set("pdf") || set("element")))
         return usageFault(QStringLiteral("--sheet goes alone"));
+    if (set("sources") && !set("sheet"))
+        return usageFault(QStringLiteral("--sources goes with --sheet"));
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
@@ -186,12 +204,7 @@ int runZelvane(int argc, char **argv)
     if (!what.isEmpty() && n == 0)
         return usageFault(QStringLiteral("no element %1 in %2").arg(what, dataFile));
 
-    if (set("sheet")) {
-        ClassificationNames names;
-        InitClassificationNames(names);
-        writeOut(stdout, sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
-        return 0;
-    }
+    if (set("sheet")) return writeSheet(elements, n, set("sources"));
     // The window uses the data read and checked here: the file is read once.
     if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
     return runWindow(argc, argv, dataFile, elements, n);
