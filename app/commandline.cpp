@@ -119,7 +119,9 @@ void addOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "A reference to the chemical elements: the periodic table, and for each element\n"
         "its data sheet beside a model of its atom. X is an atomic number, a symbol or the\n"
-        "start of a name, in any case."));
+        "start of a name, in any case. In the window, a line of the data sheet tells where\n"
+        "its value comes from when pointed at, or with F2 when it has the focus; F1 shows\n"
+        "the About page."));
     parser.addHelpOption();
     parser.addVersionOption();
     const char *options[][3] = {

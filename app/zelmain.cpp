@@ -62,6 +62,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
+    createSourceKeys();
     installAccessibility(*this);
 }
 
@@ -282,7 +283,9 @@ void ZelMain::DispAtom(qint16 n)
                                        &builtInSources(), area.height());
     } else {
         const TableArtwork &art = tableArtwork(pbData->surface().scale());
-        writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
+        m_sheetRows =
+            writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
+        pbData->setFocusPart(sheetLineRect(m_sheetLine));
         // Show the finished sheet before the atom is drawn.
         pbData->repaint();
     }

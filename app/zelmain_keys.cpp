@@ -173,6 +173,7 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
 
 bool ZelMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == pbData && sheetEvent(event)) return true;
     if (event->type() == QEvent::Wheel && (watched == pbData || watched == pbAtom)) {
         QCoreApplication::sendEvent(eScroll, event);
         return true;

@@ -26,6 +26,12 @@ QFont font(const QString &face, int pixelSize, bool bold = false, bool underline
 // still win over installed ones of the same names.
 void useCarriedOnly();
 
+// The desktop's font, for dialogs, which follow the desktop rather than draw
+// alike everywhere: the application's font. Where useCarriedOnly hid the
+// installed fonts, the files of that font are looked up in the machine's font
+// configuration and made available when first asked for.
+QFont desktopFont();
+
 // The carried font files, as resource paths, for checking what a font resolved to.
 QStringList carriedFiles();
 
