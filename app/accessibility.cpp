@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "aboutdialog.h"
 #include "controls.h"
 #include "datasheet.h"
 #include "numbertext.h"
@@ -144,6 +145,25 @@ public:
 private:
     PictureButton *button() const { return static_cast<PictureButton *>(widget()); }
     bool isTab() const { return widget()->objectName().startsWith(QLatin1String("tab_Frame")); }
+};
+
+// The header's link to the About page: a button with its name.
+class LinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkAccessible(QWidget *link) : QAccessibleWidget(link, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description) return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<HeaderLink *>(widget())->activated();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
 class TableAccessible;
@@ -321,21 +341,92 @@ void CellAccessible::doAction(const QString &action)
         w->showElement(m_z);
 }
 
-// The data sheet: the shown element's sheet as lines of plain text.
+class SheetAccessible;
+
+// One line of the data sheet (0 the title line): its text as its name, where
+// its value comes from as its description. The line with the sheet's keyboard
+// focus is the focused one.
+class SheetLineAccessible : public QAccessibleInterface
+{
+public:
+    SheetLineAccessible(SheetAccessible *sheet, int line) : m_sheet(sheet), m_line(line) {}
+
+    bool isValid() const override;
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override;
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override;
+
+private:
+    SheetAccessible *m_sheet;
+    int m_line;
+};
+
+// The data sheet: the shown element's sheet as lines of plain text, and each
+// line as a child with its value's source.
 class SheetAccessible : public ContainerAccessible, public QAccessibleTextInterface
 {
 public:
     explicit SheetAccessible(QWidget *pbData) : ContainerAccessible(pbData, QAccessible::StaticText)
     {
     }
-
-    QString sheetText() const
+    ~SheetAccessible() override
     {
-        const ZelMain *w = mainWindowOf(widget());
-        if (!w || w->currentElement() < 0 || w->currentElement() > MaxElements) return {};
-        return sheetTextLines(w->elements().ElementTable[w->currentElement()], classNames())
-            .join(QLatin1Char('\n'));
+        for (const auto &line : m_lineIds)
+            QAccessible::deleteAccessibleInterface(line.second);
     }
+
+    ZelMain *mainWindow() const { return mainWindowOf(widget()); }
+    QWidget *picture() const { return widget(); }
+    // The sheet's lines as the window shows them now: none without an element.
+    QStringList lines() const
+    {
+        const ZelMain *w = mainWindow();
+        if (!w || w->currentElement() < 0 || w->currentElement() > MaxElements) return {};
+        return sheetTextLines(w->elements().ElementTable[w->currentElement()], classNames());
+    }
+    QAccessibleInterface *line(int index) const
+    {
+        if (index < 0 || index > SheetLineCount || lines().isEmpty()) return nullptr;
+        auto found = m_lineIds.find(index);
+        if (found == m_lineIds.end()) {
+            const QAccessible::Id id = QAccessible::registerAccessibleInterface(
+                new SheetLineAccessible(const_cast<SheetAccessible *>(this), index));
+            found = m_lineIds.emplace(index, id).first;
+        }
+        return QAccessible::accessibleInterface(found->second);
+    }
+
+    int childCount() const override { return lines().isEmpty() ? 0 : SheetLineCount + 1; }
+    QAccessibleInterface *child(int index) const override { return line(index); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (const auto &lineId : m_lineIds)
+            if (QAccessible::accessibleInterface(lineId.second) == child) return lineId.first;
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const ZelMain *w = mainWindow();
+        const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+        return w && widget()->rect().contains(at) ? line(w->sheetLineAt(at.y())) : nullptr;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        const ZelMain *w = mainWindow();
+        return w && widget()->hasFocus() ? line(w->focusedSheetLine()) : nullptr;
+    }
+
+    QString sheetText() const { return lines().join(QLatin1Char('\n')); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -380,7 +471,54 @@ public:
         *start = *end = offset;
         return {};
     }
+
+private:
+    mutable std::map<int, QAccessible::Id> m_lineIds;
 };
+
+bool SheetLineAccessible::isValid() const
+{
+    return m_sheet->isValid() && m_line < m_sheet->childCount();
+}
+
+QWindow *SheetLineAccessible::window() const
+{
+    return m_sheet->window();
+}
+
+QAccessibleInterface *SheetLineAccessible::parent() const
+{
+    return m_sheet;
+}
+
+QString SheetLineAccessible::text(QAccessible::Text t) const
+{
+    const ZelMain *w = m_sheet->mainWindow();
+    if (!w) return {};
+    if (t == QAccessible::Name) return m_sheet->lines().value(m_line);
+    if (t == QAccessible::Description) return w->sheetLineSource(m_line);
+    return {};
+}
+
+QRect SheetLineAccessible::rect() const
+{
+    const ZelMain *w = m_sheet->mainWindow();
+    if (!w) return {};
+    const QRect line = w->sheetLineRect(m_line);
+    return line.isEmpty() ? QRect() : line.translated(m_sheet->picture()->mapToGlobal(QPoint()));
+}
+
+QAccessible::State SheetLineAccessible::state() const
+{
+    QAccessible::State s;
+    const QWidget *pbData = m_sheet->picture();
+    const ZelMain *w = m_sheet->mainWindow();
+    s.invisible = !pbData->isVisible();
+    s.readOnly = true;
+    s.focusable = !s.invisible;
+    s.focused = w && pbData->hasFocus() && w->focusedSheetLine() == m_line;
+    return s;
+}
 
 QAccessibleInterface *zelvaneAccessible(const QString &className, QObject *object)
 {
@@ -388,6 +526,7 @@ QAccessibleInterface *zelvaneAccessible(const QString &className, QObject *objec
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("ZelMain"))
         return new ContainerAccessible(widget, QAccessible::Window);
+    if (className == QLatin1String("HeaderLink")) return new LinkAccessible(widget);
     if (className == QLatin1String("PictureButton"))
         return new ButtonAccessible(static_cast<PictureButton *>(widget));
     if (className == QLatin1String("ColourFrame"))
@@ -420,6 +559,15 @@ public:
         if (auto *ptsel = window.findChild<QWidget *>(QStringLiteral("ptsel")))
             ptsel->installEventFilter(this);
         connect(&window, &ZelMain::displayed, this, [this] { sheetChanged(); });
+        connect(&window, &ZelMain::sheetLineFocused, this, [this](int line) {
+            if (!m_pbData || !QAccessible::isActive() || !m_pbData->hasFocus()) return;
+            auto *sheet =
+                dynamic_cast<SheetAccessible *>(QAccessible::queryAccessibleInterface(m_pbData));
+            if (QAccessibleInterface *focused = sheet ? sheet->line(line) : nullptr) {
+                QAccessibleEvent focus(focused, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        });
         for (auto *tab : window.findChildren<PictureButton *>()) {
             if (!tab->objectName().startsWith(QLatin1String("tab_Frame"))) continue;
             connect(tab, &QAbstractButton::toggled, this, [tab] {

@@ -5,6 +5,7 @@
 #include "filewrite.h"
 #include "fonts.h"
 #include "headless.h"
+#include "sheetsources.h"
 #include "systemplatform.h"
 #include "zelmain.h"
 #include "zelmod.h"
@@ -192,7 +193,9 @@ void addOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "A reference to the chemical elements: the periodic table, and for each element\n"
         "its data sheet beside a model of its atom. X is an atomic number, a symbol or the\n"
-        "start of a name, in any case."));
+        "start of a name, in any case. In the window, a line of the data sheet tells where\n"
+        "its value comes from when pointed at, or with F2 when it has the focus; F1 shows\n"
+        "the About page."));
     parser.addHelpOption();
     parser.addVersionOption();
     const char *options[][3] = {
@@ -206,6 +209,7 @@ void addOptions(QCommandLineParser &parser)
          "to FILE as PNG."},
         {"scale", "N", "With --png: the picture's scale, 1 (the default) or more, such as 1.5."},
         {"sheet", "X", "Write element X's data sheet to standard output as text."},
+        {"sources", "", "With --sheet, follow each line with where its value comes from."},
         {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
     for (const auto &[name, value, help] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
@@ -230,6 +234,19 @@ int loadData(int argc, char **argv, const QString &dataFile, bool window, Elemen
     if (elements.ElementCount <= 0)
         writeOut(stderr, QStringLiteral("zelvane: warning: %1 holds no elements\n").arg(dataFile));
     return 0;
+}
+
+// Element n's data sheet as text on standard output; with its sources, each line
+// followed by where its value comes from.
+int writeSheet(const ElementData &elements, qint16 n, bool withSources)
+{
+    ClassificationNames names;
+    InitClassificationNames(names);
+    const ElementRecord &record = elements.ElementTable[n];
+    const QStringList lines = withSources
+                                  ? sheetTextLinesWithSources(record, n, names, builtInSources())
+                                  : sheetTextLines(record, names);
+    return writeStdout(lines.join(u'\n') + u'\n');
 }
 
 } // namespace
@@ -279,6 +296,8 @@ int runZelvane(int argc, char **argv)
         if (set(option) && value(option).trimmed().isEmpty())
             return usageFault(QStringLiteral("--%1 needs an element: a number, a symbol or a name")
                                   .arg(QLatin1String(option)));
+    if (set("sources") && !set("sheet"))
+        return usageFault(QStringLiteral("--sources goes with --sheet"));
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
@@ -290,11 +309,7 @@ int runZelvane(int argc, char **argv)
     if (!what.isEmpty() && n == 0)
         return usageFault(QStringLiteral("no element %1 in %2").arg(what, dataFile));
 
-    if (set("sheet")) {
-        ClassificationNames names;
-        InitClassificationNames(names);
-        return writeStdout(sheetTextLines(elements.ElementTable[n], names).join(u'\n') + u'\n');
-    }
+    if (set("sheet")) return writeSheet(elements, n, set("sources"));
     // The window uses the data read and checked here: the file is read once.
     for (const auto &[option, kind] :
          {std::pair{"pdf", Export::Pdf}, {"svg", Export::Svg}, {"png", Export::Png}}) {

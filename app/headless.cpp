@@ -10,7 +10,8 @@ namespace {
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.contains(QLatin1String("does not support propagateSizeHints")) ||
-        message.contains(QLatin1String("XDG_RUNTIME_DIR not set")))
+        message.contains(QLatin1String("XDG_RUNTIME_DIR not set")) ||
+        message.contains(QLatin1String("does not support raise()")))
         return;
     qt_message_output(type, context, message);
 }

@@ -60,10 +60,20 @@ void PictureBox::paintEvent(QPaintEvent *event)
         }
         m_surface.paintArea(p, QPoint(b, b), event->rect().translated(-b, -b));
         if (m_showsFocus && hasFocus()) {
+            const QRect area = rect().adjusted(b, b, -b - 1, -b - 1);
             p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
-            p.drawRect(rect().adjusted(border(), border(), -border() - 1, -border() - 1));
+            p.drawRect(m_focusPart.isEmpty()
+                           ? area
+                           : m_focusPart.translated(b, b).adjusted(0, 0, -1, -1) & area);
         }
     }
+}
+
+void PictureBox::setFocusPart(const QRect &part)
+{
+    if (part == m_focusPart) return;
+    m_focusPart = part;
+    if (m_showsFocus && hasFocus()) update();
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)

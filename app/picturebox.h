@@ -26,8 +26,10 @@ public:
     void moveAndResize(QRect geometry);
     // Paints again the part of the picture in `rect` (in picture coordinates).
     void updatePicture(const QRect &rect) { update(rect.translated(border(), border())); }
-    // Shows a dotted frame around the drawing area while the box has the focus.
+    // Shows a dotted frame around the drawing area while the box has the focus,
+    // or around the part of it in `part` (picture coordinates) once given one.
     void setShowsFocus(bool shows) { m_showsFocus = shows; }
+    void setFocusPart(const QRect &part);
 
 signals:
     void clicked();
@@ -46,4 +48,5 @@ private:
     Surface m_surface;
     bool m_bordered;
     bool m_showsFocus = false;
+    QRect m_focusPart;
 };

@@ -65,6 +65,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
+    createSourceKeys();
     installAccessibility(*this);
 }
 
@@ -282,13 +283,16 @@ void ZelMain::DispAtom(qint16 n)
     const AtomSprites &sprites = atomSprites(atom.scale());
     if (PrintMode) {
         const AtomSprites &s = sprites;
-        PrintHeaderY = writePrintSheet(
-            PrintPage, m_paper->scratch, Elements, n, ClassNames, {s.pbP, s.pbN, s.pbE, s.pbEmask},
-            pbAtom->height() * PageCanvas::TwipsPerPixel,
-            m_platform.printer().printableSize(PageOrientation::Portrait).width());
+        const QSizeF area = m_platform.printer().printableSize(PageOrientation::Portrait);
+        PrintHeaderY = writePrintSheet(PrintPage, m_paper->scratch, Elements, n, ClassNames,
+                                       {s.pbP, s.pbN, s.pbE, s.pbEmask},
+                                       pbAtom->height() * PageCanvas::TwipsPerPixel, area.width(),
+                                       &builtInSources(), area.height());
     } else {
         const TableArtwork &art = tableArtwork(pbData->surface().scale());
-        writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
+        m_sheetRows =
+            writeScreenSheet(pbData->surface(), Elements, n, ClassNames, {art.ptst, art.ptstM});
+        pbData->setFocusPart(sheetLineRect(m_sheetLine));
         // Show the finished sheet before the atom is drawn.
         pbData->repaint();
     }

@@ -4,14 +4,17 @@
 #include "atomgeometry.h"
 #include "controls.h"
 #include "creatept.h"
+#include "datasheet.h"
 #include "elementdata.h"
 #include "pagecanvas.h"
 #include "picturebox.h"
 #include "tableartwork.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -67,6 +70,19 @@ public:
     void cScroll_Change();
     // Printing.
     void cb_print_Click();
+    // Where each value comes from: the source of line 0 (the title) to 29 of
+    // the sheet shown, as its tooltip and accessible description give it; the
+    // line that has the sheet's keyboard focus (Up, Down, Home, End) and F2,
+    // which shows its source; the About page (F1, and the header's link).
+    QString sheetLineSource(int line) const;
+    // A line's place in pbData; empty for a line not on the sheet.
+    QRect sheetLineRect(int line) const;
+    int sheetLineAt(double y) const { return m_sheetRows.lineAt(y); }
+    int focusedSheetLine() const { return m_sheetLine; }
+    void setFocusedSheetLine(int line);
+    void showSheetLineSource();
+    void showAbout();
+    QDialog *aboutDialog() const { return m_about; }
 
     // Read-only views of the window's state, for the test programs.
     qint16 currentElement() const { return CurrentElement; }
@@ -86,6 +102,8 @@ public:
 signals:
     // An element display has finished, on screen or for print.
     void displayed(qint16 n);
+    // The sheet's keyboard focus moved to another line.
+    void sheetLineFocused(int line);
 
 protected:
     bool event(QEvent *event) override;
@@ -136,6 +154,9 @@ private:
     void turnWheel(int delta);
     bool findTyped(QKeyEvent *event);
     void clearFind();
+    // Sources and the About page: their keys, and the sheet's tooltips and line keys.
+    void createSourceKeys();
+    bool sheetEvent(QEvent *event);
 
     // Program-wide state.
     ElementData Elements;
@@ -213,4 +234,9 @@ private:
     qint16 m_openAfterBanner = 0;
     // The Element page has yet to show its element for the first time.
     bool m_elementPending = false;
+    // Where the screen sheet's lines lie, the line with its keyboard focus, and
+    // the About page while it is open.
+    SheetRows m_sheetRows;
+    int m_sheetLine = SheetTitleLine;
+    QPointer<QDialog> m_about;
 };

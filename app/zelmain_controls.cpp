@@ -2,6 +2,7 @@
 
 #include "zelmain.h"
 
+#include "aboutdialog.h"
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
@@ -25,11 +26,13 @@ QColor qcolour(Colour c)
     return QColor::fromRgb(toQRgb(c));
 }
 
-// A label; transparent ones show their container's background.
+// A label; transparent ones show their container's background. A label made
+// beforehand (a link) is given the same design values.
 QLabel *makeLabel(QWidget *parent, QRect geometry, const QString &caption, Colour text,
-                  const QFont &font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
+                  const QFont &font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop,
+                  QLabel *made = nullptr)
 {
-    auto *label = new QLabel(caption, parent);
+    QLabel *label = made ? made : new QLabel(caption, parent);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(align);
@@ -190,8 +193,16 @@ void ZelMain::createHeader()
                                 QStringLiteral("Click an Element for more Information."), 0x00FF00,
                                 arial(9.75)),
                       "lbl_click");
-    Label3 = named(makeLabel(Frame5, QRect(345, 5, 168, 17),
-                             QStringLiteral("Zelvane Works, Hobart"), 0xFFFFFF, arial(9.75)),
+    // The maker's name opens the About page.
+    const QString maker = QStringLiteral("Zelvane Works, Hobart");
+    auto *about = new HeaderLink(maker, Frame5);
+    about->setToolTip(QStringLiteral("About Zelvane (F1)"));
+    about->setAccessibleName(QStringLiteral("About Zelvane"));
+    connect(about, &HeaderLink::activated, this, [this] {
+        if (!tmAbout->isActive()) showAbout();
+    });
+    Label3 = named(makeLabel(Frame5, QRect(345, 5, 168, 17), maker, 0xFFFFFF, arial(9.75),
+                             Qt::AlignLeft | Qt::AlignTop, about),
                    "Label3");
 }
 
@@ -322,8 +333,8 @@ void ZelMain::createAtomSettings()
 void ZelMain::setTabOrderByDesign()
 {
     // Focusable controls in their design tab order; check boxes are left out.
-    const std::vector<QWidget *> order = {pb,      pbSave, atScroll, cScroll, pbData,
-                                          eScroll, pbAtom, cb_exit,  cb_print};
+    const std::vector<QWidget *> order = {pb,      pbSave, atScroll, cScroll,  pbData,
+                                          eScroll, pbAtom, cb_exit,  cb_print, Label3};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -111,16 +111,21 @@ struct RowWriter
 
 QStringList headerNames()
 {
-    NameLister lister;
-    const ElementRecord r;
-    visitFields(r, lister);
     QStringList header;
-    for (const QString &n : lister.names)
+    for (const QString &n : recordFieldNames())
         header << n << n + QStringLiteral("_src");
     return header;
 }
 
 } // namespace
+
+QStringList recordFieldNames()
+{
+    NameLister lister;
+    const ElementRecord r;
+    visitFields(r, lister);
+    return lister.names;
+}
 
 TsvResult parseElementTsv(const QString &text)
 {
@@ -161,6 +166,10 @@ TsvResult parseElementTsv(const QString &text)
             return result;
         }
         result.records.push_back(record);
+        QStringList sources;
+        for (qsizetype i = 1; i < expected.size(); i += 2)
+            sources << cells[i].trimmed();
+        result.sources.push_back(sources);
     }
     if (!haveHeader) result.error = QStringLiteral("no header line");
     return result;

@@ -3,6 +3,7 @@
 #include "elementdata.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The reviewed element table in data/elements.tsv: tab-separated, '#' comment
@@ -12,8 +13,13 @@
 struct TsvResult
 {
     std::vector<ElementRecord> records;
+    // Each row's source codes, one per record field in record order.
+    std::vector<QStringList> sources;
     QString error; // empty on success; names the line and the field otherwise
 };
+
+// The record's field names in file order, as the header names them.
+QStringList recordFieldNames();
 
 TsvResult parseElementTsv(const QString &text);
 

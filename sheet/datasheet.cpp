@@ -1,6 +1,7 @@
 #include "datasheet.h"
 
 #include "numbertext.h"
+#include "sheetsources.h"
 #include "strwwrap.h"
 
 #include <algorithm>
@@ -214,10 +215,14 @@ void drawStateMarker(Surface &pbData, const StateSprites &states, int state)
 
 // Values of lines 1 to 28 in their screen colours, from the block top.
 void writeScreenValues(Surface &pbData, const Record &record, const ClassificationNames &names,
-                       int marker, const StateSprites &states)
+                       int marker, const StateSprites &states, SheetRows &rows)
 {
+    const auto row = [&pbData](double top) {
+        return std::pair(int(std::lround(top)), int(std::lround(pbData.currentY())));
+    };
     pbData.setForeColor(ColourRed);
     for (int line = 1; line < AppearanceLine; ++line) {
+        const double top = pbData.currentY();
         const SheetValue value = sheetValue(line, record, names);
         pbData.tab(ScreenValueColumn);
         pbData.printStay(value.text);
@@ -232,11 +237,14 @@ void writeScreenValues(Surface &pbData, const Record &record, const Classificati
         if (line == 3) pbData.setForeColor(ColourBlack);
         if (line == 4) drawStateMarker(pbData, states, marker);
         pbData.newLine();
+        rows.rows[line] = row(top);
     }
+    const double top = pbData.currentY();
     pbData.setForeColor(ColourBlue);
     printAtColumn(pbData, ScreenValueColumn,
                   wrapSheetText(sheetValue(AppearanceLine, record, names).text, 2));
     pbData.setForeColor(ColourBlack);
+    rows.rows[AppearanceLine] = row(top);
 }
 
 // ---- print form ----
@@ -327,8 +335,9 @@ PrintLayout writePrintHeader(PageCanvas &page, Surface &pbprt, const Record &rec
 }
 
 // Particle counts right-aligned under the first level digit, then each level's
-// electrons under its digit (two-digit counts 70 twips further right).
-void writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout &layout)
+// electrons under its digit (two-digit counts 70 twips further right). Returns
+// the position just below the level counts.
+double writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout &layout)
 {
     page.setCurrentY(layout.countsTop);
     for (const qint16 count : {record.AtomicNumber, record.Neutrons, record.AtomicNumber}) {
@@ -346,8 +355,10 @@ void writeCountsBlock(PageCanvas &page, const Record &record, const PrintLayout 
         page.printStay(text);
     }
     page.newLine();
+    const double countsEnd = page.currentY();
     page.setCurrentY(layout.blockTop);
     page.newLine();
+    return countsEnd;
 }
 
 // Splits text into lines that fit the width at the canvas's current font, each
@@ -391,7 +402,43 @@ void writePrintValues(PageCanvas &page, const Record &record, const Classificati
                   printLines(page, sheetValue(AppearanceLine, record, names).text, pageWidth));
 }
 
+// The source note in 8 point, wrapped to the width left of x: below the sheet at
+// the label indent, or, where the page ends too soon for it there, from the
+// legend's column just below the level counts, right of the atom picture.
+void writeSourceNote(PageCanvas &page, const QString &note, double countsEnd, double pageWidth,
+                     double pageHeight)
+{
+    const double indent = PrintLabelIndent * page.columnWidth();
+    const double legendX = (PrintIconColumn - 1) * page.columnWidth();
+    page.newLine();
+    const double sizeBefore = page.fontSize();
+    page.setFontSize(8);
+    // A printer that cannot tell its page size gets the note on one line.
+    const auto wrapFrom = [&](double x) {
+        return pageWidth - x > 0 ? wrapToWidth(page, note, pageWidth - x) : QStringList{note};
+    };
+    double x = indent;
+    QStringList lines = wrapFrom(x);
+    if (pageHeight > 0 && page.currentY() + lines.size() * page.textHeight() > pageHeight) {
+        x = legendX;
+        lines = wrapFrom(x);
+        page.setCurrentY(countsEnd + page.textHeight());
+    }
+    for (const QString &line : lines) {
+        page.setCurrentX(x);
+        page.print(line.trimmed());
+    }
+    page.setFontSize(sizeBefore);
+}
+
 } // namespace
+
+int SheetRows::lineAt(double y) const
+{
+    for (int line = SheetTitleLine; line <= SheetLineCount; ++line)
+        if (y >= rows[line].first && y < rows[line].second) return line;
+    return -1;
+}
 
 QString sheetLabel(int line)
 {
@@ -447,10 +494,11 @@ QStringList wrapSheetText(const QString &text, int maxLines)
     return lines;
 }
 
-void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
-                      const ClassificationNames &names, const StateSprites &states)
+SheetRows writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
+                           const ClassificationNames &names, const StateSprites &states)
 {
-    if (n < 0 || n > MaxElements) return;
+    SheetRows rows;
+    if (n < 0 || n > MaxElements) return rows;
     const Record &record = data.ElementTable[n];
     pbData.setFontName(QStringLiteral("Arial"));
     pbData.setFontUnderline(false);
@@ -459,15 +507,20 @@ void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
     writeLabels(pbData, 0);
     pbData.setFontBold(false);
 
+    rows.rows[SheetTitleLine] = {0, int(std::lround(blockTop))};
     pbData.setCurrentY(blockTop);
-    writeScreenValues(pbData, record, names, markerState(data, record), states);
+    writeScreenValues(pbData, record, names, markerState(data, record), states, rows);
+    const double originTop = pbData.currentY();
     writeNameOrigin(pbData, 0, ScreenValueColumn,
                     wrapSheetText(sheetValue(NameOriginLine, record, names).text, 3));
+    rows.rows[NameOriginLine] = {int(std::lround(originTop)), int(std::lround(pbData.currentY()))};
+    return rows;
 }
 
 qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data, qint16 n,
                        const ClassificationNames &names, const ParticleSprites &sprites,
-                       int atomHeightTwips, double pageWidthTwips)
+                       int atomHeightTwips, double pageWidthTwips, const ElementSources *sources,
+                       double pageHeightTwips)
 {
     if (n < 0 || n > MaxElements) return 0;
     const Record &record = data.ElementTable[n];
@@ -477,11 +530,14 @@ qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data
     writeLabels(page, PrintLabelIndent);
     page.setFontBold(false);
 
-    writeCountsBlock(page, record, layout);
+    const double countsEnd = writeCountsBlock(page, record, layout);
     writePrintValues(page, record, names, pageWidthTwips);
     writeNameOrigin(
         page, PrintLabelIndent, PrintValueColumn,
         printLines(page, sheetValue(NameOriginLine, record, names).text, pageWidthTwips));
+    if (sources)
+        writeSourceNote(page, sourceNoteText(pageSourceCodes(record, n, *sources)), countsEnd,
+                        pageWidthTwips, pageHeightTwips);
     return layout.headerY;
 }
 

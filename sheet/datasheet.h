@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elementdata.h"
+#include "elementsources.h"
 #include "pagecanvas.h"
 #include "surface.h"
 
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <utility>
 
 // The state symbols of the table artwork (16 x 16, only the top-left 10 x 10 is
 // used) and their masks, indexed by State 0 to 3.
@@ -67,11 +69,25 @@ QString classificationText(const ClassificationNames &names, qint16 classificati
 // trimmed again.
 QStringList wrapSheetText(const QString &text, int maxLines);
 
+// Line 0 stands for the sheet's title line (number, name and symbol).
+constexpr int SheetTitleLine = 0;
+
+// Where the lines of the screen sheet lie: for the title line and lines 1 to 29
+// the top and the bottom (exclusive) in pbData's pixels; a wrapped line takes
+// all of its screen lines.
+struct SheetRows
+{
+    std::array<std::pair<int, int>, SheetLineCount + 1> rows{};
+    // The line at height y; -1 above the title or below the last line.
+    int lineAt(double y) const;
+};
+
 // The screen sheet for element n into pbData: header, the 28 labels, the 28
 // values over the same lines, then Name Origin. pbData keeps its own size and
-// background; this clears it first. n outside 0 to 118 draws nothing.
-void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
-                      const ClassificationNames &names, const StateSprites &states);
+// background; this clears it first. n outside 0 to 118 draws nothing (and
+// gives no rows).
+SheetRows writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
+                           const ClassificationNames &names, const StateSprites &states);
 
 // The print sheet for element n onto a page (twips): header and title line, the
 // particle legend with its level row, the labels, the counts block and the
@@ -80,7 +96,10 @@ void writeScreenSheet(Surface &pbData, const ElementData &data, qint16 n,
 // starts 1000 twips below it. Appearance and Name Origin wrap where they would
 // run past pageWidthTwips, the printable width. Returns the position just below
 // the title line (where the atom picture goes); n outside 0 to 118 writes
-// nothing and returns 0.
+// nothing and returns 0. Given the sources of the data set, the page ends with a
+// note of the sources of its values by their codes, in 8 point below the sheet,
+// or, where pageHeightTwips leaves no room there, right of the atom picture.
 qint16 writePrintSheet(PageCanvas &page, Surface &pbprt, const ElementData &data, qint16 n,
                        const ClassificationNames &names, const ParticleSprites &sprites,
-                       int atomHeightTwips, double pageWidthTwips);
+                       int atomHeightTwips, double pageWidthTwips,
+                       const ElementSources *sources = nullptr, double pageHeightTwips = 0);

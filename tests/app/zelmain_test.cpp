@@ -153,9 +153,11 @@ TEST_F(Tabs, SwitchingShowsOnePageAndRulesTheTimerWhileClicksAndTabMoveTheFocus)
         EXPECT_EQ(tmElectron->isActive(), animates) << tab;
     }
     ck_animate->setValue(0);
-    // From the element bar: the atom, Exit, Print, then (the table picture being
-    // hidden and the speed bar disabled) the background bar, the sheet, and round.
-    for (const char *name : {"pbAtom", "cb_exit", "cb_print", "cScroll", "pbData", "eScroll"}) {
+    // From the element bar: the atom, Exit, Print, the header's About link, then
+    // (the table picture being hidden and the speed bar disabled) the background
+    // bar, the sheet, and round.
+    for (const char *name :
+         {"pbAtom", "cb_exit", "cb_print", "Label3", "cScroll", "pbData", "eScroll"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(w, name)) << name;
     }

@@ -122,6 +122,45 @@ TEST(CommandLine, SheetWritesIronsLinesAsText)
     EXPECT_EQ(zelvane({u"--sheet"_s, u"IRON"_s}).out, run.out);
 }
 
+// With --sources each line is followed by where its value comes from; a value
+// of another data file than the one shipped comes from an unknown source.
+TEST(CommandLine, SourcesFollowEachLineOfTheSheet)
+{
+    const Outcome run = zelvane({u"--sheet"_s, u"fe"_s, u"--sources"_s});
+    EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
+    const QStringList plain = ironSheetText().split(u'\n');
+    const QStringList lines = run.out.split(u'\n');
+    ASSERT_EQ(lines.size(), plain.size());
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].startsWith(plain[i] + u" — "_s)) << lines[i].toStdString();
+    for (const QString &line :
+         {u"26 Iron Fe — periodictable 1.6.0 (NIST); public domain"_s,
+          u"Density: 7.874 g/cm³ — periodictable 1.6.0 (NIST); public domain"_s,
+          u"Fusion Heat: 13.81 kj/mol — standard handbook figure (CRC Handbook of Chemistry and "
+          u"Physics)"_s,
+          u"Crystal CA Ratio: 0 — no trustworthy value"_s})
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    EXPECT_TRUE(zelvane({u"--sheet"_s, u"h"_s, u"--sources"_s})
+                    .out.contains(u"\nDiscoverer: H. Cavendish — Blue Obelisk Data Repository 10; "
+                                  u"MIT, corrected by hand for Zelvane. Reason: BODR gives the "
+                                  u"initial C.; the discoverer is Henry Cavendish\n"_s));
+
+    QTemporaryDir dir;
+    std::vector<ElementRecord> records(shippedData().ElementTable.begin() + 1,
+                                       shippedData().ElementTable.end());
+    records[25].Density = 7.9;
+    const QString other = dir.filePath(u"other.edb"_s);
+    ASSERT_TRUE(writeFile(other, makeEdbBytes(records)));
+    const QString out = zelvane({u"--data"_s, other, u"--sheet"_s, u"26"_s, u"--sources"_s}).out;
+    EXPECT_TRUE(out.contains(u"\nDensity: 7.9 g/cm³ — unknown\n"_s)) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"\nAtomic Weight: 55.845 g/mol — Blue Obelisk Data Repository 10; "
+                             u"MIT\n"_s));
+
+    const Outcome alone = zelvane({u"--sources"_s});
+    EXPECT_EQ(std::tuple(alone.status, alone.out, alone.err),
+              std::tuple(2, QString(), u"zelvane: --sources goes with --sheet\n"_s));
+}
+
 // One page each, the table landscape, the element portrait. On paper the
 // table's words are text, and every picture is drawn for paper: 300 pixels to
 // the inch or more.
@@ -364,7 +403,8 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(zelvane({u"--version"_s}).out, u"zelvane 1.0\n"_s);
     const Outcome help = zelvane({u"--help"_s});
     EXPECT_EQ(help.status, 0);
-    for (const char *option : {"--element <X>", "--pdf <FILE>", "--sheet <X>", "--data <FILE>"})
+    for (const char *option :
+         {"--element <X>", "--pdf <FILE>", "--sheet <X>", "--sources", "--data <FILE>"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 }
 

@@ -130,7 +130,7 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     r.AtomicNumber = 27; // the header shows the record's own number
     const std::array<Surface, 4> none;
     RecordingSurface pb(339, 479, 0xE0E0E0);
-    writeScreenSheet(pb, data, 26, classNames(), {none, none});
+    const SheetRows rows = writeScreenSheet(pb, data, 26, classNames(), {none, none});
     auto &drawn = pb.texts; // a text never drawn reads as y 0, colour 0
     EXPECT_EQ(drawn[u" 27"_s].second, ColourRed);
     // A two-line Appearance pushes the three lines of Name Origin down by one.
@@ -143,6 +143,24 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
         EXPECT_EQ(std::pair((drawn[text].first - y1) / pitch + 1, drawn[text].second),
                   std::pair(double(line), colour))
             << text.toStdString();
+    // The rows each line takes, for its tooltip: the title above the block, then
+    // one screen line each, Appearance two, Name Origin three.
+    const auto row = [&](int from, int to) {
+        return std::pair(int(std::lround(y1 + from * pitch)), int(std::lround(y1 + to * pitch)));
+    };
+    EXPECT_EQ(rows.rows[0], std::pair(0, row(0, 1).first));
+    EXPECT_EQ(rows.rows[1], row(0, 1));
+    EXPECT_EQ(rows.rows[27], row(26, 27));
+    EXPECT_EQ(rows.rows[28], row(27, 29));
+    EXPECT_EQ(rows.rows[29], row(29, 32));
+    // Each row runs from its top to just above the next one's.
+    const int top = row(0, 1).first, end = row(29, 32).second;
+    EXPECT_EQ(std::tuple(rows.lineAt(0), rows.lineAt(top - 0.5), rows.lineAt(top),
+                         rows.lineAt(row(27, 29).second - 0.5), rows.lineAt(row(27, 29).second),
+                         rows.lineAt(end - 0.5), rows.lineAt(end), rows.lineAt(-1)),
+              std::tuple(0, 0, 1, 28, 29, 29, -1, -1));
+    // Nothing drawn, no rows.
+    EXPECT_EQ(writeScreenSheet(pb, data, 119, classNames(), {none, none}).lineAt(y1), -1);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 """Reads the running program's accessible tree as a screen reader does.
 
     atspi.py controls   - named Print and Exit buttons, 118 named table cells
-    atspi.py sheet      - the data sheet's text is iron's
+    atspi.py sheet      - the data sheet's text is iron's; its density line says
+                          where its value comes from
 
 Prints what it found; exits 1 with the reason when a check fails.
 """
@@ -84,8 +85,15 @@ def check_sheet(root):
     origin = "Name Origin: Anglo-Saxon iren; the symbol Fe is from Latin ferrum"
     if origin not in text.split("\n"):
         fail("the sheet has no line %r" % origin)
-    print("atspi: the sheet reads %d lines, from %r to %r"
-          % (len(text.split("\n")), text.split("\n")[0], text.split("\n")[-1]))
+    # Each line is a child whose description says where its value comes from.
+    density = [n for n in sheet if n is not None and n.name == "Density: 7.874 g/cm\u00b3"]
+    source = "Density 7.874 g/cm\u00b3 \u2014 periodictable 1.6.0 (NIST); public domain"
+    if not density or density[0].description != source:
+        fail("the sheet's density line is %r, described %r"
+             % (density and density[0].name, density and density[0].description))
+    print("atspi: the sheet reads %d lines, from %r to %r; %d lines as children, such as %r: %r"
+          % (len(text.split("\n")), text.split("\n")[0], text.split("\n")[-1],
+             sheet.childCount, density[0].name, density[0].description))
 
 
 {"controls": check_controls, "sheet": check_sheet}[sys.argv[1]](window())
