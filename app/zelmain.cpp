@@ -62,6 +62,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     connectHandlers();
     setTabOrderByDesign();
     createKeyboard();
+    createViewControls();
     installAccessibility(*this);
 }
 
@@ -133,9 +134,13 @@ void ZelMain::layOutPages()
     // The outer window is 800 x 600; without a window frame that is the client area.
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
+    redrawTable();
+}
 
+void ZelMain::redrawTable()
+{
     applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(pb->surface().scale()),
-                              Cells, E_Frame->pos()));
+                              Cells, E_Frame->pos(), tableView()));
 }
 
 void ZelMain::finishStartUp()
@@ -165,6 +170,7 @@ void ZelMain::applyTableLayout(const PTLayout &layout)
         pb->moveAndResize(layout.pbGeometry);
     }
     ptsel->resize(layout.ptselSize);
+    m_keyAreas = layout.keyAreas;
     pb->update();
 }
 
@@ -181,12 +187,14 @@ void ZelMain::tab_Frame_Click(int index)
     PT_Frame->hide();
     pb->hide();
     ptsel->hide();
+    viewPanel->hide();
 
     const QString tag = tagOf(tab_Frame[index]);
     if (tag == QLatin1String("Table")) {
         setElectronTimer(false);
         PT_Frame->show();
         pb->show();
+        viewPanel->show();
         lbl_click->show();
         if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
@@ -234,6 +242,7 @@ void ZelMain::pb_MouseMove(double x, double y)
     } else {
         ptsel->hide();
     }
+    keyHover(x, y);
 }
 
 void ZelMain::pb_Click()
@@ -482,8 +491,9 @@ void ZelMain::printTable()
                        pb->surface().width(), pb->surface().height(), ColourWhite);
     table.setForeColor(ColourBlack);
     table.setFontSize(9.75);
+    // The view chosen, with the highlight kept but not one the pointer shows.
     applyTableLayout(CreatePT(table, 1, Elements, tableArtwork(PageCanvas::PictureScale), Cells,
-                              E_Frame->pos()));
+                              E_Frame->pos(), m_view));
     printer.printPage(page, PageOrientation::Landscape);
     PrintMode = 0;
 }

@@ -286,6 +286,7 @@ void TableDrawer::viewKey(int x, int y)
                     temperatureText(m_colouring.view().kelvin, m_colouring.view().unit));
         for (size_t i = 0; i < items.size(); ++i)
             keyEntry(gx, gy, 1 + int(i / 2), i % 2 == 1, items[i]);
+        printAt(gx + 6, gy + 34, QStringLiteral("Unknown: the points known do not decide"));
         break;
     case ViewKind::Property:
         colourBar(gx, gy);
