@@ -5,6 +5,7 @@
 #include "headless.h"
 #include "screenscaling.h"
 #include "systemplatform.h"
+#include "viewoptions.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -67,7 +68,7 @@ QString defaultDataFile(const char *argv0)
 }
 
 int writePdf(int argc, char **argv, const QString &fileName, const QString &dataFile,
-             const ElementData &elements, qint16 n)
+             const ElementData &elements, qint16 n, const ViewOptions &views)
 {
     QFile probe(fileName);
     if (!probe.open(QIODevice::WriteOnly))
@@ -80,6 +81,7 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     platform.setNoBoxes(true);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
+    applyViewOptions(*window, views);
     window->layOutPages();
     if (n > 0) window->showElement(n);
     window->cb_print_Click();
@@ -87,7 +89,8 @@ int writePdf(int argc, char **argv, const QString &fileName, const QString &data
     return 0;
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
+int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n,
+              const ViewOptions &views)
 {
     prepareScreenScaling();
     Fonts::useCarriedOnly();
@@ -99,6 +102,7 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     platform.setDataFile(dataFile);
     const std::unique_ptr<ZelMain> window = StartUp(platform, &elements);
     if (!window) return DataFault;
+    applyViewOptions(*window, views);
     window->openAfterBanner(n);
     return QApplication::exec();
 }
@@ -131,6 +135,7 @@ void addOptions(QCommandLineParser &parser)
     for (const auto &[name, value, help] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
                                             QString::fromLatin1(value)));
+    addViewOptions(parser);
 }
 
 // Reads and checks the data file before anything else, so that its faults
@@ -176,6 +181,13 @@ int runZelvane(int argc, char **argv)
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
     if (set("sheet") && (set("pdf") || set("element")))
         return usageFault(QStringLiteral("--sheet goes alone"));
+    ViewOptions views;
+    if (const QString fault = readViewOptions(parser, views); !fault.isEmpty())
+        return usageFault(fault);
+    if (views.list) {
+        writeOut(stdout, viewNamesText());
+        return 0;
+    }
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
@@ -193,6 +205,6 @@ int runZelvane(int argc, char **argv)
         return 0;
     }
     // The window uses the data read and checked here: the file is read once.
-    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n);
-    return runWindow(argc, argv, dataFile, elements, n);
+    if (set("pdf")) return writePdf(argc, argv, value("pdf"), dataFile, elements, n, views);
+    return runWindow(argc, argv, dataFile, elements, n, views);
 }
