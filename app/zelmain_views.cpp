@@ -89,7 +89,7 @@ void ZelMain::createViewControls()
     highlightChooser->setAccessibleName(QStringLiteral("Highlight"));
 
     const int y = 2 * LineStep;
-    temperatureSlider = new QSlider(Qt::Horizontal, viewPanel);
+    temperatureSlider = new TemperatureSlider(Qt::Horizontal, viewPanel);
     temperatureSlider->setObjectName(QStringLiteral("temperatureSlider"));
     temperatureSlider->setGeometry(LabelWidth, y, 80, LineHeight);
     temperatureSlider->setRange(int(MinKelvin), int(MaxKelvin));
@@ -97,7 +97,7 @@ void ZelMain::createViewControls()
     temperatureSlider->setPageStep(100);
     temperatureSlider->setFocusPolicy(Qt::StrongFocus);
     temperatureSlider->setAccessibleName(QStringLiteral("Temperature in kelvin"));
-    temperatureField = new QDoubleSpinBox(viewPanel);
+    temperatureField = new TemperatureField(viewPanel);
     temperatureField->setObjectName(QStringLiteral("temperatureField"));
     temperatureField->setGeometry(LabelWidth + 82, y, 62, LineHeight);
     temperatureField->setButtonSymbols(QAbstractSpinBox::NoButtons);
