@@ -1,6 +1,7 @@
 #include "viewcontrols.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 #include <QStyleOptionSpinBox>
@@ -18,6 +19,15 @@ QFontMetrics metricsAt96Dpi(const QFont &font)
         return image;
     }();
     return QFontMetrics(font, &device);
+}
+
+// A ring two pixels wide just inside the control's edge while it has the focus.
+void paintFocusRing(QWidget *control)
+{
+    if (!control->hasFocus()) return;
+    QPainter p(control);
+    p.setPen(QPen(control->palette().color(QPalette::Highlight), 2));
+    p.drawRect(QRectF(control->rect()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace
@@ -38,4 +48,22 @@ void TemperatureField::initStyleOption(QStyleOptionSpinBox *option) const
 {
     QDoubleSpinBox::initStyleOption(option);
     option->fontMetrics = metricsAt96Dpi(font());
+}
+
+void Chooser::paintEvent(QPaintEvent *event)
+{
+    QComboBox::paintEvent(event);
+    paintFocusRing(this);
+}
+
+void TemperatureSlider::paintEvent(QPaintEvent *event)
+{
+    QSlider::paintEvent(event);
+    paintFocusRing(this);
+}
+
+void TemperatureField::paintEvent(QPaintEvent *event)
+{
+    QDoubleSpinBox::paintEvent(event);
+    paintFocusRing(this);
 }

@@ -9,7 +9,8 @@
 // that the window's accessibility gives them its rules, and so that the style
 // sizes their parts (a chooser's arrow, the slider's handle) as at 96 dots per
 // inch whatever the screen's, like everything else on the table page: their
-// text is sized in pixels already.
+// text is sized in pixels already. The one with the keyboard's focus is ringed
+// in the highlight colour, plain to see over the page.
 
 // The transparent panel over the table's top right that holds them; it offers
 // screen readers only its shown controls.
@@ -29,6 +30,7 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionComboBox *option) const override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 class TemperatureSlider : public QSlider
@@ -39,6 +41,7 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionSlider *option) const override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 class TemperatureField : public QDoubleSpinBox
@@ -49,4 +52,5 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionSpinBox *option) const override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -72,6 +72,12 @@ void ZelMain::createViewControls()
     viewPanel = new ViewPanel(this);
     viewPanel->setObjectName(QStringLiteral("viewPanel"));
     viewPanel->setGeometry(ViewPanelGeometry);
+    // On the page's blue, with the keyboard's focus in orange, plain to see.
+    QPalette pal = viewPanel->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(toQRgb(ColourPageBlue)));
+    pal.setColor(QPalette::Highlight, QColor(255, 160, 0));
+    pal.setColor(QPalette::HighlightedText, Qt::black);
+    viewPanel->setPalette(pal);
 
     viewChooser = new Chooser(viewPanel);
     viewChooser->setObjectName(QStringLiteral("viewChooser"));
