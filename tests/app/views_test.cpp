@@ -3,6 +3,7 @@
 
 #include "fakeplatform.h"
 #include "testdata.h"
+#include "viewoptions.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -96,6 +97,12 @@ TEST_F(Views, AChosenViewIsDrawnWithItsKeyAndHighlights)
     // Back to the classes: the picture of old again.
     w.setTableView(0);
     EXPECT_TRUE(pb->surface().image() == classes);
+    // As the command line sets them for the window: the state at 25 °C.
+    applyViewOptions(w, {view("state"), Temperature{298.15, TemperatureUnit::Celsius}});
+    EXPECT_EQ(w.tableView(), (TableView{view("state"), 298.15, TemperatureUnit::Celsius}));
+    EXPECT_EQ(
+        std::tuple(viewChooser->currentText(), field->value(), unitChooser->currentText()),
+        std::tuple(QStringLiteral("State at a temperature"), 25.0, QStringLiteral("\u00B0C")));
 }
 
 TEST_F(Views, TheSliderRecoloursAsItIsDraggedAndTheFieldFollowsInItsUnit)
