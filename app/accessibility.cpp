@@ -6,8 +6,10 @@
 #include "numbertext.h"
 #include "zelmain.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QEvent>
 #include <QPointer>
 
@@ -302,6 +304,10 @@ QString CellAccessible::text(QAccessible::Text t) const
     const ElementRecord *r = record();
     if (!r) return {};
     if (t == QAccessible::Name) return shownText(r->ElementName);
+    // In a view other than the classes, the value viewed, as the tooltip gives it.
+    const ZelMain *w = m_table->mainWindow();
+    if (t == QAccessible::Description && w && w->tableView().view != 0)
+        return cellViewText(w->tableView(), *r);
     if (t == QAccessible::Description)
         return QStringList{
             QString::number(r->AtomicNumber), shownText(r->Symbol), numberText(r->AtomicWeight),
@@ -519,6 +525,50 @@ QAccessible::State SheetLineAccessible::state() const
     s.focused = w && pbData->hasFocus() && w->focusedSheetLine() == m_line;
     return s;
 }
+// A chooser (a combo box) named with what it shows, "View: Density", so that
+// its choice is read with its name. Its list is offered only while it is open.
+class ChooserAccessible : public QAccessibleWidget
+{
+public:
+    explicit ChooserAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("%1: %2").arg(widget()->accessibleName(), box()->currentText());
+        if (t == QAccessible::Value) return box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return listShown() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && listShown() ? QAccessible::queryAccessibleInterface(box()->view())
+                                         : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return listShown() && child && child->object() == box()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = listShown();
+        s.collapsed = !listShown();
+        if (!widget()->isVisible()) s.focusable = false;
+        return s;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction()) box()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+    bool listShown() const { return box()->view() && box()->view()->isVisible(); }
+};
 
 QAccessibleInterface *zelvaneAccessible(const QString &className, QObject *object)
 {
@@ -531,6 +581,10 @@ QAccessibleInterface *zelvaneAccessible(const QString &className, QObject *objec
         return new ButtonAccessible(static_cast<PictureButton *>(widget));
     if (className == QLatin1String("ColourFrame"))
         return new ContainerAccessible(widget, QAccessible::Pane);
+    if (className == QLatin1String("Chooser"))
+        return new ChooserAccessible(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("ViewPanel"))
+        return new ContainerAccessible(widget, QAccessible::Grouping);
     if (className == QLatin1String("PictureBox")) {
         if (widget->objectName() == QLatin1String("pb") && mainWindowOf(widget))
             return new TableAccessible(widget);
@@ -568,6 +622,14 @@ public:
                 QAccessible::updateAccessibility(&focus);
             }
         });
+        // A chooser's name says what it shows: a new choice renames it.
+        for (auto *box : window.findChildren<QComboBox *>()) {
+            connect(box, &QComboBox::currentIndexChanged, this, [box] {
+                if (!QAccessible::isActive()) return;
+                QAccessibleEvent event(box, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&event);
+            });
+        }
         for (auto *tab : window.findChildren<PictureButton *>()) {
             if (!tab->objectName().startsWith(QLatin1String("tab_Frame"))) continue;
             connect(tab, &QAbstractButton::toggled, this, [tab] {

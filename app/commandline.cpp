@@ -7,6 +7,7 @@
 #include "headless.h"
 #include "sheetsources.h"
 #include "systemplatform.h"
+#include "viewoptions.h"
 #include "zelmain.h"
 #include "zelmod.h"
 
@@ -130,7 +131,8 @@ int writeFault(const QString &fileName, int error)
 // standard output): as printed (PDF, SVG), or as the screen shows it at a
 // scale (PNG). Nothing is replaced until the whole file is written.
 int writeExport(int argc, char **argv, Export kind, const QString &fileName, double scale,
-                const QString &dataFile, const ElementData &elements, qint16 n)
+                const QString &dataFile, const ElementData &elements, qint16 n,
+                const ViewOptions &views)
 {
     // A closed standard output: what the program opens next would take its place.
     if (fileName == QLatin1String("-") && ::fcntl(STDOUT_FILENO, F_GETFD) < 0)
@@ -146,6 +148,7 @@ int writeExport(int argc, char **argv, Export kind, const QString &fileName, dou
     platform.setNoBoxes(true);
     const std::unique_ptr<ZelMain> window = LoadWindow(platform, &elements);
     if (!window) return DataFault;
+    applyViewOptions(*window, views);
     window->layOutPages();
     if (n > 0) window->showElement(n);
     if (kind == Export::Png) {
@@ -164,7 +167,8 @@ int writeExport(int argc, char **argv, Export kind, const QString &fileName, dou
     return file.written() ? 0 : writeFault(fileName, file.writeError());
 }
 
-int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n)
+int runWindow(int argc, char **argv, const QString &dataFile, const ElementData &elements, qint16 n,
+              const ViewOptions &views)
 {
     Fonts::pinCarriedRendering();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv, true);
@@ -175,6 +179,7 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     platform.setDataFile(dataFile);
     const std::unique_ptr<ZelMain> window = StartUp(platform, &elements);
     if (!window) return DataFault;
+    applyViewOptions(*window, views);
     window->openAfterBanner(n);
     return QApplication::exec();
 }
@@ -214,6 +219,7 @@ void addOptions(QCommandLineParser &parser)
     for (const auto &[name, value, help] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
                                             QString::fromLatin1(value)));
+    addViewOptions(parser);
 }
 
 // Reads and checks the data file before anything else, so that its faults
@@ -298,6 +304,13 @@ int runZelvane(int argc, char **argv)
                                   .arg(QLatin1String(option)));
     if (set("sources") && !set("sheet"))
         return usageFault(QStringLiteral("--sources goes with --sheet"));
+    ViewOptions views;
+    if (const QString fault = readViewOptions(parser, views); !fault.isEmpty())
+        return usageFault(fault);
+    if (views.list) {
+        writeOut(stdout, viewNamesText());
+        return 0;
+    }
 
     const QString dataFile = set("data") ? value("data") : defaultDataFile(argv[0]);
     ElementData elements;
@@ -316,7 +329,7 @@ int runZelvane(int argc, char **argv)
         if (!set(option)) continue;
         // A file needs no display, whichever platform the desktop chose for windows.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return writeExport(argc, argv, kind, value(option), scale, dataFile, elements, n);
+        return writeExport(argc, argv, kind, value(option), scale, dataFile, elements, n, views);
     }
-    return runWindow(argc, argv, dataFile, elements, n);
+    return runWindow(argc, argv, dataFile, elements, n, views);
 }

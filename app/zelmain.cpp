@@ -66,6 +66,7 @@ ZelMain::ZelMain(Platform &platform) : m_platform(platform)
     setTabOrderByDesign();
     createKeyboard();
     createSourceKeys();
+    createViewControls();
     installAccessibility(*this);
 }
 
@@ -137,9 +138,13 @@ void ZelMain::layOutPages()
     // The outer window is 800 x 600; without a window frame that is the client area.
     setFixedSize(WindowWidth, WindowHeight);
     PT_Frame->setGeometry(E_Frame->geometry());
+    redrawTable();
+}
 
+void ZelMain::redrawTable()
+{
     applyTableLayout(CreatePT(pb->surface(), 0, Elements, tableArtwork(pb->surface().scale()),
-                              Cells, E_Frame->pos()));
+                              Cells, E_Frame->pos(), tableView()));
 }
 
 void ZelMain::finishStartUp()
@@ -169,6 +174,7 @@ void ZelMain::applyTableLayout(const PTLayout &layout)
         pb->moveAndResize(layout.pbGeometry);
     }
     ptsel->resize(layout.ptselSize);
+    m_keyAreas = layout.keyAreas;
     pb->update();
 }
 
@@ -185,6 +191,7 @@ void ZelMain::tab_Frame_Click(int index)
     PT_Frame->hide();
     pb->hide();
     ptsel->hide();
+    viewPanel->hide();
 
     const QString tag = tagOf(tab_Frame[index]);
     if (tag == QLatin1String("Table")) {
@@ -194,6 +201,7 @@ void ZelMain::tab_Frame_Click(int index)
         // The keyboard's place on the table is kept; the pointer's outline is
         // not, as the pointer may be anywhere by now.
         if (m_outlineByKeys) moveOutline(HoverElement);
+        viewPanel->show();
         lbl_click->show();
         if (pb->isVisible()) pb->setFocus();
     } else if (tag == QLatin1String("Element")) {
@@ -242,6 +250,7 @@ void ZelMain::pb_MouseMove(double x, double y)
     } else {
         ptsel->hide();
     }
+    keyHover(x, y);
 }
 
 void ZelMain::pb_Click()
@@ -536,8 +545,9 @@ void ZelMain::printTable()
                        pb->surface().width(), pb->surface().height(), ColourWhite);
     table.setForeColor(ColourBlack);
     table.setFontSize(9.75);
+    // The view chosen, with the highlight kept but not one the pointer shows.
     applyTableLayout(CreatePT(table, 1, Elements, tableArtwork(PageCanvas::PictureScale), Cells,
-                              E_Frame->pos()));
+                              E_Frame->pos(), m_view));
     const bool printed = printer.printPage(page, PageOrientation::Landscape);
     PrintMode = 0;
     if (!printed) reportPrintFailure();

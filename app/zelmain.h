@@ -9,6 +9,7 @@
 #include "pagecanvas.h"
 #include "picturebox.h"
 #include "tableartwork.h"
+#include "views.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -22,8 +23,12 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Platform;
+class QComboBox;
+class QDoubleSpinBox;
+class QSlider;
 
 // The program's one window, zelMain, with all its controls and the program-wide
 // state. Handlers keep the names of their control and event; the rules they
@@ -83,6 +88,11 @@ public:
     void showSheetLineSource();
     void showAbout();
     QDialog *aboutDialog() const { return m_about; }
+    // The table's view, as the chooser or the command line sets it; the
+    // highlight is cleared. A view out of range is the classes.
+    void setTableView(int view);
+    // The state view's temperature, shown in its unit; held to MinKelvin..MaxKelvin.
+    void setTemperature(const Temperature &temperature);
 
     // Read-only views of the window's state, for the test programs.
     qint16 currentElement() const { return CurrentElement; }
@@ -95,9 +105,12 @@ public:
     const CellRects &cells() const { return Cells; }
     const AtomModel &atom() const { return atomModel(); }
     const ElementData &elements() const { return Elements; }
+    // The view the table is drawn in now: the one chosen, with the group
+    // under the pointer in the key highlighted, else the one kept.
+    TableView tableView() const;
 
-    // The five controls locked while the banner shows, in their order.
-    std::array<QWidget *, 5> bannerLockedControls() const;
+    // The controls locked while the banner shows, in their order.
+    std::array<QWidget *, 6> bannerLockedControls() const;
 
 signals:
     // An element display has finished, on screen or for print.
@@ -157,6 +170,21 @@ private:
     // Sources and the About page: their keys, and the sheet's tooltips and line keys.
     void createSourceKeys();
     bool sheetEvent(QEvent *event);
+    // The table's views: the chooser, the highlight and the temperature.
+    void createViewControls();
+    void redrawTable();
+    void viewChosen();
+    void highlightChosen();
+    void temperatureSlid(int kelvin);
+    void temperatureTyped(double value);
+    void temperatureUnitChosen();
+    void showTemperature();
+    void fillHighlightChooser();
+    // The pointer over the key: the group under it is highlighted while it
+    // stays there; a click keeps the highlight, or drops the one kept.
+    void keyHover(double x, double y);
+    void keyClick();
+    bool tableHelpEvent(QEvent *event);
 
     // Program-wide state.
     ElementData Elements;
@@ -220,6 +248,16 @@ private:
     QLabel *lbl_find;
     QString m_typed;
     QTimer m_findTimer;
+    // The table's view, and the controls that choose it over the table's
+    // empty top right.
+    TableView m_view;
+    int m_hoverGroup = NoHighlight;
+    std::vector<KeyArea> m_keyAreas;
+    QWidget *viewPanel;
+    QComboBox *viewChooser, *highlightChooser, *unitChooser;
+    QSlider *temperatureSlider;
+    QDoubleSpinBox *temperatureField;
+    QLabel *lbl_view, *lbl_highlight, *lbl_temperature;
 
     Platform &m_platform;
     // The animation's tick in ms, and for ticks shorter than a frame the clock

@@ -339,7 +339,7 @@ void ZelMain::setTabOrderByDesign()
         setTabOrder(order[i - 1], order[i]);
 }
 
-std::array<QWidget *, 5> ZelMain::bannerLockedControls() const
+std::array<QWidget *, 6> ZelMain::bannerLockedControls() const
 {
-    return {tab_Frame[0], tab_Frame[1], pb, cb_print, cb_exit};
+    return {tab_Frame[0], tab_Frame[1], pb, cb_print, cb_exit, viewPanel};
 }

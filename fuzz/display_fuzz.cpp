@@ -14,9 +14,11 @@
 #include "elementdata.h"
 #include "surface.h"
 #include "tableartwork.h"
+#include "views.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -108,7 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const AtomOptions options{(knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0,
                               (knobs & 8) != 0};
 
-    CreatePT(display.pb, 0, data, tableArtwork(), display.cells);
+    // The byte after it picks the table's view, its temperature, unit and highlight.
+    const unsigned viewKnob = knobAt + 1 < size ? bytes[knobAt + 1] : 0;
+    const TableView view{int(viewKnob % tableViews().size()), viewKnob * 25.0,
+                         TemperatureUnit(viewKnob % 3), int(viewKnob % 12) - 1};
+    CreatePT(display.pb, 0, data, tableArtwork(), display.cells, {0, 37}, view);
+    for (int z = 1; z <= std::min(count, int(MaxElements)); ++z)
+        (void)cellViewText(view, data.ElementTable[z]);
     display.show(data, 1, options);
     if (count > 1) display.show(data, qint16(count), options);
     return 0;

@@ -16,21 +16,6 @@ constexpr int KeyTop = 22;
 constexpr int StateSymbol = StateSymbolSize;
 constexpr int StateGas = 2;
 
-struct LegendEntry
-{
-    int line;
-    bool right;
-    int colour;
-    const char *label;
-};
-constexpr LegendEntry Legend[10] = {
-    {0, false, 3, "Non Metals"},        {0, true, 6, "Alkali Metals"},
-    {1, false, 2, "Halogens"},          {1, true, 7, "Alkaline Earth Metals"},
-    {2, false, 1, "Inert Gases"},       {2, true, 8, "Other Metals"},
-    {3, false, 4, "Semimetallics"},     {3, true, 9, "Rare Earth Elements"},
-    {4, false, 5, "Transition Metals"}, {4, true, 10, "Radioactive RE Elements"},
-};
-
 // True where an element cell carries the heading of its group.
 bool headsGroup(int r, int c)
 {
@@ -42,14 +27,16 @@ class TableDrawer
 {
 public:
     TableDrawer(Canvas &target, bool printing, const ElementData &data, const TableArtwork &art,
-                CellRects &rects)
+                CellRects &rects, const TableView &view)
         : m_target(target), m_printing(printing), m_data(data), m_art(art), m_rects(rects),
-          m_labelColour(printing ? ColourBlack : ColourWhite), m_cellWidth(art.ptBox.width()),
-          m_cellHeight(art.ptBox.height())
+          m_labelColour(printing ? ColourBlack : ColourWhite),
+          m_background(printing ? ColourWhite : ColourPageBlue), m_cellWidth(art.ptBox.width()),
+          m_cellHeight(art.ptBox.height()), m_colouring(view, data, art.ptcolor)
     {
     }
 
     void walk();
+    std::vector<KeyArea> takeKeyAreas() { return std::move(m_keyAreas); }
 
 private:
     void printAt(double x, double y, const QString &text)
@@ -73,7 +60,9 @@ private:
     void seriesBanner(int y, int height, const Surface &banner, const char *label);
     void elementCell(int e, int r, int c, int x, int y);
     void keyCell(int x);
-    void classificationLegend(int x, int y);
+    void viewKey(int x, int y);
+    void keyEntry(int gx, int gy, int line, bool right, const KeyItem &item);
+    void colourBar(int gx, int gy);
     void groupHeading(int e, int r, int c, int x, int y);
     void symbolAndWeight(int x, int y, const ElementRecord &rec);
 
@@ -83,7 +72,10 @@ private:
     const TableArtwork &m_art;
     CellRects &m_rects;
     const Colour m_labelColour; // headings and labels: white on screen, black on paper
+    const Colour m_background;  // what dimmed cells fade into: the page
     const int m_cellWidth, m_cellHeight;
+    const TableColouring m_colouring;
+    std::vector<KeyArea> m_keyAreas;
 };
 
 void TableDrawer::walk()
@@ -103,7 +95,7 @@ void TableDrawer::walk()
                 m_target.setForeColor(ColourBlack);
             }
             if (r == 1 && c == 7) keyCell(x);
-            if (r == 1 && c == 3) classificationLegend(x, y);
+            if (r == 1 && c == 3) viewKey(x, y);
             if (r == 8 && c == 1) y += SeriesGap;
             const int e = GetEfromRC(m_data, qint16(r), qint16(c));
             if (e > 0) elementCell(e, r, c, x, y);
@@ -167,21 +159,26 @@ void TableDrawer::elementCell(int e, int r, int c, int x, int y)
                           qint16(y + m_cellHeight - 1)};
     const ElementRecord &rec = record(e);
 
-    // A class outside the colour table leaves the cell in the work picture's
-    // own white rather than reading past the table.
-    const int cls = rec.Classification;
-    cellBox(x, y, cls >= 0 && cls < int(m_art.ptcolor.size()) ? m_art.ptcolor[cls] : ColourWhite);
+    // The view's colour; a highlight fades the cells outside its group into
+    // the page, words and all.
+    Colour fill = m_colouring.cellColour(rec);
+    const bool dimmed = m_colouring.dimmed(rec);
+    if (dimmed) fill = fadedColour(fill, m_background);
+    CellInk ink = cellInk(fill);
+    if (dimmed) ink = {fadedColour(ink.text, fill), fadedColour(ink.number, fill)};
+    cellBox(x, y, fill);
     stateSymbol(rec.State, x + 2, y + 2);
 
     if (headsGroup(r, c)) groupHeading(e, r, c, x, y);
 
     // Six pixels per character of the number text, its leading space included.
     const QString number = Str(e);
-    m_target.setForeColor(ColourRed);
+    m_target.setForeColor(ink.number);
     printAt(x + m_cellWidth - 6 * number.size(), y, number);
-    m_target.setForeColor(ColourBlack);
+    m_target.setForeColor(ink.text);
 
     symbolAndWeight(x, y, rec);
+    m_target.setForeColor(ColourBlack);
 }
 
 // The symbol in 12-point bold, then the weight in 8-point regular, centred.
@@ -258,20 +255,86 @@ void TableDrawer::keyCell(int x)
     m_target.setForeColor(ColourBlack);
 }
 
-void TableDrawer::classificationLegend(int x, int y)
+// The legend box: the view's key. Its entries lie two to a line as the class
+// legend's do; a view other than the classes first names what is shown.
+void TableDrawer::viewKey(int x, int y)
 {
     const int gx = x + 66;
     const int gy = y + 57;
     m_target.box(gx, gy - 6, gx + 260, gy + 62, ColourBlack);
     m_target.setForeColor(m_labelColour);
-    for (const LegendEntry &entry : Legend) {
-        const int sx = gx + (entry.right ? 126 : 6);
-        const int tx = gx + (entry.right ? 139 : 19);
-        const int top = gy + 12 * entry.line;
-        m_target.filledBox(sx, top, sx + 8, top + 8, m_art.ptcolor[entry.colour]);
-        printAt(tx, top - 2, QString::fromLatin1(entry.label));
+    const std::vector<KeyItem> items = m_colouring.keyItems();
+    const TableViewDef &def = m_colouring.def();
+    switch (def.kind) {
+    case ViewKind::Classes:
+        for (size_t i = 0; i < items.size(); ++i)
+            keyEntry(gx, gy, int(i / 2), i % 2 == 1, items[i]);
+        break;
+    case ViewKind::Block:
+        printAt(gx + 6, gy - 2, QStringLiteral("Block: the subshell being filled"));
+        for (size_t i = 0; i < items.size(); ++i)
+            keyEntry(gx, gy, 1 + int(i / 2), i % 2 == 1, items[i]);
+        break;
+    case ViewKind::State:
+        printAt(gx + 6, gy - 2,
+                QStringLiteral("State at ") +
+                    temperatureText(m_colouring.view().kelvin, m_colouring.view().unit));
+        for (size_t i = 0; i < items.size(); ++i)
+            keyEntry(gx, gy, 1 + int(i / 2), i % 2 == 1, items[i]);
+        printAt(gx + 6, gy + 34, QStringLiteral("Unknown: the points known do not decide"));
+        break;
+    case ViewKind::Property:
+        colourBar(gx, gy);
+        keyEntry(gx, gy, 4, false, items.front());
+        break;
     }
     m_target.setForeColor(ColourBlack);
+}
+
+// One entry: its colour swatch and its words. While a group is highlighted
+// the other entries' swatches fade as their cells do.
+void TableDrawer::keyEntry(int gx, int gy, int line, bool right, const KeyItem &item)
+{
+    const int sx = gx + (right ? 126 : 6);
+    const int tx = gx + (right ? 139 : 19);
+    const int top = gy + 12 * line;
+    const int highlight = m_colouring.view().highlight;
+    const Colour swatch = highlight == NoHighlight || highlight == item.group
+                              ? item.colour
+                              : fadedColour(item.colour, m_background);
+    m_target.filledBox(sx, top, sx + 8, top + 8, swatch);
+    printAt(tx, top - 2, item.label);
+    const int left = gx + (right ? 126 : 1);
+    m_keyAreas.push_back({QRect(left, top - 2, right ? 134 : 125, 12), item.group});
+}
+
+// A property's key: its name and unit, the colour map from the lowest value
+// to the highest, and those values under its ends and middle.
+void TableDrawer::colourBar(int gx, int gy)
+{
+    const TableViewDef &def = m_colouring.def();
+    const ColourScale &scale = m_colouring.scale();
+    QString title = def.title;
+    if (!def.unit.isEmpty()) title += QStringLiteral(" (%1)").arg(def.unit);
+    if (scale.log) title += QStringLiteral(", log scale");
+    printAt(gx + 6, gy - 2, title);
+
+    const int left = gx + 6, right = gx + 254, top = gy + 11, bottom = gy + 23;
+    for (int x = left; x <= right; ++x)
+        m_target.filledBox(x, top, x, bottom, viridis(double(x - left) / (right - left)));
+    m_target.box(left - 1, top - 1, right + 1, bottom + 1, ColourBlack);
+
+    const int textY = bottom + 2;
+    if (scale.empty) {
+        printAt(left, textY, QStringLiteral("No element has a value"));
+        return;
+    }
+    const QString low = keyNumberText(scale.low);
+    const QString high = keyNumberText(scale.high);
+    printAt(left, textY, low);
+    printAt(right + 1 - m_target.textWidth(high), textY, high);
+    if (scale.high != scale.low)
+        printCentred((left + right) / 2, textY, keyNumberText(scaleValue(scale, 0.5)));
 }
 
 } // namespace
@@ -318,12 +381,14 @@ Surface tablePictureDesign(double scale)
 }
 
 PTLayout CreatePT(Canvas &target, qint16 printMode, const ElementData &data,
-                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft)
+                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft,
+                  const TableView &view)
 {
     const bool printing = printMode != 0;
     PTLayout layout = {
         QRect(eFrameTopLeft.x() + 2, eFrameTopLeft.y() + 8, TablePictureWidth, TablePictureHeight),
-        QSize(art.ptBox.width() + 3, art.ptBox.height() + 3)};
+        QSize(art.ptBox.width() + 3, art.ptBox.height() + 3),
+        {}};
     if (!printing) {
         target.resize(TablePictureWidth, TablePictureHeight);
         target.setBackColor(ColourPageBlue);
@@ -332,6 +397,8 @@ PTLayout CreatePT(Canvas &target, qint16 printMode, const ElementData &data,
         target.clearPicture();
     }
 
-    TableDrawer(target, printing, data, art, cellRects).walk();
+    TableDrawer drawer(target, printing, data, art, cellRects, view);
+    drawer.walk();
+    layout.keyAreas = drawer.takeKeyAreas();
     return layout;
 }

@@ -3,6 +3,7 @@
 #include "elementdata.h"
 #include "surface.h"
 #include "tableartwork.h"
+#include "views.h"
 
 #include <QPoint>
 #include <QRect>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The rectangle of one drawn element cell; Right and Bottom are its last pixel
 // column and row. All zero for an element that was never drawn.
@@ -30,6 +32,8 @@ struct PTLayout
     QRect pbGeometry;
     // Size of the highlight outline: the cell size plus 3 each way.
     QSize ptselSize;
+    // Where the key's entries lie, for highlighting a group by pointing at it.
+    std::vector<KeyArea> keyAreas;
 };
 
 // Size of the table picture on screen.
@@ -47,9 +51,12 @@ Surface tablePictureDesign(double scale = 1.0);
 // printed table; it is neither resized nor recoloured, labels are black, cell
 // corners white, ptconnW and ptserW used. The target's font and fore colour on
 // entry are used until the first cell changes them. The artwork must be drawn
-// at the target's scale.
+// at the target's scale. The cells take their colours from the view, and the
+// legend box shows its key: the classes (the table of old), the blocks, the
+// states at the view's temperature, or a property's colour bar.
 PTLayout CreatePT(Canvas &target, qint16 printMode, const ElementData &data,
-                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft = {0, 37});
+                  const TableArtwork &art, CellRects &cellRects, QPoint eFrameTopLeft = {0, 37},
+                  const TableView &view = {});
 
 // The weight as a cell shows it: the first six characters of the trimmed
 // number text, cut rather than rounded (1.00794 -> "1.0079").

@@ -225,7 +225,7 @@ TableArtwork buildTableArtwork(double scale)
     art.ptLser = buildBanner(scale);
     art.ptAser = buildBanner(scale);
     art.ptserW = buildTipOnWhite(scale);
-    art.ptcolor = CellColours;
+    art.ptcolor = classColours();
     return art;
 }
 
@@ -236,4 +236,9 @@ const TableArtwork &tableArtwork(double scale)
     auto found = made.find(scale);
     if (found == made.end()) found = made.emplace(scale, buildTableArtwork(scale)).first;
     return found->second;
+}
+
+const std::array<Colour, 11> &classColours()
+{
+    return CellColours;
 }

@@ -23,6 +23,9 @@ struct TableArtwork
 // and kept for the rest of the run.
 const TableArtwork &tableArtwork(double scale = 1.0);
 
+// The key cell's colour and the ten class colours (ptcolor of every set).
+const std::array<Colour, 11> &classColours();
+
 // Builds a fresh set; tableArtwork() keeps one of these.
 TableArtwork buildTableArtwork(double scale = 1.0);
 

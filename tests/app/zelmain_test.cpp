@@ -63,7 +63,7 @@ TEST(StartUp, BadDataStopsItAndTheBannerLocksTheControlsAndShortcutsUntilItsTime
     EXPECT_EQ(steps(control<QScrollBar>(w, "cScroll")), (std::array{0, 5, 5, 1}));
     EXPECT_EQ(steps(control<QScrollBar>(w, "eScroll")), (std::array{1, 118, 8, 1}));
 
-    const auto locked = {"tab_Frame0", "tab_Frame1", "pb", "cb_print", "cb_exit"};
+    const auto locked = {"tab_Frame0", "tab_Frame1", "pb", "cb_print", "cb_exit", "viewPanel"};
     for (const char *name : locked)
         EXPECT_FALSE(control<QWidget>(w, name)->isEnabled()) << name;
     QApplication::setActiveWindow(&w);

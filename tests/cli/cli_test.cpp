@@ -1,5 +1,6 @@
 // The real program run from the command line, with no display.
 
+#include "creatept.h"
 #include "fullfolder.h"
 #include "testdata.h"
 
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <functional>
 
+#include <optional>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -225,8 +227,11 @@ TEST(CommandLine, PngAndSvgExports)
                        u"--element"_s, u"fe"_s})
                   .status,
               0);
-    EXPECT_TRUE(picture(u"t1.png"_s) == golden("table-page.png", {2, 45, 791, 510}));
-    EXPECT_TRUE(picture(u"t2.png"_s) == golden("table-page@2x.png", {4, 90, 1582, 1020}));
+    // Below the view chooser, which lies over the table's top right.
+    EXPECT_TRUE(picture(u"t1.png"_s).copy(0, 70, 791, 440) ==
+                golden("table-page.png", {2, 115, 791, 440}));
+    EXPECT_TRUE(picture(u"t2.png"_s).copy(0, 140, 1582, 880) ==
+                golden("table-page@2x.png", {4, 230, 1582, 880}));
     EXPECT_EQ(picture(u"fe.png"_s).size(), QSize(1191, 780)); // 794 x 520 at 1.5
 
     const QString svg = dir.filePath(u"fe.svg"_s);
@@ -514,4 +519,97 @@ TEST(CommandLine, NoWaylandPluginAndNoXIsOneLine)
                   u"zelvane: cannot open a display (the Qt platform plugin \"wayland\" is not "
                   "installed, and DISPLAY is not set); --pdf and --sheet work without one\n"_s);
     EXPECT_LT(run.ms, 1000);
+}
+
+namespace {
+
+void expectUsageFault(const Outcome &run, const QString &message)
+{
+    EXPECT_EQ(run.status, 2) << message.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+}
+
+// The first pixel, in reading order, within 3 of colour c in each channel.
+std::optional<QPoint> firstOf(const QImage &image, Colour c)
+{
+    const QColor want = QColor::fromRgb(toQRgb(c));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor got = image.pixelColor(x, y);
+            if (std::abs(got.red() - want.red()) <= 3 &&
+                std::abs(got.green() - want.green()) <= 3 &&
+                std::abs(got.blue() - want.blue()) <= 3)
+                return QPoint(x, y);
+        }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(CommandLine, ViewsAreListedAndBadNamesOrTemperaturesAreUsageFaults)
+{
+    const Outcome list = zelvane({u"--list-views"_s});
+    EXPECT_EQ(std::tuple(list.status, list.err), std::tuple(0, QString()));
+    EXPECT_EQ(list.out, u"classes\nblock\nstate\natomic-weight\ndensity\nmelting-point\n"
+                        "boiling-point\natomic-radius\ncovalent-radius\natomic-volume\n"
+                        "electronegativity\nionization-energy\nspecific-heat\nfusion-heat\n"
+                        "evaporation-heat\nthermal-conductivity\ndebye-temperature\n"_s);
+    expectUsageFault(zelvane({u"--view"_s, u"bogus"_s}), u"no view bogus"_s);
+    expectUsageFault(zelvane({u"--view"_s, u"Density"_s}), u"no view Density"_s);
+    for (const QString &bad : {u"20X"_s, u"300"_s, u"-1K"_s, u"6001K"_s})
+        expectUsageFault(zelvane({u"--temperature"_s, bad}), u"bad temperature "_s + bad);
+    expectUsageFault(zelvane({u"--sheet"_s, u"fe"_s, u"--view"_s, u"density"_s}),
+                     u"--sheet goes alone"_s);
+    const Outcome help = zelvane({u"--help"_s});
+    for (const char *option : {"--view <NAME>", "--temperature <T>", "--list-views"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+}
+
+// The state at 80 °F written to PDF: rendered at 96 dots per inch, every
+// element's cell has the colour the screen gives it, and the key its words.
+TEST(CommandLine, AViewWrittenToPdfHasTheScreensColours)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"state.pdf"_s);
+    const Outcome run =
+        zelvane({u"--view"_s, u"state"_s, u"--temperature"_s, u"80F"_s, u"--pdf"_s, pdf});
+    ASSERT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
+    QProcess render;
+    render.start(u"pdftoppm"_s,
+                 {u"-r"_s, u"96"_s, u"-png"_s, u"-singlefile"_s, pdf, dir.filePath(u"state"_s)});
+    if (!render.waitForFinished(30000) || render.exitCode() != 0)
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const QImage paper(dir.filePath(u"state.png"_s));
+    ASSERT_FALSE(paper.isNull());
+
+    const TableView state{findTableView(u"state"_s), toKelvin(80, TemperatureUnit::Fahrenheit),
+                          TemperatureUnit::Fahrenheit};
+    Surface screen = tablePictureDesign();
+    CellRects rects{};
+    CreatePT(screen, 0, shippedData(), tableArtwork(), rects, {0, 37}, state);
+    // Hydrogen's cell is the first thing drawn in a gas's colour: it places the table on the page.
+    const std::optional<QPoint> onScreen = firstOf(screen.image(), PhaseColours[2]);
+    const std::optional<QPoint> onPaper = firstOf(paper, PhaseColours[2]);
+    ASSERT_TRUE(onScreen && onPaper);
+    const QPoint offset = *onPaper - *onScreen;
+    for (int z = 1; z <= 118; ++z) {
+        const QPoint at(rects[z].Left + 3, rects[z].Top + 30);
+        const QColor s = QColor::fromRgb(screen.image().pixel(at));
+        const QColor p = paper.pixelColor(at + offset);
+        EXPECT_TRUE(std::abs(s.red() - p.red()) <= 3 && std::abs(s.green() - p.green()) <= 3 &&
+                    std::abs(s.blue() - p.blue()) <= 3)
+            << z << ": screen " << s.name().toStdString() << ", paper " << p.name().toStdString();
+    }
+    // Mercury and bromine are liquid at 80 °F.
+    EXPECT_EQ(screen.pixel(rects[80].Left + 3, rects[80].Top + 30), PhaseColours[1]);
+    EXPECT_EQ(screen.pixel(rects[35].Left + 3, rects[35].Top + 30), PhaseColours[1]);
+
+    QProcess words;
+    words.start(u"pdftotext"_s, {pdf, u"-"_s});
+    ASSERT_TRUE(words.waitForFinished(30000));
+    const QString text = QString::fromUtf8(words.readAll());
+    for (const QString &word : {u"State at 80 \u00B0F"_s, u"Liquid"_s, u"Unknown"_s})
+        EXPECT_TRUE(text.contains(word)) << word.toStdString();
+    EXPECT_FALSE(text.contains(u"Non Metals"_s));
 }

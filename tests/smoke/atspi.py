@@ -3,6 +3,7 @@
     atspi.py controls   - named Print and Exit buttons, 118 named table cells
     atspi.py sheet      - the data sheet's text is iron's; its density line says
                           where its value comes from
+    atspi.py density    - the view chooser reads "View: Density", iron's cell its density
 
 Prints what it found; exits 1 with the reason when a check fails.
 """
@@ -96,4 +97,24 @@ def check_sheet(root):
              sheet.childCount, density[0].name, density[0].description))
 
 
-{"controls": check_controls, "sheet": check_sheet}[sys.argv[1]](window())
+def check_density(root):
+    # The chooser is read with the view it shows; a cell with its viewed value.
+    chooser = None
+    for _ in range(50):
+        boxes = [n for n in walk(root) if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+        chooser = next((b for b in boxes if b.name.startswith("View: ")), None)
+        if chooser is not None and chooser.name == "View: Density":
+            break
+        time.sleep(0.1)
+    if chooser is None or chooser.name != "View: Density":
+        fail("the view chooser reads %r" % (chooser.name if chooser else None))
+    table = find(root, "Periodic table")
+    cells = [c for c in table if c is not None and c.getRole() == pyatspi.ROLE_TABLE_CELL]
+    iron = cells[25]
+    want = "Iron, 26: density 7.874 g/cm\u00b3"
+    if (iron.name, iron.description) != ("Iron", want):
+        fail("in the density view the 26th cell is %r, %r" % (iron.name, iron.description))
+    print("atspi: chooser %r; cell 26: %s, %s" % (chooser.name, iron.name, iron.description))
+
+
+{"controls": check_controls, "sheet": check_sheet, "density": check_density}[sys.argv[1]](window())

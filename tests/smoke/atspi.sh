@@ -2,7 +2,8 @@
 # The real program read through the accessibility bus (AT-SPI), as a screen
 # reader reads it: on a private Xvfb display and D-Bus session, checks the named
 # buttons and table cells, then opens iron with a click on its cell and reads
-# the data sheet.
+# the data sheet, then goes back to the table, chooses the density view with
+# the keyboard and reads the chooser and iron's cell.
 #
 #   atspi.sh <path to zelvane>
 #
@@ -50,5 +51,14 @@ xdotool key --window "$wid" Return
 sleep 0.5
 timeout 20 "$py" "$here/atspi.py" sheet || fail "the data sheet as read through AT-SPI"
 
+# Back to the table with a click on its tab; Alt+V reaches the view chooser,
+# four steps down is density. Keys with Alt go through the input focus.
+xdotool mousemove --window "$wid" 24 28 click 1 mousemove 1000 760
+sleep 0.3
+xdotool windowfocus --sync "$wid"
+xdotool key alt+v Down Down Down Down
+sleep 0.5
+timeout 20 "$py" "$here/atspi.py" density || fail "the density view as read through AT-SPI"
+
 [ "$failures" -gt 0 ] && { echo "atspi: $failures check(s) failed"; exit 1; }
-echo "atspi: buttons, table cells and data sheet all read as expected"
+echo "atspi: buttons, table cells, data sheet and density view all read as expected"
