@@ -186,6 +186,7 @@ void ZelMain::keyPressEvent(QKeyEvent *event)
 bool ZelMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == pbData && sheetEvent(event)) return true;
+    if (watched == pb && tableHelpEvent(event)) return true;
     if (event->type() == QEvent::Wheel &&
         (watched == pbData || watched == pbAtom || watched == eScroll)) {
         turnWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());

@@ -27,25 +27,6 @@ constexpr int LabelWidth = 70;
 constexpr int LineHeight = 20;
 constexpr int LineStep = 22;
 
-// Passes the table picture's tooltip and leave events to the window.
-class TableEvents : public QObject
-{
-public:
-    TableEvents(QObject *parent, std::function<bool(QEvent *)> handle)
-        : QObject(parent), m_handle(std::move(handle))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        return m_handle(event) || QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<bool(QEvent *)> m_handle;
-};
-
 QLabel *panelLabel(QWidget *panel, int line, const QString &text, QWidget *buddy)
 {
     auto *label = new QLabel(text, panel);
@@ -141,7 +122,8 @@ void ZelMain::createViewControls()
     connect(temperatureField, &QDoubleSpinBox::valueChanged, this, &ZelMain::temperatureTyped);
     connect(unitChooser, &QComboBox::currentIndexChanged, this, &ZelMain::temperatureUnitChosen);
     connect(pb, &PictureBox::clicked, this, &ZelMain::keyClick);
-    pb->installEventFilter(new TableEvents(this, [this](QEvent *e) { return tableHelpEvent(e); }));
+    // Its tooltips come through the window's event filter.
+    pb->installEventFilter(this);
 
     // Tab goes from the table to the chooser, the highlight and the
     // temperature, then on as before.
