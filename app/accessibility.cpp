@@ -28,16 +28,6 @@ constexpr ControlName ControlNames[] = {
     {"eScroll", "Element"},   {"cScroll", "Background Color"}, {"atScroll", "Animation Speed"},
 };
 
-const ClassificationNames &classNames()
-{
-    static const ClassificationNames names = [] {
-        ClassificationNames n;
-        InitClassificationNames(n);
-        return n;
-    }();
-    return names;
-}
-
 // A record's text as shown: without the NUL padding of blank fields, trimmed.
 QString shownText(QString text)
 {
@@ -309,9 +299,10 @@ QString CellAccessible::text(QAccessible::Text t) const
     if (t == QAccessible::Description && w && w->tableView().view != 0)
         return cellViewText(w->tableView(), *r);
     if (t == QAccessible::Description)
-        return QStringList{
-            QString::number(r->AtomicNumber), shownText(r->Symbol), numberText(r->AtomicWeight),
-            classificationText(classNames(), r->Classification).trimmed(), stateText(r->State)}
+        return QStringList{QString::number(r->AtomicNumber), shownText(r->Symbol),
+                           numberText(r->AtomicWeight),
+                           classificationText(classificationNames(), r->Classification).trimmed(),
+                           stateText(r->State)}
             .join(QLatin1String(", "));
     return {};
 }
@@ -398,7 +389,8 @@ public:
     {
         const ZelMain *w = mainWindow();
         if (!w || w->currentElement() < 0 || w->currentElement() > MaxElements) return {};
-        return sheetTextLines(w->elements().ElementTable[w->currentElement()], classNames());
+        return sheetTextLines(w->elements().ElementTable[w->currentElement()],
+                              classificationNames());
     }
     QAccessibleInterface *line(int index) const
     {

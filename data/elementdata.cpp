@@ -175,6 +175,16 @@ void InitClassificationNames(ClassificationNames &names)
         names[i + 1] = QString::fromLatin1(Names[i]).leftJustified(50, QLatin1Char(' '));
 }
 
+const ClassificationNames &classificationNames()
+{
+    static const ClassificationNames names = [] {
+        ClassificationNames n;
+        InitClassificationNames(n);
+        return n;
+    }();
+    return names;
+}
+
 std::vector<std::pair<QString, int>> textFields(const ElementRecord &record)
 {
     struct Collector

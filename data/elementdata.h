@@ -70,6 +70,8 @@ struct ElementData
 // The ten class names in slots 1 to 10, each padded to 50 characters; slot 0 empty.
 using ClassificationNames = std::array<QString, 11>;
 void InitClassificationNames(ClassificationNames &names);
+// The class names, filled once on first use, for those that only read them.
+const ClassificationNames &classificationNames();
 
 // Reads elementDat.edb into data. Returns an empty string on success; otherwise a
 // message naming the file and the fault, and data is left blank.

@@ -141,16 +141,6 @@ double luminance(Colour c)
     return l;
 }
 
-const ClassificationNames &classNames()
-{
-    static const ClassificationNames names = [] {
-        ClassificationNames n;
-        InitClassificationNames(n);
-        return n;
-    }();
-    return names;
-}
-
 // A value as the tooltip gives it: all its digits, never an exponent.
 QString valueText(double value)
 {
@@ -465,7 +455,7 @@ QString cellViewText(const TableView &view, const ElementRecord &record)
     case ViewKind::Classes: {
         const int cls = record.Classification;
         if (cls < 1 || cls > 10) return who + QStringLiteral("class unknown");
-        return who + trimmedText(classNames()[size_t(cls)]);
+        return who + trimmedText(classificationNames()[size_t(cls)]);
     }
     case ViewKind::Block:
         return who + blockWords(elementBlock(record));
