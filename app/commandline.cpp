@@ -5,6 +5,7 @@
 #include "filewrite.h"
 #include "fonts.h"
 #include "headless.h"
+#include "language.h"
 #include "sheetsources.h"
 #include "systemplatform.h"
 #include "viewoptions.h"
@@ -143,6 +144,7 @@ int writeExport(int argc, char **argv, Export kind, const QString &fileName, dou
     if (kind == Export::Png) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     prepareHeadlessRun();
     QApplication app(argc, argv);
+    Language::installToolkitTexts();
     FilePlatform platform(fileName, kind == Export::Svg ? PageFormat::Svg : PageFormat::Pdf);
     platform.setDataFile(dataFile);
     platform.setNoBoxes(true);
@@ -184,12 +186,38 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     return QApplication::exec();
 }
 
-int showHelp(int argc, char **argv, const QCommandLineParser &parser, bool version)
+void addOptions(QCommandLineParser &parser);
+
+int showHelp(int argc, char **argv, bool version)
 {
-    // The help names the program as it was called; no display is involved.
+    // The help names the program as it was called; no display is involved. The
+    // options are made again now that the toolkit's own help texts can be
+    // translated.
     QCoreApplication app(argc, argv);
+    Language::installToolkitTexts();
+    QCommandLineParser parser;
+    addOptions(parser);
     return writeStdout(version ? QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION))
                                : parser.helpText());
+}
+
+// The language asked for by --lang CODE (or --lang=CODE), else by the
+// environment. Read before the options are made, as their help is translated.
+QString chooseLanguage(const QStringList &args)
+{
+    QString code;
+    bool asked = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--")) break;
+        if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) {
+            code = args[++i];
+            asked = true;
+        } else if (args[i].startsWith(QLatin1String("--lang="))) {
+            code = args[i].mid(7);
+            asked = true;
+        }
+    }
+    return asked ? Language::carried(code) : Language::fromEnvironment();
 }
 
 // The options, each named by its long name, with its value's name and help.
@@ -215,7 +243,10 @@ void addOptions(QCommandLineParser &parser)
         {"scale", "N", "With --png: the picture's scale, 1 (the default) or more, such as 1.5."},
         {"sheet", "X", "Write element X's data sheet to standard output as text."},
         {"sources", "", "With --sheet, follow each line with where its value comes from."},
-        {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."}};
+        {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."},
+        {"lang", "CODE",
+         "Speak the language CODE: de (German), fr (French), es (Spanish) or en (English). "
+         "Without it the language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG."}};
     for (const auto &[name, value, help] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
                                             QString::fromLatin1(value)));
@@ -263,11 +294,12 @@ int runZelvane(int argc, char **argv)
     // Writes to a pipe whose reader went away fail with EPIPE instead of
     // ending the process, so that each is handled where it happens.
     std::signal(SIGPIPE, SIG_IGN);
-    QCommandLineParser parser;
-    addOptions(parser);
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    Language::use(chooseLanguage(args));
+    QCommandLineParser parser;
+    addOptions(parser);
     if (!parser.parse(args)) return usageFault(parser.errorText());
     const auto set = [&parser](const char *name) {
         return parser.isSet(QString::fromLatin1(name));
@@ -276,7 +308,7 @@ int runZelvane(int argc, char **argv)
         return parser.value(QString::fromLatin1(name));
     };
     if (set("help") || set("help-all") || set("version"))
-        return showHelp(argc, argv, parser, set("version"));
+        return showHelp(argc, argv, set("version"));
     if (!parser.positionalArguments().isEmpty())
         return usageFault(
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));

@@ -1,5 +1,7 @@
 #include "display.h"
 
+#include "language.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -78,5 +80,6 @@ std::unique_ptr<QApplication> openDisplay(int &argc, char **argv, bool sayWhy)
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(state.previous);
     opening = nullptr;
+    Language::installToolkitTexts();
     return app;
 }

@@ -297,8 +297,12 @@ qint16 findElement(const ElementData &data, const QString &what)
     // A symbol wins over the start of a name: "C" is carbon, not calcium.
     for (qint16 n = 1; n <= data.ElementCount; ++n)
         if (data.ElementTable[n].Symbol.trimmed().compare(key, Qt::CaseInsensitive) == 0) return n;
-    for (qint16 n = 1; n <= data.ElementCount; ++n)
-        if (data.ElementTable[n].ElementName.trimmed().startsWith(key, Qt::CaseInsensitive))
+    // The name in the language in use, or the English name.
+    for (qint16 n = 1; n <= data.ElementCount; ++n) {
+        const ElementRecord &record = data.ElementTable[n];
+        if (elementName(record).startsWith(key, Qt::CaseInsensitive) ||
+            record.ElementName.trimmed().startsWith(key, Qt::CaseInsensitive))
             return n;
+    }
     return 0;
 }

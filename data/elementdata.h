@@ -79,9 +79,12 @@ QString LoadElementTable(const QString &path, ElementData &data);
 // The same from bytes already read; fileName is used in messages.
 QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, ElementData &data);
 
+// The element's name in the language in use (the record holds the English).
+QString elementName(const ElementRecord &record);
+
 // The element a text names: its atomic number (within the table), its symbol,
-// or the start of its name, whatever the case; a symbol wins over a name, and
-// of several names the lowest number. 0 when none matches.
+// or the start of its name in the language in use or in English, whatever the case; a symbol wins
+// over a name, and of several names the lowest number. 0 when none matches.
 qint16 findElement(const ElementData &data, const QString &what);
 
 // Record bytes <-> record, at the fields' fixed offsets (see recordfields.h),

@@ -2,7 +2,7 @@
 # zelvane_<version>_<arch>.deb, installing under /usr. Its dependencies are read
 # from the program's shared libraries by dpkg-shlibdeps; the fonts it draws with
 # are inside the program, so no font package is needed. It recommends Qt's
-# Wayland platform plugin.
+# Wayland platform plugin, and its translations of the toolkit's dialog texts.
 set(ZELVANE_PACKAGE_MAINTAINER "Zelvane Works <maintainers@zelvane.invalid>"
   CACHE STRING "The package's maintainer, as Name <address>")
 set(CPACK_GENERATOR DEB)
@@ -28,7 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zelvane.github.io/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland platform, so that on a Wayland desktop the window is a Wayland
 # window rather than one through XWayland (which still serves without it).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Folders 0755 whatever the umask of the one who builds.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
