@@ -218,18 +218,18 @@ int showHelp(int argc, char **argv, bool version)
                                : parser.helpText());
 }
 
-// The language asked for by --lang CODE (or --lang=CODE), else by the
-// environment. Read before the options are made, as their help is translated:
-// the options are read once as the parser reads them, so that a value such as
-// "--data --lang" is no language.
+// The language asked for by --lang CODE (or --lang=CODE), the last one given,
+// else by the environment. Read before the options are made, as their help is
+// translated: the arguments are read as the parser reads them, so that a value
+// such as "--data --lang" asks for no language, and a --lang without its code
+// (a fault) leaves the environment's language to tell it.
 QString chooseLanguage(const QStringList &args)
 {
     QCommandLineParser parser;
     addOptions(parser);
     std::ignore = parser.parse(args);
-    return parser.isSet(QStringLiteral("lang"))
-               ? Language::carried(parser.value(QStringLiteral("lang")))
-               : Language::fromEnvironment();
+    const QStringList codes = parser.values(QStringLiteral("lang"));
+    return codes.isEmpty() ? Language::fromEnvironment() : Language::carried(codes.last());
 }
 
 // The options, each named by its long name, with its value's name and help.
