@@ -244,8 +244,17 @@ void addOptions(QCommandLineParser &parser)
         "start of a name, in any case. In the window, a line of the data sheet tells where\n"
         "its value comes from when pointed at, or with F2 when it has the focus; F1 shows\n"
         "the About page."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // The toolkit's own help and version options, with their words translated
+    // here: its translations leave some of them English.
+    parser.addOption(QCommandLineOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        Language::translate("CommandLine", "Displays help on commandline options.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("help-all"),
+        Language::translate("CommandLine", "Displays help including Qt specific options.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           Language::translate("CommandLine", "Displays version information.")));
     // The options' and their values' names are what scripts write: they stay
     // English. FILE, X, N and CODE in the help name the values.
     const char *options[][3] = {

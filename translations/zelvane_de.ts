@@ -141,6 +141,18 @@ Info-Seite.</translation>
         <source>bad temperature %1: give a number and its unit, K, C or F, from %2 to %3</source>
         <translation>ungültige Temperatur %1: eine Zahl und ihre Einheit angeben, K, C oder F, von %2 bis %3</translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Optionen der Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe samt den Qt-eigenen Optionen.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>

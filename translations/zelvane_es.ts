@@ -140,6 +140,18 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
         <source>bad temperature %1: give a number and its unit, K, C or F, from %2 to %3</source>
         <translation>temperatura no válida %1: indique un número y su unidad, K, C o F, de %2 a %3</translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
