@@ -363,6 +363,8 @@ int runZelvane(int argc, char **argv)
                               .arg(parser.positionalArguments().first()));
     const char *exports[] = {"pdf", "svg", "png"};
     const int exportsSet = int(std::count_if(std::begin(exports), std::end(exports), set));
+    //: A fault in the command line. Options such as --sheet are written as
+    //: they are in every language.
     if (set("sheet") && (exportsSet > 0 || set("element")))
         return usageFault(Language::translate("CommandLine", "--sheet goes alone"));
     if (exportsSet > 1)
@@ -370,6 +372,7 @@ int runZelvane(int argc, char **argv)
             Language::translate("CommandLine", "--pdf, --svg and --png go one at a time"));
     for (const char *option : exports)
         if (set(option) && value(option).isEmpty())
+            //: %1 is pdf, svg or png.
             return usageFault(Language::translate("CommandLine", "--%1 needs a file name")
                                   .arg(QLatin1String(option)));
     double scale = 1;

@@ -26,13 +26,17 @@ QString whyNoDisplay()
     const QString xAt = QStringLiteral("DISPLAY=") + x;
     const QString waylandAt = QStringLiteral("WAYLAND_DISPLAY=") + wayland;
     QString why;
+    // Why no display opened, told inside "cannot open a display (%1)".
+    //: Inside "cannot open a display (%1)". DISPLAY is a variable's name.
     if (x.isEmpty() && wayland.isEmpty())
         why = Language::translate("CommandLine", "DISPLAY is not set");
+    //: Inside "cannot open a display (%1)"; %1 and %2 are such as DISPLAY=:0.
     else if (!x.isEmpty() && !wayland.isEmpty())
         why = Language::translate("CommandLine", "nothing answers at %1 or %2").arg(xAt, waylandAt);
     else
         why = Language::translate("CommandLine", "nothing answers at %1")
                   .arg(x.isEmpty() ? waylandAt : xAt);
+    //: Inside "cannot open a display (%1)"; %2 is one of the other reasons.
     for (const QString &plugin : opening->missingPlugins)
         why = Language::translate("CommandLine",
                                   "the Qt platform plugin \"%1\" is not installed, and %2")

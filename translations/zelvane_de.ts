@@ -71,6 +71,7 @@ Info-Seite.</translation>
     </message>
     <message>
         <source>--sheet goes alone</source>
+        <extracomment>A fault in the command line. Options such as --sheet are written as they are in every language.</extracomment>
         <translation>--sheet steht für sich allein</translation>
     </message>
     <message>
@@ -79,6 +80,7 @@ Info-Seite.</translation>
     </message>
     <message>
         <source>--%1 needs a file name</source>
+        <extracomment>%1 is pdf, svg or png.</extracomment>
         <translation>--%1 braucht einen Dateinamen</translation>
     </message>
     <message>
@@ -103,10 +105,12 @@ Info-Seite.</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;. DISPLAY is a variable&apos;s name.</extracomment>
         <translation>DISPLAY ist nicht gesetzt</translation>
     </message>
     <message>
         <source>nothing answers at %1 or %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %1 and %2 are such as DISPLAY=:0.</extracomment>
         <translation>unter %1 oder %2 antwortet nichts</translation>
     </message>
     <message>
@@ -115,6 +119,7 @@ Info-Seite.</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; is not installed, and %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %2 is one of the other reasons.</extracomment>
         <translation>das Qt-Plattform-Plugin „%1“ ist nicht installiert, und %2</translation>
     </message>
     <message>

@@ -70,6 +70,7 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
     <message>
         <source>--sheet goes alone</source>
+        <extracomment>A fault in the command line. Options such as --sheet are written as they are in every language.</extracomment>
         <translation>--sheet va solo</translation>
     </message>
     <message>
@@ -78,6 +79,7 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
     <message>
         <source>--%1 needs a file name</source>
+        <extracomment>%1 is pdf, svg or png.</extracomment>
         <translation>--%1 necesita un nombre de archivo</translation>
     </message>
     <message>
@@ -102,10 +104,12 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;. DISPLAY is a variable&apos;s name.</extracomment>
         <translation>DISPLAY no está definida</translation>
     </message>
     <message>
         <source>nothing answers at %1 or %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %1 and %2 are such as DISPLAY=:0.</extracomment>
         <translation>nada responde en %1 ni en %2</translation>
     </message>
     <message>
@@ -114,6 +118,7 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; is not installed, and %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %2 is one of the other reasons.</extracomment>
         <translation>el complemento de plataforma de Qt «%1» no está instalado, y %2</translation>
     </message>
     <message>
