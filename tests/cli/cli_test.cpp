@@ -121,16 +121,23 @@ TEST(CommandLine, SheetWritesIronsLinesAsText)
     const Outcome run = zelvane({u"--sheet"_s, u"fe"_s});
     EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
     EXPECT_EQ(run.out, ironSheetText());
-    // English, byte for byte as ever, whatever language the caller's desktop
-    // speaks when --lang en asks for English.
+    // English, byte for byte as ever.
     EXPECT_TRUE(run.outBytes.startsWith(
         "26 Iron Fe\nPeriod: 4\nGroup: 8 [VIIIB]\n"
         "Classification: Transition Metal\nState: Solid\n"
         "Atomic Weight: 55.845 g/mol\nAtomic Volume: 7.09 cm\xc2\xb3/mol\n"))
         << run.outBytes.left(200).toStdString();
-    EXPECT_EQ(zelvaneWith({u"LANG=de_DE.UTF-8"_s}, {u"--sheet"_s, u"fe"_s, u"--lang"_s, u"en"_s})
-                  .outBytes,
-              run.outBytes);
+    // --lang en is English whatever the desktop speaks, and a language not
+    // carried is English, without a word on standard error.
+    for (const auto &[environment, args] :
+         {std::pair{QStringList{u"LANG=de_DE.UTF-8"_s}, QStringList{u"--lang"_s, u"en"_s}},
+          {{u"LANG=ja_JP.UTF-8"_s}, {}},
+          {{u"LANG=de_DE.UTF-8"_s}, {u"--lang"_s, u"xx"_s}}}) {
+        const Outcome other = zelvaneWith(environment, QStringList{u"--sheet"_s, u"fe"_s} + args);
+        EXPECT_EQ(std::tuple(other.status, other.err, other.outBytes),
+                  std::tuple(0, QString(), run.outBytes))
+            << (environment + args).join(u' ').toStdString();
+    }
     // By number and by name, in any case, the same sheet.
     EXPECT_EQ(zelvane({u"--sheet"_s, u"26"_s}).out, run.out);
     EXPECT_EQ(zelvane({u"--sheet"_s, u"IRON"_s}).out, run.out);
