@@ -56,8 +56,10 @@ int writeStdout(const QString &text)
         return 0;
     const int error = errno;
     if (error != EPIPE)
-        writeOut(stderr, QStringLiteral("zelvane: cannot write to standard output: %1\n")
-                             .arg(QString::fromLocal8Bit(std::strerror(error))));
+        writeOut(stderr,
+                 QStringLiteral("zelvane: %1\n")
+                     .arg(Language::translate("CommandLine", "cannot write to standard output: %1")
+                              .arg(QString::fromLocal8Bit(std::strerror(error)))));
     return WriteFault;
 }
 
@@ -77,6 +79,21 @@ int usageFault(const QString &message)
 {
     writeOut(stderr, QStringLiteral("zelvane: %1\n").arg(message));
     return UsageFault;
+}
+
+void addOptions(QCommandLineParser &parser);
+
+// The parser's own fault ("Unknown option 'x'."): its words are the toolkit's,
+// which are translated only once an application object exists; the arguments
+// are read again with one.
+int parseFault(int argc, char **argv, const QStringList &args)
+{
+    QCoreApplication app(argc, argv);
+    Language::installToolkitTexts();
+    QCommandLineParser parser;
+    addOptions(parser);
+    std::ignore = parser.parse(args);
+    return usageFault(parser.errorText());
 }
 
 // What a file written from the command line holds: the printed page as PDF or
@@ -122,9 +139,11 @@ QString defaultDataFile(const char *argv0)
 int writeFault(const QString &fileName, int error)
 {
     if (error != EPIPE)
-        writeOut(stderr, QStringLiteral("zelvane: %1\n")
-                             .arg(error ? writeFailure(fileName, error)
-                                        : QStringLiteral("cannot write %1").arg(fileName)));
+        writeOut(
+            stderr,
+            QStringLiteral("zelvane: %1\n")
+                .arg(error ? writeFailure(fileName, error)
+                           : Language::translate("CommandLine", "cannot write %1").arg(fileName)));
     return WriteFault;
 }
 
@@ -186,8 +205,6 @@ int runWindow(int argc, char **argv, const QString &dataFile, const ElementData 
     return QApplication::exec();
 }
 
-void addOptions(QCommandLineParser &parser);
-
 int showHelp(int argc, char **argv, bool version)
 {
     // The help names the program as it was called; no display is involved. The
@@ -201,54 +218,83 @@ int showHelp(int argc, char **argv, bool version)
                                : parser.helpText());
 }
 
-// The language asked for by --lang CODE (or --lang=CODE), else by the
-// environment. Read before the options are made, as their help is translated.
+// The language asked for by --lang CODE (or --lang=CODE), the last one given,
+// else by the environment. Read before the options are made, as their help is
+// translated: the arguments are read as the parser reads them, so that a value
+// such as "--data --lang" asks for no language, and a --lang without its code
+// (a fault) leaves the environment's language to tell it.
 QString chooseLanguage(const QStringList &args)
 {
-    QString code;
-    bool asked = false;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--")) break;
-        if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) {
-            code = args[++i];
-            asked = true;
-        } else if (args[i].startsWith(QLatin1String("--lang="))) {
-            code = args[i].mid(7);
-            asked = true;
-        }
-    }
-    return asked ? Language::carried(code) : Language::fromEnvironment();
+    QCommandLineParser parser;
+    addOptions(parser);
+    std::ignore = parser.parse(args);
+    const QStringList codes = parser.values(QStringLiteral("lang"));
+    return codes.isEmpty() ? Language::fromEnvironment() : Language::carried(codes.last());
 }
 
 // The options, each named by its long name, with its value's name and help.
 void addOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    //: --help's description, in lines of at most 80 characters. X stands for the
+    //: value of --element and --sheet; F1 and F2 are keys.
+    parser.setApplicationDescription(Language::translate(
+        "CommandLine",
         "A reference to the chemical elements: the periodic table, and for each element\n"
         "its data sheet beside a model of its atom. X is an atomic number, a symbol or the\n"
         "start of a name, in any case. In the window, a line of the data sheet tells where\n"
         "its value comes from when pointed at, or with F2 when it has the focus; F1 shows\n"
         "the About page."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // The toolkit's own help and version options, with their words translated
+    // here: its translations leave some of them English.
+    parser.addOption(QCommandLineOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        Language::translate("CommandLine", "Displays help on commandline options.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("help-all"),
+        Language::translate("CommandLine", "Displays help including Qt specific options.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           Language::translate("CommandLine", "Displays version information.")));
+    // The options' and their values' names are what scripts write: they stay
+    // English. FILE, X, N and CODE in the help name the values.
     const char *options[][3] = {
-        {"element", "X", "Open at element X once the banner has gone; with --pdf, write its page."},
+        {"element", "X",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Open at element X once the banner has gone; with --pdf, write its "
+                           "page.")},
         {"pdf", "FILE",
-         "Write the table page (landscape), or with --element the element's page (portrait), "
-         "to FILE as PDF (- for standard output), and show no window."},
-        {"svg", "FILE", "Write the page --pdf would write to FILE as SVG instead."},
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Write the table page (landscape), or with --element the element's "
+                           "page (portrait), to FILE as PDF (- for standard output), and show no "
+                           "window.")},
+        {"svg", "FILE",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Write the page --pdf would write to FILE as SVG instead.")},
         {"png", "FILE",
-         "Write the table picture as the screen shows it, or with --element the Element page, "
-         "to FILE as PNG."},
-        {"scale", "N", "With --png: the picture's scale, 1 (the default) or more, such as 1.5."},
-        {"sheet", "X", "Write element X's data sheet to standard output as text."},
-        {"sources", "", "With --sheet, follow each line with where its value comes from."},
-        {"data", "FILE", "Read FILE instead of elementDat.edb beside the program."},
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Write the table picture as the screen shows it, or with --element the "
+                           "Element page, to FILE as PNG.")},
+        {"scale", "N",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "With --png: the picture's scale, 1 (the default) or more, such as "
+                           "1.5.")},
+        {"sheet", "X",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Write element X's data sheet to standard output as text.")},
+        {"sources", "",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "With --sheet, follow each line with where its value comes from.")},
+        {"data", "FILE",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Read FILE instead of elementDat.edb beside the program.")},
         {"lang", "CODE",
-         "Speak the language CODE: de (German), fr (French), es (Spanish) or en (English). "
-         "Without it the language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG."}};
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Speak the language CODE: de (German), fr (French), es (Spanish) or en "
+                           "(English). Without it the language follows LANGUAGE, LC_ALL, "
+                           "LC_MESSAGES and LANG.")}};
     for (const auto &[name, value, help] : options)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name),
+                                            Language::translate("CommandLine", help),
                                             QString::fromLatin1(value)));
     addViewOptions(parser);
 }
@@ -269,7 +315,10 @@ int loadData(int argc, char **argv, const QString &dataFile, bool window, Elemen
     }
     // An empty table is allowed, but never silently.
     if (elements.ElementCount <= 0)
-        writeOut(stderr, QStringLiteral("zelvane: warning: %1 holds no elements\n").arg(dataFile));
+        writeOut(stderr,
+                 QStringLiteral("zelvane: %1\n")
+                     .arg(Language::translate("CommandLine", "warning: %1 holds no elements")
+                              .arg(dataFile)));
     return 0;
 }
 
@@ -300,7 +349,7 @@ int runZelvane(int argc, char **argv)
     Language::use(chooseLanguage(args));
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(args)) return usageFault(parser.errorText());
+    if (!parser.parse(args)) return parseFault(argc, argv, args);
     const auto set = [&parser](const char *name) {
         return parser.isSet(QString::fromLatin1(name));
     };
@@ -310,32 +359,41 @@ int runZelvane(int argc, char **argv)
     if (set("help") || set("help-all") || set("version"))
         return showHelp(argc, argv, set("version"));
     if (!parser.positionalArguments().isEmpty())
-        return usageFault(
-            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+        return usageFault(Language::translate("CommandLine", "unexpected argument %1")
+                              .arg(parser.positionalArguments().first()));
     const char *exports[] = {"pdf", "svg", "png"};
     const int exportsSet = int(std::count_if(std::begin(exports), std::end(exports), set));
+    //: A fault in the command line. Options such as --sheet are written as
+    //: they are in every language.
     if (set("sheet") && (exportsSet > 0 || set("element")))
-        return usageFault(QStringLiteral("--sheet goes alone"));
+        return usageFault(Language::translate("CommandLine", "--sheet goes alone"));
     if (exportsSet > 1)
-        return usageFault(QStringLiteral("--pdf, --svg and --png go one at a time"));
+        return usageFault(
+            Language::translate("CommandLine", "--pdf, --svg and --png go one at a time"));
     for (const char *option : exports)
         if (set(option) && value(option).isEmpty())
-            return usageFault(QStringLiteral("--%1 needs a file name").arg(QLatin1String(option)));
+            //: %1 is pdf, svg or png.
+            return usageFault(Language::translate("CommandLine", "--%1 needs a file name")
+                                  .arg(QLatin1String(option)));
     double scale = 1;
     if (set("scale")) {
         bool number = false;
         scale = value("scale").toDouble(&number);
-        if (!set("png")) return usageFault(QStringLiteral("--scale goes with --png"));
+        if (!set("png"))
+            return usageFault(Language::translate("CommandLine", "--scale goes with --png"));
         if (!number || !(scale >= 1 && scale <= 8))
             return usageFault(
-                QStringLiteral("--scale takes a number from 1 to 8, not %1").arg(value("scale")));
+                Language::translate("CommandLine", "--scale takes a number from 1 to 8, not %1")
+                    .arg(value("scale")));
     }
     for (const char *option : {"sheet", "element"})
         if (set(option) && value(option).trimmed().isEmpty())
-            return usageFault(QStringLiteral("--%1 needs an element: a number, a symbol or a name")
-                                  .arg(QLatin1String(option)));
+            return usageFault(
+                Language::translate("CommandLine",
+                                    "--%1 needs an element: a number, a symbol or a name")
+                    .arg(QLatin1String(option)));
     if (set("sources") && !set("sheet"))
-        return usageFault(QStringLiteral("--sources goes with --sheet"));
+        return usageFault(Language::translate("CommandLine", "--sources goes with --sheet"));
     ViewOptions views;
     if (const QString fault = readViewOptions(parser, views); !fault.isEmpty())
         return usageFault(fault);
@@ -352,7 +410,8 @@ int runZelvane(int argc, char **argv)
     const QString what = value(set("sheet") ? "sheet" : "element");
     const qint16 n = what.isEmpty() ? 0 : findElement(elements, what);
     if (!what.isEmpty() && n == 0)
-        return usageFault(QStringLiteral("no element %1 in %2").arg(what, dataFile));
+        return usageFault(
+            Language::translate("CommandLine", "no element %1 in %2").arg(what, dataFile));
 
     if (set("sheet")) return writeSheet(elements, n, set("sources"));
     // The window uses the data read and checked here: the file is read once.

@@ -23,18 +23,24 @@ QString whyNoDisplay()
 {
     const QString x = qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString xAt = QStringLiteral("DISPLAY=") + x;
+    const QString waylandAt = QStringLiteral("WAYLAND_DISPLAY=") + wayland;
     QString why;
-    if (x.isEmpty() && wayland.isEmpty()) {
-        why = QStringLiteral("DISPLAY is not set");
-    } else {
-        QStringList at;
-        if (!x.isEmpty()) at << QStringLiteral("DISPLAY=") + x;
-        if (!wayland.isEmpty()) at << QStringLiteral("WAYLAND_DISPLAY=") + wayland;
-        why = QStringLiteral("nothing answers at ") + at.join(QStringLiteral(" or "));
-    }
+    // Why no display opened, told inside "cannot open a display (%1)".
+    //: Inside "cannot open a display (%1)". DISPLAY is a variable's name.
+    if (x.isEmpty() && wayland.isEmpty())
+        why = Language::translate("CommandLine", "DISPLAY is not set");
+    //: Inside "cannot open a display (%1)"; %1 and %2 are such as DISPLAY=:0.
+    else if (!x.isEmpty() && !wayland.isEmpty())
+        why = Language::translate("CommandLine", "nothing answers at %1 or %2").arg(xAt, waylandAt);
+    else
+        why = Language::translate("CommandLine", "nothing answers at %1")
+                  .arg(x.isEmpty() ? waylandAt : xAt);
+    //: Inside "cannot open a display (%1)"; %2 is one of the other reasons.
     for (const QString &plugin : opening->missingPlugins)
-        why = QStringLiteral("the Qt platform plugin \"%1\" is not installed, and ").arg(plugin) +
-              why;
+        why = Language::translate("CommandLine",
+                                  "the Qt platform plugin \"%1\" is not installed, and %2")
+                  .arg(plugin, why);
     return why;
 }
 
@@ -42,10 +48,13 @@ void openingHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 {
     // Qt gives up on every platform with a fatal message, which aborts.
     if (type == QtFatalMsg) {
-        if (opening->sayWhy)
-            std::fprintf(
-                stderr, "zelvane: cannot open a display (%s); --pdf and --sheet work without one\n",
-                whyNoDisplay().toLocal8Bit().constData());
+        if (opening->sayWhy) {
+            const QString line =
+                Language::translate(
+                    "CommandLine", "cannot open a display (%1); --pdf and --sheet work without one")
+                    .arg(whyNoDisplay());
+            std::fprintf(stderr, "zelvane: %s\n", line.toUtf8().constData());
+        }
         std::fflush(stderr);
         std::_Exit(1);
     }

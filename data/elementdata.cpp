@@ -1,4 +1,5 @@
 #include "elementdata.h"
+#include "language.h"
 #include "recordfields.h"
 
 #include <QFile>
@@ -205,23 +206,28 @@ std::vector<std::pair<QString, int>> textFields(const ElementRecord &record)
 QString validateRecord(const ElementRecord &r)
 {
     if (r.Classification < 0 || r.Classification > 10)
-        return QStringLiteral("Classification %1 is outside 0 to 10").arg(r.Classification);
+        //: Classification, State, LevelCount and LevelElectrons name fields of the data
+        //: file's records; they stay as they are.
+        return Language::translate("DataFile", "Classification %1 is outside 0 to 10")
+            .arg(r.Classification);
     if (r.State < 0 || r.State > 3)
-        return QStringLiteral("State %1 is outside 0 to 3").arg(r.State);
+        return Language::translate("DataFile", "State %1 is outside 0 to 3").arg(r.State);
     if (r.LevelCount < 0 || r.LevelCount > 7)
-        return QStringLiteral("LevelCount %1 is outside 0 to 7").arg(r.LevelCount);
+        return Language::translate("DataFile", "LevelCount %1 is outside 0 to 7").arg(r.LevelCount);
     int total = 0;
     for (int level = 1; level <= r.LevelCount; ++level) {
         const int n = r.LevelElectrons[level];
         if (n < 1 || n > MaxElements)
-            return QStringLiteral("LevelElectrons of level %1 is %2; an occupied level holds 1 "
-                                  "to 118 electrons")
+            return Language::translate("DataFile",
+                                       "LevelElectrons of level %1 is %2; an occupied level holds "
+                                       "1 to 118 electrons")
                 .arg(level)
                 .arg(n);
         total += n;
     }
     if (total > MaxElements)
-        return QStringLiteral("LevelElectrons add up to %1, more than 118").arg(total);
+        return Language::translate("DataFile", "LevelElectrons add up to %1, more than 118")
+            .arg(total);
     return {};
 }
 
@@ -234,19 +240,20 @@ QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, E
         return message;
     };
     if (bytes.size() < 2)
-        return refuse(QStringLiteral("%1 is too short to hold its record count").arg(fileName));
+        //: %1 is the data file's name.
+        return refuse(Language::translate("DataFile", "%1 is too short to hold its record count")
+                          .arg(fileName));
 
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qint16 count = qint16(quint16(p[0] | (p[1] << 8)));
     if (count > MaxElements)
-        return refuse(
-            QStringLiteral("%1 says it holds %2 records, more than 118").arg(fileName).arg(count));
+        return refuse(Language::translate("DataFile", "%1 says it holds %2 records, more than 118")
+                          .arg(fileName, QString::number(count)));
     const qsizetype whole = (bytes.size() - 2) / RecordSize;
     if (count > 0 && whole < count)
-        return refuse(QStringLiteral("%1 holds %2 whole records, but its header promises %3")
-                          .arg(fileName)
-                          .arg(whole)
-                          .arg(count));
+        return refuse(
+            Language::translate("DataFile", "%1 holds %2 whole records, but its header promises %3")
+                .arg(fileName, QString::number(whole), QString::number(count)));
 
     // Records are decoded in place: start-up reads once into an empty table.
     for (int i = 1; i <= count; ++i) {
@@ -254,7 +261,9 @@ QString LoadElementTableFrom(const QByteArray &bytes, const QString &fileName, E
         visitFields(record, Reader{p + 2 + qsizetype(i - 1) * RecordSize});
         const QString fault = validateRecord(record);
         if (!fault.isEmpty())
-            return refuse(QStringLiteral("%1, record %2: %3").arg(fileName).arg(i).arg(fault));
+            //: %1 is the data file's name, %3 what is wrong with record %2.
+            return refuse(Language::translate("DataFile", "%1, record %2: %3")
+                              .arg(fileName, QString::number(i), fault));
     }
     const ElementRecord blank = ElementRecord::blank();
     data.ElementTable[0] = blank;
@@ -270,17 +279,21 @@ QString LoadElementTable(const QString &path, ElementData &data)
     QFile file(path);
     QString fault;
     if (!file.exists())
-        fault = QStringLiteral("%1 was not found in %2").arg(name, QFileInfo(path).absolutePath());
+        //: %1 is the data file's name, %2 the folder it was looked for in.
+        fault = Language::translate("DataFile", "%1 was not found in %2")
+                    .arg(name, QFileInfo(path).absolutePath());
     else if (!QFileInfo(path).isFile())
         // A pipe or a device could keep the program waiting for ever.
-        fault = QStringLiteral("%1 is not a regular file").arg(name);
+        fault = Language::translate("DataFile", "%1 is not a regular file").arg(name);
     else if (!file.open(QIODevice::ReadOnly))
-        fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+        fault =
+            Language::translate("DataFile", "%1 cannot be read: %2").arg(name, file.errorString());
     if (fault.isEmpty()) {
         // Only the header and the records it may announce are used; the rest is ignored.
         const QByteArray bytes = file.read(2 + qint64(MaxElements + 1) * RecordSize);
         if (file.error() == QFileDevice::NoError) return LoadElementTableFrom(bytes, name, data);
-        fault = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+        fault =
+            Language::translate("DataFile", "%1 cannot be read: %2").arg(name, file.errorString());
     }
     data.ElementTable.fill(ElementRecord::blank());
     data.ElementCount = 0;

@@ -1,6 +1,7 @@
 #include "systemprinter.h"
 
 #include "filewrite.h"
+#include "language.h"
 #include "paper.h"
 #include "pdfdocument.h"
 
@@ -51,9 +52,12 @@ int writePageFile(const QString &fileName, const PageCanvas &page, PageOrientati
 
 QString writeFailure(const QString &fileName, int error)
 {
-    const QString name =
-        fileName == QLatin1String("-") ? QStringLiteral("standard output") : fileName;
-    return QStringLiteral("cannot write %1: %2").arg(name, errorText(error));
+    //: %1 is the system's reason, such as "No space left on device".
+    if (fileName == QLatin1String("-"))
+        return Language::translate("FileWrite", "cannot write standard output: %1")
+            .arg(errorText(error));
+    //: %1 is a file's name, %2 the system's reason, such as "No space left on device".
+    return Language::translate("FileWrite", "cannot write %1: %2").arg(fileName, errorText(error));
 }
 
 SystemPrinter::SystemPrinter(FileNameAsker askFileName) : m_askFileName(std::move(askFileName)) {}

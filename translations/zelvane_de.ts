@@ -2,6 +2,219 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kann nicht auf die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kann %1 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>A reference to the chemical elements: the periodic table, and for each element
+its data sheet beside a model of its atom. X is an atomic number, a symbol or the
+start of a name, in any case. In the window, a line of the data sheet tells where
+its value comes from when pointed at, or with F2 when it has the focus; F1 shows
+the About page.</source>
+        <extracomment>--help&apos;s description, in lines of at most 80 characters. X stands for the value of --element and --sheet; F1 and F2 are keys.</extracomment>
+        <translation>Ein Nachschlagewerk zu den chemischen Elementen: das Periodensystem und zu jedem
+Element sein Datenblatt neben einem Modell seines Atoms. X ist eine
+Ordnungszahl, ein Symbol oder der Anfang eines Namens, in beliebiger
+Schreibweise. Im Fenster sagt eine Zeile des Datenblatts, woher ihr Wert stammt,
+wenn man auf sie zeigt, oder mit F2, wenn sie den Fokus hat; F1 zeigt die
+Info-Seite.</translation>
+    </message>
+    <message>
+        <source>Open at element X once the banner has gone; with --pdf, write its page.</source>
+        <translation>Öffnet bei Element X, sobald das Startbanner verschwunden ist; mit --pdf wird dessen Seite geschrieben.</translation>
+    </message>
+    <message>
+        <source>Write the table page (landscape), or with --element the element&apos;s page (portrait), to FILE as PDF (- for standard output), and show no window.</source>
+        <translation>Schreibt die Tabellenseite (Querformat) oder mit --element die Seite des Elements (Hochformat) als PDF in FILE (- für die Standardausgabe) und zeigt kein Fenster.</translation>
+    </message>
+    <message>
+        <source>Write the page --pdf would write to FILE as SVG instead.</source>
+        <translation>Schreibt die Seite, die --pdf schreiben würde, stattdessen als SVG in FILE.</translation>
+    </message>
+    <message>
+        <source>Write the table picture as the screen shows it, or with --element the Element page, to FILE as PNG.</source>
+        <translation>Schreibt das Bild der Tabelle, wie der Bildschirm es zeigt, oder mit --element die Seite „Element“ als PNG in FILE.</translation>
+    </message>
+    <message>
+        <source>With --png: the picture&apos;s scale, 1 (the default) or more, such as 1.5.</source>
+        <translation>Mit --png: der Maßstab des Bildes, 1 (die Vorgabe) oder mehr, etwa 1.5.</translation>
+    </message>
+    <message>
+        <source>Write element X&apos;s data sheet to standard output as text.</source>
+        <translation>Schreibt das Datenblatt von Element X als Text auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>With --sheet, follow each line with where its value comes from.</source>
+        <translation>Mit --sheet folgt jeder Zeile, woher ihr Wert stammt.</translation>
+    </message>
+    <message>
+        <source>Read FILE instead of elementDat.edb beside the program.</source>
+        <translation>Liest FILE statt elementDat.edb neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE: de (German), fr (French), es (Spanish) or en (English). Without it the language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG.</source>
+        <translation>Spricht die Sprache CODE: de (Deutsch), fr (Französisch), es (Spanisch) oder en (Englisch). Ohne diese Option folgt die Sprache LANGUAGE, LC_ALL, LC_MESSAGES und LANG.</translation>
+    </message>
+    <message>
+        <source>warning: %1 holds no elements</source>
+        <translation>Warnung: %1 enthält keine Elemente</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--sheet goes alone</source>
+        <extracomment>A fault in the command line. Options such as --sheet are written as they are in every language.</extracomment>
+        <translation>--sheet steht für sich allein</translation>
+    </message>
+    <message>
+        <source>--pdf, --svg and --png go one at a time</source>
+        <translation>--pdf, --svg und --png gehen nur einzeln</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name</source>
+        <extracomment>%1 is pdf, svg or png.</extracomment>
+        <translation>--%1 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--scale goes with --png</source>
+        <translation>--scale gilt nur mit --png</translation>
+    </message>
+    <message>
+        <source>--scale takes a number from 1 to 8, not %1</source>
+        <translation>--scale nimmt eine Zahl von 1 bis 8, nicht %1</translation>
+    </message>
+    <message>
+        <source>--%1 needs an element: a number, a symbol or a name</source>
+        <translation>--%1 braucht ein Element: eine Ordnungszahl, ein Symbol oder einen Namen</translation>
+    </message>
+    <message>
+        <source>--sources goes with --sheet</source>
+        <translation>--sources gilt nur mit --sheet</translation>
+    </message>
+    <message>
+        <source>no element %1 in %2</source>
+        <translation>kein Element %1 in %2</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;. DISPLAY is a variable&apos;s name.</extracomment>
+        <translation>DISPLAY ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 or %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %1 and %2 are such as DISPLAY=:0.</extracomment>
+        <translation>unter %1 oder %2 antwortet nichts</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1</source>
+        <translation>unter %1 antwortet nichts</translation>
+    </message>
+    <message>
+        <source>the Qt platform plugin &quot;%1&quot; is not installed, and %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %2 is one of the other reasons.</extracomment>
+        <translation>das Qt-Plattform-Plugin „%1“ ist nicht installiert, und %2</translation>
+    </message>
+    <message>
+        <source>cannot open a display (%1); --pdf and --sheet work without one</source>
+        <translation>kann keine Anzeige öffnen (%1); --pdf und --sheet gehen ohne Anzeige</translation>
+    </message>
+    <message>
+        <source>Colour the table by NAME (--list-views names them), in the window and in --pdf; by the classes when not given.</source>
+        <translation>Färbt die Tabelle nach NAME (--list-views nennt die Namen), im Fenster und in --pdf; ohne diese Option nach den Klassen.</translation>
+    </message>
+    <message>
+        <source>The state view&apos;s temperature T, a number and its unit: 300K, 25C or 77F; 298K when not given.</source>
+        <translation>Die Temperatur T der Ansicht der Aggregatzustände, eine Zahl und ihre Einheit: 300K, 25C oder 77F; ohne diese Option 298K.</translation>
+    </message>
+    <message>
+        <source>List the views&apos; names, one a line.</source>
+        <translation>Nennt die Namen der Ansichten, einen pro Zeile.</translation>
+    </message>
+    <message>
+        <source>no view %1 (zelvane --list-views names them)</source>
+        <translation>keine Ansicht %1 (zelvane --list-views nennt sie)</translation>
+    </message>
+    <message>
+        <source>bad temperature %1: give a number and its unit, K, C or F, from %2 to %3</source>
+        <translation>ungültige Temperatur %1: eine Zahl und ihre Einheit angeben, K, C oder F, von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Optionen der Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe samt den Qt-eigenen Optionen.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Classification %1 is outside 0 to 10</source>
+        <extracomment>Classification, State, LevelCount and LevelElectrons name fields of the data file&apos;s records; they stay as they are.</extracomment>
+        <translation>Classification %1 liegt nicht zwischen 0 und 10</translation>
+    </message>
+    <message>
+        <source>State %1 is outside 0 to 3</source>
+        <translation>State %1 liegt nicht zwischen 0 und 3</translation>
+    </message>
+    <message>
+        <source>LevelCount %1 is outside 0 to 7</source>
+        <translation>LevelCount %1 liegt nicht zwischen 0 und 7</translation>
+    </message>
+    <message>
+        <source>LevelElectrons of level %1 is %2; an occupied level holds 1 to 118 electrons</source>
+        <translation>LevelElectrons von Schale %1 ist %2; eine besetzte Schale hat 1 bis 118 Elektronen</translation>
+    </message>
+    <message>
+        <source>LevelElectrons add up to %1, more than 118</source>
+        <translation>LevelElectrons ergeben zusammen %1, mehr als 118</translation>
+    </message>
+    <message>
+        <source>%1 is too short to hold its record count</source>
+        <extracomment>%1 is the data file&apos;s name.</extracomment>
+        <translation>%1 ist zu kurz für die Anzahl seiner Datensätze</translation>
+    </message>
+    <message>
+        <source>%1 says it holds %2 records, more than 118</source>
+        <translation>%1 gibt an, %2 Datensätze zu enthalten, mehr als 118</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 whole records, but its header promises %3</source>
+        <translation>%1 enthält %2 vollständige Datensätze, sein Kopf verspricht aber %3</translation>
+    </message>
+    <message>
+        <source>%1, record %2: %3</source>
+        <extracomment>%1 is the data file&apos;s name, %3 what is wrong with record %2.</extracomment>
+        <translation>%1, Datensatz %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 was not found in %2</source>
+        <extracomment>%1 is the data file&apos;s name, %2 the folder it was looked for in.</extracomment>
+        <translation>%1 wurde in %2 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Hydrogen</source>
@@ -474,6 +687,19 @@
     <message>
         <source>Oganesson</source>
         <translation>Oganesson</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>kann nicht auf die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>kann %1 nicht schreiben: %2</translation>
     </message>
 </context>
 </TS>

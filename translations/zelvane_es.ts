@@ -2,6 +2,218 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>A reference to the chemical elements: the periodic table, and for each element
+its data sheet beside a model of its atom. X is an atomic number, a symbol or the
+start of a name, in any case. In the window, a line of the data sheet tells where
+its value comes from when pointed at, or with F2 when it has the focus; F1 shows
+the About page.</source>
+        <extracomment>--help&apos;s description, in lines of at most 80 characters. X stands for the value of --element and --sheet; F1 and F2 are keys.</extracomment>
+        <translation>Una obra de consulta sobre los elementos químicos: la tabla periódica y, para
+cada elemento, su ficha de datos junto a un modelo de su átomo. X es un número
+atómico, un símbolo o el comienzo de un nombre, en mayúsculas o minúsculas. En
+la ventana, una línea de la ficha indica de dónde viene su valor al señalarla, o
+con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
+    </message>
+    <message>
+        <source>Open at element X once the banner has gone; with --pdf, write its page.</source>
+        <translation>Abre el elemento X cuando desaparece el cartel de inicio; con --pdf, escribe su página.</translation>
+    </message>
+    <message>
+        <source>Write the table page (landscape), or with --element the element&apos;s page (portrait), to FILE as PDF (- for standard output), and show no window.</source>
+        <translation>Escribe la página de la tabla (horizontal), o con --element la página del elemento (vertical), en FILE como PDF (- para la salida estándar), sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Write the page --pdf would write to FILE as SVG instead.</source>
+        <translation>Escribe en FILE como SVG la página que escribiría --pdf.</translation>
+    </message>
+    <message>
+        <source>Write the table picture as the screen shows it, or with --element the Element page, to FILE as PNG.</source>
+        <translation>Escribe la imagen de la tabla tal como la muestra la pantalla, o con --element la página Elemento, en FILE como PNG.</translation>
+    </message>
+    <message>
+        <source>With --png: the picture&apos;s scale, 1 (the default) or more, such as 1.5.</source>
+        <translation>Con --png: la escala de la imagen, 1 (por omisión) o más, por ejemplo 1.5.</translation>
+    </message>
+    <message>
+        <source>Write element X&apos;s data sheet to standard output as text.</source>
+        <translation>Escribe la ficha de datos del elemento X en la salida estándar como texto.</translation>
+    </message>
+    <message>
+        <source>With --sheet, follow each line with where its value comes from.</source>
+        <translation>Con --sheet, cada línea va seguida de la procedencia de su valor.</translation>
+    </message>
+    <message>
+        <source>Read FILE instead of elementDat.edb beside the program.</source>
+        <translation>Lee FILE en lugar de elementDat.edb junto al programa.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE: de (German), fr (French), es (Spanish) or en (English). Without it the language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG.</source>
+        <translation>Habla el idioma CODE: de (alemán), fr (francés), es (español) o en (inglés). Sin esta opción, el idioma sigue LANGUAGE, LC_ALL, LC_MESSAGES y LANG.</translation>
+    </message>
+    <message>
+        <source>warning: %1 holds no elements</source>
+        <translation>aviso: %1 no contiene ningún elemento</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>--sheet goes alone</source>
+        <extracomment>A fault in the command line. Options such as --sheet are written as they are in every language.</extracomment>
+        <translation>--sheet va solo</translation>
+    </message>
+    <message>
+        <source>--pdf, --svg and --png go one at a time</source>
+        <translation>--pdf, --svg y --png van de uno en uno</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name</source>
+        <extracomment>%1 is pdf, svg or png.</extracomment>
+        <translation>--%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--scale goes with --png</source>
+        <translation>--scale va con --png</translation>
+    </message>
+    <message>
+        <source>--scale takes a number from 1 to 8, not %1</source>
+        <translation>--scale admite un número de 1 a 8, no %1</translation>
+    </message>
+    <message>
+        <source>--%1 needs an element: a number, a symbol or a name</source>
+        <translation>--%1 necesita un elemento: un número atómico, un símbolo o un nombre</translation>
+    </message>
+    <message>
+        <source>--sources goes with --sheet</source>
+        <translation>--sources va con --sheet</translation>
+    </message>
+    <message>
+        <source>no element %1 in %2</source>
+        <translation>no hay ningún elemento %1 en %2</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;. DISPLAY is a variable&apos;s name.</extracomment>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 or %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %1 and %2 are such as DISPLAY=:0.</extracomment>
+        <translation>nada responde en %1 ni en %2</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1</source>
+        <translation>nada responde en %1</translation>
+    </message>
+    <message>
+        <source>the Qt platform plugin &quot;%1&quot; is not installed, and %2</source>
+        <extracomment>Inside &quot;cannot open a display (%1)&quot;; %2 is one of the other reasons.</extracomment>
+        <translation>el complemento de plataforma de Qt «%1» no está instalado, y %2</translation>
+    </message>
+    <message>
+        <source>cannot open a display (%1); --pdf and --sheet work without one</source>
+        <translation>no se puede abrir una pantalla (%1); --pdf y --sheet funcionan sin ella</translation>
+    </message>
+    <message>
+        <source>Colour the table by NAME (--list-views names them), in the window and in --pdf; by the classes when not given.</source>
+        <translation>Colorea la tabla según NAME (--list-views los nombra), en la ventana y en --pdf; sin esta opción, según las clases.</translation>
+    </message>
+    <message>
+        <source>The state view&apos;s temperature T, a number and its unit: 300K, 25C or 77F; 298K when not given.</source>
+        <translation>La temperatura T de la vista de estados, un número y su unidad: 300K, 25C o 77F; 298K sin esta opción.</translation>
+    </message>
+    <message>
+        <source>List the views&apos; names, one a line.</source>
+        <translation>Enumera los nombres de las vistas, uno por línea.</translation>
+    </message>
+    <message>
+        <source>no view %1 (zelvane --list-views names them)</source>
+        <translation>no hay ninguna vista %1 (zelvane --list-views las nombra)</translation>
+    </message>
+    <message>
+        <source>bad temperature %1: give a number and its unit, K, C or F, from %2 to %3</source>
+        <translation>temperatura no válida %1: indique un número y su unidad, K, C o F, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Classification %1 is outside 0 to 10</source>
+        <extracomment>Classification, State, LevelCount and LevelElectrons name fields of the data file&apos;s records; they stay as they are.</extracomment>
+        <translation>Classification %1 está fuera de 0 a 10</translation>
+    </message>
+    <message>
+        <source>State %1 is outside 0 to 3</source>
+        <translation>State %1 está fuera de 0 a 3</translation>
+    </message>
+    <message>
+        <source>LevelCount %1 is outside 0 to 7</source>
+        <translation>LevelCount %1 está fuera de 0 a 7</translation>
+    </message>
+    <message>
+        <source>LevelElectrons of level %1 is %2; an occupied level holds 1 to 118 electrons</source>
+        <translation>LevelElectrons del nivel %1 es %2; un nivel ocupado tiene de 1 a 118 electrones</translation>
+    </message>
+    <message>
+        <source>LevelElectrons add up to %1, more than 118</source>
+        <translation>la suma de LevelElectrons es %1, más de 118</translation>
+    </message>
+    <message>
+        <source>%1 is too short to hold its record count</source>
+        <extracomment>%1 is the data file&apos;s name.</extracomment>
+        <translation>%1 es demasiado corto para contener su número de registros</translation>
+    </message>
+    <message>
+        <source>%1 says it holds %2 records, more than 118</source>
+        <translation>%1 dice contener %2 registros, más de 118</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 whole records, but its header promises %3</source>
+        <translation>%1 contiene %2 registros completos, pero su cabecera promete %3</translation>
+    </message>
+    <message>
+        <source>%1, record %2: %3</source>
+        <extracomment>%1 is the data file&apos;s name, %3 what is wrong with record %2.</extracomment>
+        <translation>%1, registro %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 was not found in %2</source>
+        <extracomment>%1 is the data file&apos;s name, %2 the folder it was looked for in.</extracomment>
+        <translation>no se encontró %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Hydrogen</source>
@@ -474,6 +686,19 @@
     <message>
         <source>Oganesson</source>
         <translation>Oganesón</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -38,16 +38,18 @@ struct Outcome
 // Changes to the run's environment (or standard streams) before it starts.
 using SetUp = std::function<void(QProcess &, QProcessEnvironment &)>;
 
-// Runs the program without this one's display, locale and time settings.
+// Runs the program without this one's display, locale, language and time
+// settings: it speaks English unless setUp asks for another language.
 Outcome zelvane(const QStringList &args,
                 const QString &program = QStringLiteral(ZELVANE_EXECUTABLE),
                 const SetUp &setUp = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_PAPER",
-                             "SOURCE_DATE_EPOCH", "TZ"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                             "LC_MESSAGES", "LC_PAPER", "SOURCE_DATE_EPOCH", "TZ"})
         env.remove(QString::fromLatin1(name));
+    env.insert(u"LANG"_s, u"C"_s);
     if (setUp) setUp(process, env);
     process.setProcessEnvironment(env);
     QElapsedTimer clock;
@@ -119,6 +121,23 @@ TEST(CommandLine, SheetWritesIronsLinesAsText)
     const Outcome run = zelvane({u"--sheet"_s, u"fe"_s});
     EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
     EXPECT_EQ(run.out, ironSheetText());
+    // English, byte for byte as ever.
+    EXPECT_TRUE(run.outBytes.startsWith(
+        "26 Iron Fe\nPeriod: 4\nGroup: 8 [VIIIB]\n"
+        "Classification: Transition Metal\nState: Solid\n"
+        "Atomic Weight: 55.845 g/mol\nAtomic Volume: 7.09 cm\xc2\xb3/mol\n"))
+        << run.outBytes.left(200).toStdString();
+    // --lang en is English whatever the desktop speaks, and a language not
+    // carried is English, without a word on standard error.
+    for (const auto &[environment, args] :
+         {std::pair{QStringList{u"LANG=de_DE.UTF-8"_s}, QStringList{u"--lang"_s, u"en"_s}},
+          {{u"LANG=ja_JP.UTF-8"_s}, {}},
+          {{u"LANG=de_DE.UTF-8"_s}, {u"--lang"_s, u"xx"_s}}}) {
+        const Outcome other = zelvaneWith(environment, QStringList{u"--sheet"_s, u"fe"_s} + args);
+        EXPECT_EQ(std::tuple(other.status, other.err, other.outBytes),
+                  std::tuple(0, QString(), run.outBytes))
+            << (environment + args).join(u' ').toStdString();
+    }
     // By number and by name, in any case, the same sheet.
     EXPECT_EQ(zelvane({u"--sheet"_s, u"26"_s}).out, run.out);
     EXPECT_EQ(zelvane({u"--sheet"_s, u"IRON"_s}).out, run.out);
@@ -408,9 +427,102 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(zelvane({u"--version"_s}).out, u"zelvane 1.0\n"_s);
     const Outcome help = zelvane({u"--help"_s});
     EXPECT_EQ(help.status, 0);
-    for (const char *option :
-         {"--element <X>", "--pdf <FILE>", "--sheet <X>", "--sources", "--data <FILE>"})
+    for (const char *option : {"--element <X>", "--pdf <FILE>", "--sheet <X>", "--sources",
+                               "--data <FILE>", "--lang <CODE>"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+    EXPECT_TRUE(help.out.contains(u"A reference to the chemical elements"_s));
+    EXPECT_TRUE(help.out.contains(u"-h, --help         Displays help on commandline options.\n"_s));
+    // In another language every line is in it, the toolkit's help options too;
+    // the options' and their values' names stay as scripts write them.
+    const std::pair<const char *, QString> languages[] = {
+        {"de", u"Ein Nachschlagewerk zu den chemischen Elementen"_s},
+        {"fr", u"Un ouvrage de référence sur les éléments chimiques"_s},
+        {"es", u"Una obra de consulta sobre los elementos químicos"_s}};
+    for (const auto &[code, description] : languages) {
+        const Outcome run = zelvane({u"--help"_s, u"--lang"_s, QString::fromLatin1(code)});
+        EXPECT_EQ(run.status, 0) << code;
+        EXPECT_TRUE(run.out.contains(description)) << run.out.toStdString();
+        for (const char *option : {"-h, --help ", "--help-all ", "-v, --version ", "--pdf <FILE> ",
+                                   "--lang <CODE> ", "--view <NAME> ", "--temperature <T> "})
+            EXPECT_TRUE(run.out.contains(QLatin1String(option))) << code << option;
+        for (const char *english : {"Usage:", "Options:", "Displays", "A reference", "Write "})
+            EXPECT_FALSE(run.out.contains(QLatin1String(english))) << code << english;
+    }
+}
+
+// The language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG, the first one
+// set deciding, and --lang over them all; a language not carried is English,
+// without a word about it. Every fault is one line in it, the parser's own
+// too, with its usual status.
+TEST(CommandLine, FaultsAreToldInTheLanguageAskedFor)
+{
+    const QStringList noIron{u"--sheet"_s, u"999"_s};
+    const auto withArgs = [](QStringList args, const QStringList &more) { return args << more; };
+    const QString english = u"zelvane: no element 999 in "_s;
+    const QString french = u"zelvane: aucun élément 999 dans "_s;
+    const QString spanish = u"zelvane: no hay ningún elemento 999 en "_s;
+    const QString german = u"zelvane: kein Element 999 in "_s;
+    const struct
+    {
+        QStringList environment, args;
+        int status;
+        QString line; // the line's start
+    } cases[] = {
+        {{}, noIron, 2, english},
+        {{u"LANGUAGE=fr"_s, u"LC_ALL=es_ES.UTF-8"_s, u"LANG=de_DE.UTF-8"_s}, noIron, 2, french},
+        {{u"LC_ALL=es_ES.UTF-8"_s, u"LC_MESSAGES=fr_FR"_s, u"LANG=de_DE.UTF-8"_s},
+         noIron,
+         2,
+         spanish},
+        {{u"LC_MESSAGES=de_DE.UTF-8"_s, u"LANG=fr_FR.UTF-8"_s}, noIron, 2, german},
+        {{u"LANG=fr_FR.UTF-8"_s}, noIron, 2, french},
+        {{u"LANGUAGE=it:es"_s, u"LANG=de_DE.UTF-8"_s}, noIron, 2, spanish},
+        {{u"LANG=ja_JP.UTF-8"_s}, noIron, 2, english},
+        {{u"LANGUAGE=fr"_s, u"LANG=de_DE.UTF-8"_s},
+         withArgs(noIron, {u"--lang"_s, u"es"_s}),
+         2,
+         spanish},
+        {{u"LANG=de_DE.UTF-8"_s}, withArgs(noIron, {u"--lang=fr"_s}), 2, french},
+        {{u"LANG=de_DE.UTF-8"_s}, withArgs(noIron, {u"--lang"_s, u"xx"_s}), 2, english},
+        {{u"LANG=de_DE.UTF-8"_s}, withArgs(noIron, {u"--lang=es"_s, u"--lang=fr"_s}), 2, french},
+        {{u"LANG=fr_FR.UTF-8"_s},
+         {u"--lang"_s, u"de"_s, u"x"_s},
+         2,
+         u"zelvane: unerwartetes Argument x\n"_s},
+        // "--lang" as the value of --data asks for no language.
+        {{u"LANG=es_ES.UTF-8"_s},
+         {u"--data"_s, u"--lang"_s, u"fr"_s},
+         2,
+         u"zelvane: argumento inesperado fr\n"_s},
+        {{u"LANG=de_DE.UTF-8"_s},
+         {u"--frobnicate"_s},
+         2,
+         u"zelvane: Unbekannte Option 'frobnicate'.\n"_s},
+        {{},
+         {u"--lang"_s, u"fr"_s, u"--frobnicate"_s},
+         2,
+         u"zelvane: Option inconnue \"frobnicate\".\n"_s},
+        {{u"LANG=de_DE.UTF-8"_s}, {u"--lang"_s}, 2, u"zelvane: Nach '--lang' fehlt der Wert.\n"_s},
+        {{u"LANG=es_ES.UTF-8"_s},
+         {u"--data"_s, u"/no/such/e.edb"_s, u"--sheet"_s, u"fe"_s},
+         1,
+         u"zelvane: no se encontró e.edb en /no/such\n"_s},
+        {{u"LANG=fr_FR.UTF-8"_s},
+         {u"--pdf"_s, u"/no/such/x.pdf"_s},
+         1,
+         u"zelvane: impossible d’écrire /no/such/x.pdf\u00a0: "_s},
+        {{u"LANG=de_DE.UTF-8"_s},
+         {},
+         1,
+         u"zelvane: kann keine Anzeige öffnen (DISPLAY ist nicht gesetzt); --pdf und --sheet "
+         u"gehen ohne Anzeige\n"_s},
+    };
+    for (const auto &[environment, args, status, line] : cases) {
+        SCOPED_TRACE((environment + args).join(u' ').toStdString());
+        const Outcome run = zelvaneWith(environment, args);
+        expectOneLine(run, status, line);
+        EXPECT_TRUE(run.err.startsWith(line)) << run.err.toStdString();
+    }
 }
 
 // Text to standard output is checked to the end: a full disk or a closed
