@@ -66,6 +66,9 @@ expected=$(sort <<'LIST'
 ./usr/share/icons/hicolor/48x48/apps/zelvane.png
 ./usr/share/icons/hicolor/64x64/apps/zelvane.png
 ./usr/share/icons/hicolor/scalable/apps/zelvane.svg
+./usr/share/man/de/man1/zelvane.1.gz
+./usr/share/man/es/man1/zelvane.1.gz
+./usr/share/man/fr/man1/zelvane.1.gz
 ./usr/share/man/man1/zelvane.1.gz
 ./usr/share/metainfo/io.github.zelvane.Zelvane.metainfo.xml
 LIST
@@ -90,6 +93,11 @@ for s in 16 32 48 64 128 256; do
 done
 gzip -dc "$root/usr/share/man/man1/zelvane.1.gz" | head -n 1 | grep -q '^\.TH ZELVANE 1 ' ||
   fail "zelvane.1.gz is not the man page"
+# Each language's page is its own translation, not a copy of another's.
+for lang in de:BESCHREIBUNG fr:NOM es:NOMBRE; do
+  gzip -dc "$root/usr/share/man/${lang%%:*}/man1/zelvane.1.gz" | grep -qx "\.SH ${lang#*:}" ||
+    fail "man/${lang%%:*}/man1/zelvane.1.gz is not the ${lang%%:*} man page (no .SH ${lang#*:})"
+done
 gzip -dc "$root/usr/share/doc/zelvane/changelog.gz" | head -n 1 | grep -q '^zelvane (1\.0) ' ||
   fail "changelog.gz does not start with version 1.0"
 grep -q '^Copyright (c) 2026 Zelvane Works$' "$root/usr/share/doc/zelvane/copyright" ||
