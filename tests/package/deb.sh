@@ -31,7 +31,7 @@ deb="$work/zelvane_1.0_$arch.deb"
 [ -f "$deb" ] || { ls "$work"; echo "package: FAIL: no $(basename "$deb")"; exit 1; }
 
 # Control fields: dependencies read from the program's libraries; no font
-# package; Qt's Wayland plugin recommended.
+# package; Qt's Wayland plugin and the toolkit's own translations recommended.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = zelvane ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = 1.0 ] || fail "Version is '$(field Version)'"
@@ -42,8 +42,11 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsup
   grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 grep -q '^fonts-' <<<"$names" && fail "Depends names a font package: $depends"
-# On a Wayland desktop the window is native with Qt's Wayland plugin, recommended.
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is '$(field Recommends)', not qt6-wayland"
+# On a Wayland desktop the window is native with Qt's Wayland plugin; in German,
+# French and Spanish the toolkit's dialog buttons speak the language with its
+# translations.
+[ "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n" ] ||
+  fail "Recommends is '$(field Recommends)', not qt6-wayland, qt6-translations-l10n"
 grep -Eq '^.+ <[^ ]+@[^ ]+>$' <<<"$(field Maintainer)" || fail "Maintainer '$(field Maintainer)' is not Name <address>"
 
 # The file list, exactly, every entry root's, nothing group- or world-writable.
