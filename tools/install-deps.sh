@@ -5,8 +5,8 @@
 # where other fonts answer to the same names (an older Liberation, the URW
 # Courier, DejaVu), as on users' machines. clang-format-14 keeps the layout
 # (tools/check-format.sh). rsvg-convert (librsvg2-bin) draws
-# the icons at build time; file, desktop-file-utils, appstream and lintian serve
-# the package's checks; weston and qt6-wayland the window under Wayland.
+# the icons at build time; file, desktop-file-utils, appstream, lintian, man-db
+# and python3 serve the package's checks; weston and qt6-wayland the window under Wayland.
 # qt6-l10n-tools and qt6-tools-dev compile the translations (lrelease) and
 # bring them up to date (lupdate); qt6-translations-l10n translates the
 # toolkit's own dialog texts. With
@@ -16,7 +16,7 @@ set -eu
 packages=(build-essential cmake ninja-build clang-format-14 qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils openbox imagemagick poppler-utils
           fonts-liberation fonts-urw-base35 fonts-dejavu-core cups dbus at-spi2-core python3-pyatspi
-          librsvg2-bin file desktop-file-utils appstream lintian weston qt6-wayland
+          librsvg2-bin file desktop-file-utils appstream lintian man-db python3 weston qt6-wayland
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 [ "${1:-}" = "--bench" ] && packages+=(libx11-dev bc dbus gperiodic)
 missing=()

@@ -27,7 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zelvane.github.io/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland platform, so that on a Wayland desktop the window is a Wayland
-# window rather than one through XWayland (which still serves without it).
+# window rather than one through XWayland (which still serves without it); and
+# Qt's own translations, which put the toolkit's dialog texts (buttons, the file
+# dialog) in German, French and Spanish (English without them).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Folders 0755 whatever the umask of the one who builds.

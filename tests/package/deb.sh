@@ -31,7 +31,7 @@ deb="$work/zelvane_1.0_$arch.deb"
 [ -f "$deb" ] || { ls "$work"; echo "package: FAIL: no $(basename "$deb")"; exit 1; }
 
 # Control fields: dependencies read from the program's libraries; no font
-# package; Qt's Wayland plugin recommended.
+# package; Qt's Wayland plugin and the toolkit's own translations recommended.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = zelvane ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = 1.0 ] || fail "Version is '$(field Version)'"
@@ -42,8 +42,11 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsup
   grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 grep -q '^fonts-' <<<"$names" && fail "Depends names a font package: $depends"
-# On a Wayland desktop the window is native with Qt's Wayland plugin, recommended.
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is '$(field Recommends)', not qt6-wayland"
+# On a Wayland desktop the window is native with Qt's Wayland plugin; in German,
+# French and Spanish the toolkit's dialog buttons speak the language with its
+# translations.
+[ "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n" ] ||
+  fail "Recommends is '$(field Recommends)', not qt6-wayland, qt6-translations-l10n"
 grep -Eq '^.+ <[^ ]+@[^ ]+>$' <<<"$(field Maintainer)" || fail "Maintainer '$(field Maintainer)' is not Name <address>"
 
 # The file list, exactly, every entry root's, nothing group- or world-writable.
@@ -66,6 +69,9 @@ expected=$(sort <<'LIST'
 ./usr/share/icons/hicolor/48x48/apps/zelvane.png
 ./usr/share/icons/hicolor/64x64/apps/zelvane.png
 ./usr/share/icons/hicolor/scalable/apps/zelvane.svg
+./usr/share/man/de/man1/zelvane.1.gz
+./usr/share/man/es/man1/zelvane.1.gz
+./usr/share/man/fr/man1/zelvane.1.gz
 ./usr/share/man/man1/zelvane.1.gz
 ./usr/share/metainfo/io.github.zelvane.Zelvane.metainfo.xml
 LIST
@@ -90,6 +96,11 @@ for s in 16 32 48 64 128 256; do
 done
 gzip -dc "$root/usr/share/man/man1/zelvane.1.gz" | head -n 1 | grep -q '^\.TH ZELVANE 1 ' ||
   fail "zelvane.1.gz is not the man page"
+# Each language's page is its own translation, not a copy of another's.
+for lang in de:BESCHREIBUNG fr:NOM es:NOMBRE; do
+  gzip -dc "$root/usr/share/man/${lang%%:*}/man1/zelvane.1.gz" | grep -qx "\.SH ${lang#*:}" ||
+    fail "man/${lang%%:*}/man1/zelvane.1.gz is not the ${lang%%:*} man page (no .SH ${lang#*:})"
+done
 gzip -dc "$root/usr/share/doc/zelvane/changelog.gz" | head -n 1 | grep -q '^zelvane (1\.0) ' ||
   fail "changelog.gz does not start with version 1.0"
 grep -q '^Copyright (c) 2026 Zelvane Works$' "$root/usr/share/doc/zelvane/copyright" ||
