@@ -2,6 +2,7 @@
 // size fits that box in the carried face it is drawn in, neither cut nor
 // running over its neighbours.
 
+#include "aboutdialog.h"
 #include "banner.h"
 #include "elementdata.h"
 #include "fakeplatform.h"
@@ -9,6 +10,7 @@
 #include "language.h"
 #include "zelmod.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -140,4 +142,60 @@ TEST(TranslatedWindow, EveryFixedBoxHoldsItsTextInEachLanguage)
         EXPECT_LE(widthOf(findMetrics, none), FindWidth) << none.toStdString();
     }
     EXPECT_EQ(Language::current(), QString());
+}
+
+// The words a user reads outside the fixed boxes: the print question and its
+// title, a tooltip, a screen reader's name for a picture, and the About page,
+// which says in every language but English that the data set's own words are
+// English.
+TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
+{
+    struct Expected
+    {
+        const char *code;
+        const char16_t *printTable, *printElement, *animate, *sheetName, *aboutTitle;
+        const char16_t *englishNote; // none in English
+    };
+    const Expected languages[] = {
+        {"", u"Print: Print Periodic Table", u"Print: Print Element", u"Animate", u"Data sheet",
+         u"About Zelvane", nullptr},
+        {"de", u"Drucken: Periodensystem drucken", u"Drucken: Element drucken", u"Animieren",
+         u"Datenblatt", u"Über Zelvane", u"Herkunft des Namens auf Englisch"},
+        {"fr", u"Imprimer: Imprimer le tableau périodique", u"Imprimer: Imprimer l'élément",
+         u"Animer", u"Fiche de données", u"À propos de Zelvane", u"l'origine du nom en anglais"},
+        {"es", u"Imprimir: Imprimir la tabla periódica", u"Imprimir: Imprimir el elemento",
+         u"Animar", u"Ficha de datos", u"Acerca de Zelvane", u"origen del nombre en inglés"},
+    };
+    for (const Expected &e : languages) {
+        SCOPED_TRACE(e.code);
+        const SpokenIn language(e.code);
+        FakePlatform platform;
+        platform.answer = false;
+        const std::unique_ptr<ZelMain> window = StartUp(platform);
+        ASSERT_TRUE(window);
+        ZelMain &w = *window;
+        w.cb_print_Click();
+        w.tab_Frame_Click(1);
+        w.cb_print_Click();
+        EXPECT_EQ(platform.questions, std::vector({QString::fromUtf16(e.printTable),
+                                                   QString::fromUtf16(e.printElement)}));
+        EXPECT_EQ(control<QWidget>(w, "ck_animate")->toolTip(), QString::fromUtf16(e.animate));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(w, "pbData"))
+                      ->text(QAccessible::Name),
+                  QString::fromUtf16(e.sheetName));
+
+        w.showAbout();
+        auto *about = qobject_cast<AboutDialog *>(w.aboutDialog());
+        ASSERT_TRUE(about);
+        EXPECT_EQ(about->windowTitle(), QString::fromUtf16(e.aboutTitle));
+        const QString page = about->pageText();
+        // The command and the address stay as they are in every language.
+        EXPECT_TRUE(page.contains(u"zelvane --sheet X --sources"));
+        EXPECT_TRUE(page.contains(u"https://github.com/zelvane/zelvane/issues"));
+        if (e.englishNote)
+            EXPECT_TRUE(page.contains(QString::fromUtf16(e.englishNote))) << page.toStdString();
+        else
+            EXPECT_FALSE(page.contains(u"in English")) << page.toStdString();
+        about->close();
+    }
 }
