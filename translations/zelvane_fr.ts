@@ -652,6 +652,19 @@
     </message>
 </context>
 <context>
+    <name>SourcesTip</name>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a value that is not the one shipped</extracomment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
+        <translation>Raison : %1</translation>
+    </message>
+</context>
+<context>
     <name>ViewPanel</name>
     <message>
         <source>View</source>

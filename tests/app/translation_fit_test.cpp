@@ -8,6 +8,7 @@
 #include "fakeplatform.h"
 #include "fonts.h"
 #include "language.h"
+#include "testdata.h"
 #include "zelmod.h"
 
 #include <QAccessible>
@@ -197,5 +198,34 @@ TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
         else
             EXPECT_FALSE(page.contains(u"in English")) << page.toStdString();
         about->close();
+    }
+}
+
+// A sheet line's tooltip says in the language in use that a value's source is
+// unknown and why a value was corrected by hand; the sources' names and the
+// reasons, from the data set, stay as they are.
+TEST(TranslatedWindow, SourceTipsWordUnknownAndTheReasonInTheLanguage)
+{
+    const std::tuple<const char *, const char16_t *, const char16_t *> languages[] = {
+        {"", u" \u2014 unknown", u"hand for Zelvane\nReason: BODR gives the initial C."},
+        {"de", u" \u2014 unbekannt", u"hand for Zelvane\nGrund: BODR gives the initial C."},
+        {"fr", u" \u2014 inconnue", u"hand for Zelvane\nRaison : BODR gives the initial C."},
+        {"es", u" \u2014 desconocida", u"hand for Zelvane\nMotivo: BODR gives the initial C."},
+    };
+    // Iron's density from another data file has no known source.
+    ElementData data = shippedData();
+    data.ElementTable[26].Density = 7.9;
+    for (const auto &[code, unknown, reason] : languages) {
+        SCOPED_TRACE(code);
+        const SpokenIn language(code);
+        FakePlatform platform;
+        const std::unique_ptr<ZelMain> window = StartUp(platform, &data);
+        ASSERT_TRUE(window);
+        window->showElement(26);
+        const QString density = window->sheetLineSource(8);
+        EXPECT_TRUE(density.endsWith(QString::fromUtf16(unknown))) << density.toStdString();
+        window->showElement(1);
+        const QString discoverer = window->sheetLineSource(27);
+        EXPECT_TRUE(discoverer.contains(QString::fromUtf16(reason))) << discoverer.toStdString();
     }
 }
