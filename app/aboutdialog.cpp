@@ -52,7 +52,8 @@ QString aboutPageHtml(const Notice &notice, const QString &fontLicence)
         //: Said in every language but English
         html += paragraph(Language::translate(
             "About", "The data sheet shows the appearance, the discoverer and the origin of the "
-                     "name in English, as the data set gives them."));
+                     "name in English, as the data set gives them; the notes on the sources and "
+                     "licences below are in English too."));
     html += htmlParagraphs(notice.licence);
 
     html += heading(Language::translate("About", "Where the figures come from"));

@@ -8,11 +8,6 @@
         <translation>Ein Nachschlagewerk zu den chemischen Elementen: das Periodensystem und zu jedem Element sein Datenblatt neben einem Modell seines Atoms.</translation>
     </message>
     <message>
-        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them.</source>
-        <extracomment>Said in every language but English</extracomment>
-        <translation>Das Datenblatt zeigt das Aussehen, den Entdecker und die Herkunft des Namens auf Englisch, so wie der Datensatz sie angibt.</translation>
-    </message>
-    <message>
         <source>Where the figures come from</source>
         <translation>Woher die Werte stammen</translation>
     </message>
@@ -37,6 +32,11 @@
     <message>
         <source>About Zelvane</source>
         <translation>Über Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>Das Datenblatt zeigt das Aussehen, den Entdecker und die Herkunft des Namens auf Englisch, so wie der Datensatz sie angibt; auch die Angaben zu den Quellen und Lizenzen weiter unten sind englisch.</translation>
     </message>
 </context>
 <context>

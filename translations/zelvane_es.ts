@@ -8,11 +8,6 @@
         <translation>Una obra de consulta sobre los elementos químicos: la tabla periódica y, para cada elemento, su ficha de datos junto a un modelo de su átomo.</translation>
     </message>
     <message>
-        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them.</source>
-        <extracomment>Said in every language but English</extracomment>
-        <translation>La ficha de datos muestra el aspecto, el descubridor y el origen del nombre en inglés, tal como los da el conjunto de datos.</translation>
-    </message>
-    <message>
         <source>Where the figures come from</source>
         <translation>De dónde vienen los valores</translation>
     </message>
@@ -37,6 +32,11 @@
     <message>
         <source>About Zelvane</source>
         <translation>Acerca de Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>La ficha de datos muestra el aspecto, el descubridor y el origen del nombre en inglés, tal como los da el conjunto de datos; las notas sobre las fuentes y las licencias que siguen también están en inglés.</translation>
     </message>
 </context>
 <context>

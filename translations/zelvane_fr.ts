@@ -8,11 +8,6 @@
         <translation>Un ouvrage de référence sur les éléments chimiques : le tableau périodique et, pour chaque élément, sa fiche de données à côté d&apos;un modèle de son atome.</translation>
     </message>
     <message>
-        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them.</source>
-        <extracomment>Said in every language but English</extracomment>
-        <translation>La fiche de données indique l&apos;aspect, le découvreur et l&apos;origine du nom en anglais, tels que le jeu de données les donne.</translation>
-    </message>
-    <message>
         <source>Where the figures come from</source>
         <translation>D&apos;où viennent les valeurs</translation>
     </message>
@@ -37,6 +32,11 @@
     <message>
         <source>About Zelvane</source>
         <translation>À propos de Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>La fiche de données indique l&apos;aspect, le découvreur et l&apos;origine du nom en anglais, tels que le jeu de données les donne ; les notes sur les sources et les licences ci-dessous sont elles aussi en anglais.</translation>
     </message>
 </context>
 <context>
