@@ -156,16 +156,19 @@ TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
         const char *code;
         const char16_t *printTable, *printElement, *animate, *sheetName, *aboutTitle;
         const char16_t *englishNote; // none in English
+        const char16_t *iron;        // a screen reader's name for iron's cell
     };
     const Expected languages[] = {
         {"", u"Print: Print Periodic Table", u"Print: Print Element", u"Animate", u"Data sheet",
-         u"About Zelvane", nullptr},
+         u"About Zelvane", nullptr, u"Iron"},
         {"de", u"Drucken: Periodensystem drucken", u"Drucken: Element drucken", u"Animieren",
-         u"Datenblatt", u"Über Zelvane", u"Herkunft des Namens auf Englisch"},
+         u"Datenblatt", u"Über Zelvane", u"Herkunft des Namens auf Englisch", u"Eisen"},
         {"fr", u"Imprimer: Imprimer le tableau périodique", u"Imprimer: Imprimer l'élément",
-         u"Animer", u"Fiche de données", u"À propos de Zelvane", u"l'origine du nom en anglais"},
+         u"Animer", u"Fiche de données", u"À propos de Zelvane", u"l'origine du nom en anglais",
+         u"Fer"},
         {"es", u"Imprimir: Imprimir la tabla periódica", u"Imprimir: Imprimir el elemento",
-         u"Animar", u"Ficha de datos", u"Acerca de Zelvane", u"origen del nombre en inglés"},
+         u"Animar", u"Ficha de datos", u"Acerca de Zelvane", u"origen del nombre en inglés",
+         u"Hierro"},
     };
     for (const Expected &e : languages) {
         SCOPED_TRACE(e.code);
@@ -184,6 +187,12 @@ TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(w, "pbData"))
                       ->text(QAccessible::Name),
                   QString::fromUtf16(e.sheetName));
+
+        // While the banner shows it is the table's first child, before the cells.
+        QAccessibleInterface *table =
+            QAccessible::queryAccessibleInterface(control<QWidget>(w, "pb"));
+        ASSERT_EQ(table->childCount(), 1 + 118);
+        EXPECT_EQ(table->child(1 + 25)->text(QAccessible::Name), QString::fromUtf16(e.iron));
 
         w.showAbout();
         auto *about = qobject_cast<AboutDialog *>(w.aboutDialog());
