@@ -1,6 +1,7 @@
 #include "aboutdialog.h"
 
 #include "elementsources.h"
+#include "language.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -37,15 +38,33 @@ QString aboutPageHtml(const Notice &notice, const QString &fontLicence)
 {
     const QString url = QString::fromLatin1(DataErrorReportUrl);
     QString html = QStringLiteral("<h2>Zelvane %1</h2>").arg(QStringLiteral(ZELVANE_VERSION));
-    html += QStringLiteral("<p>A reference to the chemical elements: the periodic table, and for "
-                           "each element its data sheet beside a model of its atom.</p>");
+    const auto paragraph = [](const QString &text) {
+        return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped());
+    };
+    const auto heading = [](const QString &text) {
+        return QStringLiteral("<h3>%1</h3>").arg(text.toHtmlEscaped());
+    };
+    html += paragraph(Language::translate("About", "A reference to the chemical elements: the "
+                                                   "periodic table, and for each element its data "
+                                                   "sheet beside a model of its atom."));
+    // The data set's own words are not translated; other languages say so.
+    if (!Language::current().isEmpty())
+        //: Said in every language but English
+        html += paragraph(Language::translate(
+            "About", "The data sheet shows the appearance, the discoverer and the origin of the "
+                     "name in English, as the data set gives them; the notes on the sources and "
+                     "licences below are in English too."));
     html += htmlParagraphs(notice.licence);
 
-    html += QStringLiteral("<h3>Where the figures come from</h3>"
-                           "<p>Point at a line of the data sheet, or press F2 on the line that "
-                           "has the focus, to see where its value comes from; "
-                           "<i>zelvane --sheet X --sources</i> lists them all. Each value names "
-                           "one of these sources by its code:</p>");
+    html += heading(Language::translate("About", "Where the figures come from"));
+    //: %1 is the command, shown in italics; keep it as it is
+    html += QStringLiteral("<p>%1</p>")
+                .arg(Language::translate(
+                         "About", "Point at a line of the data sheet, or press F2 on the line that "
+                                  "has the focus, to see where its value comes from; %1 lists them "
+                                  "all. Each value names one of these sources by its code:")
+                         .toHtmlEscaped()
+                         .arg(QStringLiteral("<i>zelvane --sheet X --sources</i>")));
     for (const DataSource &source : notice.sources) {
         html += QStringLiteral("<p><b>%1</b> &nbsp;[%2]")
                     .arg(source.title.toHtmlEscaped(), source.code.toHtmlEscaped());
@@ -54,12 +73,16 @@ QString aboutPageHtml(const Notice &notice, const QString &fontLicence)
         html += QStringLiteral("</p>");
     }
 
-    html += QStringLiteral("<h3>Report a wrong value</h3><p>Please report it at "
-                           "<a href=\"%1\">%1</a>, with the element, the line, its value and "
-                           "its source as the data sheet shows them.</p>")
-                .arg(url.toHtmlEscaped());
+    html += heading(Language::translate("About", "Report a wrong value"));
+    //: %1 is the address where wrong values are reported
+    html += QStringLiteral("<p>%1</p>")
+                .arg(Language::translate("About", "Please report it at %1, with the element, the "
+                                                  "line, its value and its source as the data "
+                                                  "sheet shows them.")
+                         .toHtmlEscaped()
+                         .arg(QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped())));
 
-    html += QStringLiteral("<h3>Fonts</h3>") + htmlParagraphs(notice.fonts);
+    html += heading(Language::translate("About", "Fonts")) + htmlParagraphs(notice.fonts);
     html += QStringLiteral("<h3>SIL Open Font License 1.1</h3>") + htmlParagraphs(fontLicence);
     return html;
 }
@@ -67,12 +90,12 @@ QString aboutPageHtml(const Notice &notice, const QString &fontLicence)
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Zelvane"));
-    setAccessibleName(QStringLiteral("About Zelvane"));
+    setWindowTitle(Language::translate("About", "About Zelvane"));
+    setAccessibleName(Language::translate("About", "About Zelvane"));
 
     m_page = new QTextBrowser(this);
     m_page->setObjectName(QStringLiteral("aboutPage"));
-    m_page->setAccessibleName(QStringLiteral("About Zelvane"));
+    m_page->setAccessibleName(Language::translate("About", "About Zelvane"));
     m_page->setOpenExternalLinks(true);
     m_page->setHtml(aboutPageHtml(builtInSources().notice(),
                                   resourceText(QStringLiteral(":/about/LICENSE-OFL.txt"))));

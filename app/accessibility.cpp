@@ -3,6 +3,7 @@
 #include "aboutdialog.h"
 #include "controls.h"
 #include "datasheet.h"
+#include "language.h"
 #include "numbertext.h"
 #include "zelmain.h"
 
@@ -24,8 +25,12 @@ struct ControlName
     const char *name;
 };
 constexpr ControlName ControlNames[] = {
-    {"pb", "Periodic table"}, {"pbData", "Data sheet"},        {"pbAtom", "Atom model"},
-    {"eScroll", "Element"},   {"cScroll", "Background Color"}, {"atScroll", "Animation Speed"},
+    {"pb", QT_TRANSLATE_NOOP("Accessibility", "Periodic table")},
+    {"pbData", QT_TRANSLATE_NOOP("Accessibility", "Data sheet")},
+    {"pbAtom", QT_TRANSLATE_NOOP("Accessibility", "Atom model")},
+    {"eScroll", QT_TRANSLATE_NOOP("Accessibility", "Element")},
+    {"cScroll", QT_TRANSLATE_NOOP("Accessibility", "Background Color")},
+    {"atScroll", QT_TRANSLATE_NOOP("Accessibility", "Animation Speed")},
 };
 
 // A record's text as shown: without the NUL padding of blank fields, trimmed.
@@ -293,7 +298,7 @@ QString CellAccessible::text(QAccessible::Text t) const
 {
     const ElementRecord *r = record();
     if (!r) return {};
-    if (t == QAccessible::Name) return shownText(r->ElementName);
+    if (t == QAccessible::Name) return shownText(elementName(*r));
     // In a view other than the classes, the value viewed, as the tooltip gives it.
     const ZelMain *w = m_table->mainWindow();
     if (t == QAccessible::Description && w && w->tableView().view != 0)
@@ -527,7 +532,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("%1: %2").arg(widget()->accessibleName(), box()->currentText());
+            //: A chooser's name and its choice: "View: Density"
+            return Language::translate("Accessibility", "%1: %2")
+                .arg(widget()->accessibleName(), box()->currentText());
         if (t == QAccessible::Value) return box()->currentText();
         return QAccessibleWidget::text(t);
     }
@@ -674,7 +681,7 @@ void installAccessibility(ZelMain &window)
 {
     for (const ControlName &c : ControlNames)
         if (auto *control = window.findChild<QWidget *>(QLatin1String(c.control)))
-            control->setAccessibleName(QLatin1String(c.name));
+            control->setAccessibleName(Language::translate("Accessibility", c.name));
     // Controls that show a picture are named by their tooltip's words.
     for (QWidget *control : window.findChildren<QWidget *>())
         if (control->accessibleName().isEmpty() && !control->toolTip().isEmpty())

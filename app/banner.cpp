@@ -1,10 +1,18 @@
 #include "banner.h"
 
+#include "language.h"
+
 QString bannerText()
 {
     const QChar cr(13);
-    return QString() + cr + cr + QStringLiteral("Zelvane  v1.0, by Zelvane Works") + cr + cr +
-           QStringLiteral("Visit the Zelvane Works web site for our other titles.");
+    // The product name and version stay as they are; the maker's words are
+    // translated. Each line must fit the banner's 540 pixels.
+    //: The banner's product line: the name, two blanks, the version, the maker
+    const QString product = Language::translate("Banner", "Zelvane  v1.0, by Zelvane Works");
+    //: The banner's last line, at most 540 pixels wide in the banner's 19-pixel bold face
+    const QString visit =
+        Language::translate("Banner", "Visit the Zelvane Works web site for our other titles.");
+    return QString() + cr + cr + product + cr + cr + visit;
 }
 
 QString bannerDisplayText()

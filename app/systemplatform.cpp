@@ -1,5 +1,7 @@
 #include "systemplatform.h"
 
+#include "language.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -10,9 +12,11 @@
 
 SystemPlatform::SystemPlatform()
     : m_printer([](QWidget *parent) {
-          return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
+          return QFileDialog::getSaveFileName(parent,
+                                              Language::translate("Printing", "Save as PDF"),
                                               QDir::home().filePath(QStringLiteral("zelvane.pdf")),
-                                              QStringLiteral("PDF files (*.pdf)"));
+                                              //: The file dialog's filter; keep "(*.pdf)" as it is
+                                              Language::translate("Printing", "PDF files (*.pdf)"));
       })
 {
 }

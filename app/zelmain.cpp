@@ -8,6 +8,7 @@
 #include "controlart.h"
 #include "datasheet.h"
 #include "hittest.h"
+#include "language.h"
 #include "pageprinter.h"
 #include "platform.h"
 #include "tableartwork.h"
@@ -527,7 +528,8 @@ void ZelMain::cb_print_Click()
 
 void ZelMain::printTable()
 {
-    if (!m_platform.askYesNo(this, QStringLiteral("Print Periodic Table"), QStringLiteral("Print")))
+    if (!m_platform.askYesNo(this, Language::translate("Printing", "Print Periodic Table"),
+                             Language::translate("Printing", "Print")))
         return;
     // Where the page goes is asked before anything is composed for print.
     PagePrinter &printer = m_platform.printer();
@@ -555,7 +557,8 @@ void ZelMain::printTable()
 
 void ZelMain::printElement()
 {
-    if (!m_platform.askYesNo(this, QStringLiteral("Print Element"), QStringLiteral("Print")))
+    if (!m_platform.askYesNo(this, Language::translate("Printing", "Print Element"),
+                             Language::translate("Printing", "Print")))
         return;
     // Where the page goes is asked while the screen still shows its own colours.
     PagePrinter &printer = m_platform.printer();
@@ -587,5 +590,5 @@ void ZelMain::reportPrintFailure()
     QString message = m_platform.printer().failure();
     if (message.isEmpty()) return;
     message[0] = message[0].toUpper();
-    m_platform.showError(this, QStringLiteral("Print"), message);
+    m_platform.showError(this, Language::translate("Printing", "Print"), message);
 }

@@ -6,6 +6,7 @@
 #include "atomsprites.h"
 #include "controlart.h"
 #include "fonts.h"
+#include "language.h"
 
 #include <QIcon>
 
@@ -158,12 +159,12 @@ void ZelMain::createCommandButtons()
     cb_print = named(new PictureButton(this, 0xE0E0E0), "cb_print");
     cb_print->setGeometry(721, 5, 30, 30);
     cb_print->setPictures(ControlArt::source(ControlArt::Picture::Print));
-    cb_print->setToolTip(QStringLiteral("Print"));
+    cb_print->setToolTip(Language::translate("Controls", "Print"));
     cb_print->setFocusPolicy(Qt::StrongFocus);
     cb_exit = named(new PictureButton(this, 0xE0E0E0), "cb_exit");
     cb_exit->setGeometry(757, 5, 30, 30);
     cb_exit->setPictures(ControlArt::source(ControlArt::Picture::Exit));
-    cb_exit->setToolTip(QStringLiteral("Exit"));
+    cb_exit->setToolTip(Language::translate("Controls", "Exit"));
     cb_exit->setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -189,15 +190,15 @@ void ZelMain::createHeader()
 {
     Frame5 = named(new ColourFrame(this, HeaderBlue, false), "Frame5");
     Frame5->setGeometry(195, 4, 622, 36);
-    lbl_click = named(makeLabel(Frame5, QRect(8, 19, 238, 17),
-                                QStringLiteral("Click an Element for more Information."), 0x00FF00,
-                                arial(9.75)),
-                      "lbl_click");
+    //: The table page's hint in the header, at most 238 pixels wide
+    const QString hint = Language::translate("Window", "Click an Element for more Information.");
+    lbl_click =
+        named(makeLabel(Frame5, QRect(8, 19, 238, 17), hint, 0x00FF00, arial(9.75)), "lbl_click");
     // The maker's name opens the About page.
     const QString maker = QStringLiteral("Zelvane Works, Hobart");
     auto *about = new HeaderLink(maker, Frame5);
-    about->setToolTip(QStringLiteral("About Zelvane (F1)"));
-    about->setAccessibleName(QStringLiteral("About Zelvane"));
+    about->setToolTip(Language::translate("Window", "About Zelvane (F1)"));
+    about->setAccessibleName(Language::translate("Window", "About Zelvane"));
     connect(about, &HeaderLink::activated, this, [this] {
         if (!tmAbout->isActive()) showAbout();
     });
@@ -217,11 +218,12 @@ void ZelMain::createTabs()
                              "tab_Frame", i);
         tab_Frame[i]->setProperty("tag", QString());
     }
-    tab_Frame[0]->setText(QStringLiteral("PT"));
-    tab_Frame[0]->setToolTip(QStringLiteral("Periodic Table"));
+    //: The Periodic Table tab's face, 51 x 28 pixels: an abbreviation of two or three letters
+    tab_Frame[0]->setText(Language::translate("Controls", "PT"));
+    tab_Frame[0]->setToolTip(Language::translate("Controls", "Periodic Table"));
     tab_Frame[0]->setProperty("tag", QStringLiteral("Table"));
     tab_Frame[1]->setPictures(ControlArt::source(ControlArt::Picture::ElementTab));
-    tab_Frame[1]->setToolTip(QStringLiteral("Element"));
+    tab_Frame[1]->setToolTip(Language::translate("Controls", "Element"));
     tab_Frame[1]->setProperty("tag", QStringLiteral("Element"));
     tab_Frame[2]->setText(QStringLiteral("Tab3"));
     tab_Frame[3]->setText(QStringLiteral("Tab4"));
@@ -266,18 +268,28 @@ void ZelMain::createAtomLegend()
     pbN = named(spritePicture(Frame4, {182, 5}, sprites.pbN), "pbN");
     pbE = named(spritePicture(Frame4, {8, 18}, sprites.pbE), "pbE");
     const QFont legendFont = arial(8.25, true);
-    auto legend = [&](QRect r, const char *text, Colour colour, const char *name,
+    auto legend = [&](QRect r, const QString &text, Colour colour, const char *name,
                       Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-        return named(makeLabel(Frame4, r, QLatin1String(text), colour, legendFont, align), name);
+        return named(makeLabel(Frame4, r, text, colour, legendFont, align), name);
     };
-    Label1 = legend(QRect(25, 2, 46, 19), "Protons:", 0x0000FF, "Label1");
-    Label2 = legend(QRect(199, 2, 54, 17), "Neutrons:", 0x00C0C0, "Label2");
-    Label4 = legend(QRect(25, 15, 59, 17), "Electrons:", 0x808080, "Label4");
+    // The captions are drawn in boxes of fixed width, the counts beside them.
+    //: The legend's caption, at most 46 pixels wide (bold)
+    Label1 = legend(QRect(25, 2, 46, 19), Language::translate("Controls", "Protons:"), 0x0000FF,
+                    "Label1");
+    //: The legend's caption, at most 54 pixels wide (bold)
+    Label2 = legend(QRect(199, 2, 54, 17), Language::translate("Controls", "Neutrons:"), 0x00C0C0,
+                    "Label2");
+    //: The legend's caption, at most 59 pixels wide (bold)
+    Label4 = legend(QRect(25, 15, 59, 17), Language::translate("Controls", "Electrons:"), 0x808080,
+                    "Label4");
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    d_protons = legend(QRect(76, 2, 26, 19), "0", 0x0000FF, "d_protons", right);
-    d_neutrons = legend(QRect(250, 2, 26, 19), "0", 0x00C0C0, "d_neutrons", right);
-    d_electrons = legend(QRect(76, 15, 26, 19), "0", 0x808080, "d_electrons", right);
-    Label7 = legend(QRect(47, 28, 38, 17), "Level:", 0x808080, "Label7");
+    const QString zero = QStringLiteral("0");
+    d_protons = legend(QRect(76, 2, 26, 19), zero, 0x0000FF, "d_protons", right);
+    d_neutrons = legend(QRect(250, 2, 26, 19), zero, 0x00C0C0, "d_neutrons", right);
+    d_electrons = legend(QRect(76, 15, 26, 19), zero, 0x808080, "d_electrons", right);
+    //: The caption of the row of electrons by level, at most 38 pixels wide (bold)
+    Label7 = legend(QRect(47, 28, 38, 17), Language::translate("Controls", "Level:"), 0x808080,
+                    "Label7");
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     for (int i = 0; i < 7; ++i) {
         const int left = 86 + 29 * i;
@@ -303,13 +315,14 @@ void ZelMain::createAtomOptions()
         return box;
     };
     ck_animate = option(QRect(305, 437, 25, 25), ControlArt::Picture::Animate,
-                        QStringLiteral("Animate"), 0, "ck_animate");
-    ck_ColorRings = option(QRect(396, 437, 25, 25), ControlArt::Picture::LevelColors,
-                           QStringLiteral("Level Colors On/Off"), 1, "ck_ColorRings");
+                        Language::translate("Controls", "Animate"), 0, "ck_animate");
+    ck_ColorRings =
+        option(QRect(396, 437, 25, 25), ControlArt::Picture::LevelColors,
+               Language::translate("Controls", "Level Colors On/Off"), 1, "ck_ColorRings");
     ck_dispRings = option(QRect(335, 437, 25, 25), ControlArt::Picture::LevelsShown,
-                          QStringLiteral("Level On/Off"), 1, "ck_dispRings");
+                          Language::translate("Controls", "Level On/Off"), 1, "ck_dispRings");
     ring_opt = option(QRect(366, 437, 25, 25), ControlArt::Picture::LevelShape,
-                      QStringLiteral("Level Circular/Eliptic"), 1, "ring_opt");
+                      Language::translate("Controls", "Level Circular/Eliptic"), 1, "ring_opt");
 }
 
 void ZelMain::createAtomSettings()
@@ -323,10 +336,10 @@ void ZelMain::createAtomSettings()
     atScroll->setEnabled(false);
     Image1 = named(makeLabel(Frame1, QRect(6, 41, 24, 8), {}, 0, font()), "Image1");
     Image1->setPixmap(ControlArt::backgroundColorIcon(devicePixelRatioF()));
-    Image1->setToolTip(QStringLiteral("Background Color"));
+    Image1->setToolTip(Language::translate("Controls", "Background Color"));
     Image2 = named(makeLabel(Frame1, QRect(8, 53, 16, 16), {}, 0, font()), "Image2");
     Image2->setPixmap(ControlArt::speedIcon(devicePixelRatioF()));
-    Image2->setToolTip(QStringLiteral("Animation Speed"));
+    Image2->setToolTip(Language::translate("Controls", "Animation Speed"));
     stackFrontToBack({cScroll, atScroll});
 }
 

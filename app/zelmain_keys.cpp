@@ -6,6 +6,7 @@
 
 #include "datasheet.h"
 #include "hittest.h"
+#include "language.h"
 #include "numbertext.h"
 #include "tablekeys.h"
 
@@ -93,7 +94,7 @@ void ZelMain::copyShown()
     } else if (const qint16 e = outlinedElement(); e > 0) {
         const ElementRecord &r = Elements.ElementTable[e];
         text = QStringLiteral("%1, %2, %3, %4")
-                   .arg(r.ElementName.trimmed(), r.Symbol.trimmed())
+                   .arg(elementName(r), r.Symbol.trimmed())
                    .arg(r.AtomicNumber)
                    .arg(numberText(r.AtomicWeight));
     }
@@ -136,9 +137,13 @@ bool ZelMain::findTyped(QKeyEvent *event)
     }
     m_findTimer.start();
     const qint16 n = findElement(Elements, m_typed);
-    lbl_find->setText(n > 0 ? QStringLiteral("Find: %1 - %2")
-                                  .arg(m_typed, Elements.ElementTable[n].ElementName.trimmed())
-                            : QStringLiteral("Find: %1 - no element").arg(m_typed));
+    if (n > 0)
+        //: What was typed to find an element, and the element found; at most 260 pixels wide
+        lbl_find->setText(Language::translate("Window", "Find: %1 - %2")
+                              .arg(m_typed, elementName(Elements.ElementTable[n])));
+    else
+        //: What was typed, when no element matches; at most 260 pixels wide
+        lbl_find->setText(Language::translate("Window", "Find: %1 - no element").arg(m_typed));
     lbl_find->show();
     if (n > 0 && CurrentTab == 0)
         moveOutline(n);

@@ -6,6 +6,7 @@
 
 #include "creatept.h"
 #include "hittest.h"
+#include "language.h"
 #include "viewcontrols.h"
 
 #include <QComboBox>
@@ -67,13 +68,13 @@ void ZelMain::createViewControls()
     for (size_t i = 0; i < views.size(); ++i)
         viewChooser->addItem(views[i].title, int(i));
     viewChooser->setMaxVisibleItems(int(views.size()));
-    viewChooser->setAccessibleName(QStringLiteral("View"));
+    viewChooser->setAccessibleName(Language::translate("ViewPanel", "View"));
 
     highlightChooser = new Chooser(viewPanel);
     highlightChooser->setObjectName(QStringLiteral("highlightChooser"));
     highlightChooser->setGeometry(LabelWidth, LineStep, ViewPanelGeometry.width() - LabelWidth,
                                   LineHeight);
-    highlightChooser->setAccessibleName(QStringLiteral("Highlight"));
+    highlightChooser->setAccessibleName(Language::translate("ViewPanel", "Highlight"));
 
     const int y = 2 * LineStep;
     temperatureSlider = new TemperatureSlider(Qt::Horizontal, viewPanel);
@@ -83,13 +84,13 @@ void ZelMain::createViewControls()
     temperatureSlider->setSingleStep(1);
     temperatureSlider->setPageStep(100);
     temperatureSlider->setFocusPolicy(Qt::StrongFocus);
-    temperatureSlider->setAccessibleName(QStringLiteral("Temperature in kelvin"));
+    temperatureSlider->setAccessibleName(Language::translate("ViewPanel", "Temperature in kelvin"));
     temperatureField = new TemperatureField(viewPanel);
     temperatureField->setObjectName(QStringLiteral("temperatureField"));
     temperatureField->setGeometry(LabelWidth + 82, y, 62, LineHeight);
     temperatureField->setButtonSymbols(QAbstractSpinBox::NoButtons);
     temperatureField->setDecimals(2);
-    temperatureField->setAccessibleName(QStringLiteral("Temperature"));
+    temperatureField->setAccessibleName(Language::translate("ViewPanel", "Temperature"));
     unitChooser = new Chooser(viewPanel);
     unitChooser->setObjectName(QStringLiteral("unitChooser"));
     unitChooser->setGeometry(LabelWidth + 146, y, ViewPanelGeometry.width() - LabelWidth - 146,
@@ -97,12 +98,17 @@ void ZelMain::createViewControls()
     for (const TemperatureUnit unit :
          {TemperatureUnit::Kelvin, TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit})
         unitChooser->addItem(unitSymbol(unit), int(unit));
-    unitChooser->setAccessibleName(QStringLiteral("Temperature unit"));
+    unitChooser->setAccessibleName(Language::translate("ViewPanel", "Temperature unit"));
 
     // Alt and the underlined letter reach each control.
-    lbl_view = panelLabel(viewPanel, 0, QStringLiteral("&View"), viewChooser);
-    lbl_highlight = panelLabel(viewPanel, 1, QStringLiteral("&Highlight"), highlightChooser);
-    lbl_temperature = panelLabel(viewPanel, 2, QStringLiteral("&Temperature"), temperatureField);
+    //: A label right of the table's key, at most 66 pixels wide; & marks the Alt key's letter
+    lbl_view = panelLabel(viewPanel, 0, Language::translate("ViewPanel", "&View"), viewChooser);
+    //: A label right of the table's key, at most 66 pixels wide; & marks the Alt key's letter
+    lbl_highlight =
+        panelLabel(viewPanel, 1, Language::translate("ViewPanel", "&Highlight"), highlightChooser);
+    //: A label right of the table's key, at most 66 pixels wide; & marks the Alt key's letter
+    lbl_temperature = panelLabel(viewPanel, 2, Language::translate("ViewPanel", "&Temperature"),
+                                 temperatureField);
     for (QLabel *label : {lbl_view, lbl_highlight, lbl_temperature})
         label->setObjectName(label == lbl_view        ? QStringLiteral("lbl_view")
                              : label == lbl_highlight ? QStringLiteral("lbl_highlight")
@@ -182,7 +188,8 @@ void ZelMain::fillHighlightChooser()
 {
     const QSignalBlocker blocked(highlightChooser);
     highlightChooser->clear();
-    highlightChooser->addItem(QStringLiteral("None"), NoHighlight);
+    //: The highlight chooser's first entry: no group of the key is highlighted
+    highlightChooser->addItem(Language::translate("ViewPanel", "None"), NoHighlight);
     const TableColouring colouring(m_view, Elements, classColours());
     for (const KeyItem &item : colouring.keyItems())
         highlightChooser->addItem(item.label, item.group);

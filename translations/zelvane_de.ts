@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>A reference to the chemical elements: the periodic table, and for each element its data sheet beside a model of its atom.</source>
+        <translation>Ein Nachschlagewerk zu den chemischen Elementen: das Periodensystem und zu jedem Element sein Datenblatt neben einem Modell seines Atoms.</translation>
+    </message>
+    <message>
+        <source>Where the figures come from</source>
+        <translation>Woher die Werte stammen</translation>
+    </message>
+    <message>
+        <source>Point at a line of the data sheet, or press F2 on the line that has the focus, to see where its value comes from; %1 lists them all. Each value names one of these sources by its code:</source>
+        <extracomment>%1 is the command, shown in italics; keep it as it is</extracomment>
+        <translation>Zeigen Sie auf eine Zeile des Datenblatts oder drücken Sie F2 auf der Zeile mit dem Fokus, um zu sehen, woher ihr Wert stammt; %1 listet alle auf. Jeder Wert nennt eine dieser Quellen mit ihrem Kürzel:</translation>
+    </message>
+    <message>
+        <source>Report a wrong value</source>
+        <translation>Einen falschen Wert melden</translation>
+    </message>
+    <message>
+        <source>Please report it at %1, with the element, the line, its value and its source as the data sheet shows them.</source>
+        <extracomment>%1 is the address where wrong values are reported</extracomment>
+        <translation>Bitte melden Sie ihn unter %1, mit dem Element, der Zeile, ihrem Wert und ihrer Quelle, wie das Datenblatt sie zeigt.</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>Über Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>Das Datenblatt zeigt das Aussehen, den Entdecker und die Herkunft des Namens auf Englisch, so wie der Datensatz sie angibt; auch die Angaben zu den Quellen und Lizenzen weiter unten sind englisch.</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Periodic table</source>
+        <translation>Periodensystem</translation>
+    </message>
+    <message>
+        <source>Data sheet</source>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <source>Atom model</source>
+        <translation>Atommodell</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A chooser&apos;s name and its choice: &quot;View: Density&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Zelvane  v1.0, by Zelvane Works</source>
+        <extracomment>The banner&apos;s product line: the name, two blanks, the version, the maker</extracomment>
+        <translation>Zelvane  v1.0, von Zelvane Works</translation>
+    </message>
+    <message>
+        <source>Visit the Zelvane Works web site for our other titles.</source>
+        <extracomment>The banner&apos;s last line, at most 540 pixels wide in the banner&apos;s 19-pixel bold face</extracomment>
+        <translation>Weitere Titel auf der Website von Zelvane Works.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -157,6 +240,74 @@ Info-Seite.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Version.</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>PT</source>
+        <extracomment>The Periodic Table tab&apos;s face, 51 x 28 pixels: an abbreviation of two or three letters</extracomment>
+        <translation>PSE</translation>
+    </message>
+    <message>
+        <source>Periodic Table</source>
+        <translation>Periodensystem</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The legend&apos;s caption, at most 46 pixels wide (bold)</extracomment>
+        <translation>Prot.:</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <extracomment>The legend&apos;s caption, at most 54 pixels wide (bold)</extracomment>
+        <translation>Neutr.:</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <extracomment>The legend&apos;s caption, at most 59 pixels wide (bold)</extracomment>
+        <translation>Elektr.:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The caption of the row of electrons by level, at most 38 pixels wide (bold)</extracomment>
+        <translation>Schale</translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation>Animieren</translation>
+    </message>
+    <message>
+        <source>Level Colors On/Off</source>
+        <translation>Schalenfarben ein/aus</translation>
+    </message>
+    <message>
+        <source>Level On/Off</source>
+        <translation>Schalen ein/aus</translation>
+    </message>
+    <message>
+        <source>Level Circular/Eliptic</source>
+        <translation>Schalen kreisförmig/elliptisch</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
     </message>
 </context>
 <context>
@@ -700,6 +851,112 @@ Info-Seite.</translation>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Periodic Table</source>
+        <translation>Periodensystem drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Element</source>
+        <translation>Element drucken</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesTip</name>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a value that is not the one shipped</extracomment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
+        <translation>Grund: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ViewPanel</name>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>Temperature in kelvin</source>
+        <translation>Temperatur in Kelvin</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Temperatureinheit</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Hervorheben</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Temperatur</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Click an Element for more Information.</source>
+        <extracomment>The table page&apos;s hint in the header, at most 238 pixels wide</extracomment>
+        <translation>Für Details ein Element anklicken.</translation>
+    </message>
+    <message>
+        <source>About Zelvane (F1)</source>
+        <translation>Über Zelvane (F1)</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>Über Zelvane</translation>
+    </message>
+    <message>
+        <source>Find: %1 - %2</source>
+        <extracomment>What was typed to find an element, and the element found; at most 260 pixels wide</extracomment>
+        <translation>Suche: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Find: %1 - no element</source>
+        <extracomment>What was typed, when no element matches; at most 260 pixels wide</extracomment>
+        <translation>Suche: %1 - kein Element</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>About</name>
+    <message>
+        <source>A reference to the chemical elements: the periodic table, and for each element its data sheet beside a model of its atom.</source>
+        <translation>Una obra de consulta sobre los elementos químicos: la tabla periódica y, para cada elemento, su ficha de datos junto a un modelo de su átomo.</translation>
+    </message>
+    <message>
+        <source>Where the figures come from</source>
+        <translation>De dónde vienen los valores</translation>
+    </message>
+    <message>
+        <source>Point at a line of the data sheet, or press F2 on the line that has the focus, to see where its value comes from; %1 lists them all. Each value names one of these sources by its code:</source>
+        <extracomment>%1 is the command, shown in italics; keep it as it is</extracomment>
+        <translation>Señale una línea de la ficha de datos, o pulse F2 en la línea que tiene el foco, para ver de dónde viene su valor; %1 los enumera todos. Cada valor nombra una de estas fuentes por su código:</translation>
+    </message>
+    <message>
+        <source>Report a wrong value</source>
+        <translation>Informar de un valor erróneo</translation>
+    </message>
+    <message>
+        <source>Please report it at %1, with the element, the line, its value and its source as the data sheet shows them.</source>
+        <extracomment>%1 is the address where wrong values are reported</extracomment>
+        <translation>Infórmelo en %1, con el elemento, la línea, su valor y su fuente tal como los muestra la ficha de datos.</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>Acerca de Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>La ficha de datos muestra el aspecto, el descubridor y el origen del nombre en inglés, tal como los da el conjunto de datos; las notas sobre las fuentes y las licencias que siguen también están en inglés.</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Periodic table</source>
+        <translation>Tabla periódica</translation>
+    </message>
+    <message>
+        <source>Data sheet</source>
+        <translation>Ficha de datos</translation>
+    </message>
+    <message>
+        <source>Atom model</source>
+        <translation>Modelo del átomo</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Velocidad de la animación</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A chooser&apos;s name and its choice: &quot;View: Density&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Zelvane  v1.0, by Zelvane Works</source>
+        <extracomment>The banner&apos;s product line: the name, two blanks, the version, the maker</extracomment>
+        <translation>Zelvane  v1.0, de Zelvane Works</translation>
+    </message>
+    <message>
+        <source>Visit the Zelvane Works web site for our other titles.</source>
+        <extracomment>The banner&apos;s last line, at most 540 pixels wide in the banner&apos;s 19-pixel bold face</extracomment>
+        <translation>Más títulos en la web de Zelvane Works.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -156,6 +239,74 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Muestra la versión.</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>PT</source>
+        <extracomment>The Periodic Table tab&apos;s face, 51 x 28 pixels: an abbreviation of two or three letters</extracomment>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Periodic Table</source>
+        <translation>Tabla periódica</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The legend&apos;s caption, at most 46 pixels wide (bold)</extracomment>
+        <translation>Prot.:</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <extracomment>The legend&apos;s caption, at most 54 pixels wide (bold)</extracomment>
+        <translation>Neutr.:</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <extracomment>The legend&apos;s caption, at most 59 pixels wide (bold)</extracomment>
+        <translation>Electr.:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The caption of the row of electrons by level, at most 38 pixels wide (bold)</extracomment>
+        <translation>Capa:</translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation>Animar</translation>
+    </message>
+    <message>
+        <source>Level Colors On/Off</source>
+        <translation>Colores de las capas sí/no</translation>
+    </message>
+    <message>
+        <source>Level On/Off</source>
+        <translation>Capas sí/no</translation>
+    </message>
+    <message>
+        <source>Level Circular/Eliptic</source>
+        <translation>Capas circulares/elípticas</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Velocidad de la animación</translation>
     </message>
 </context>
 <context>
@@ -699,6 +850,112 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Periodic Table</source>
+        <translation>Imprimir la tabla periódica</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Element</source>
+        <translation>Imprimir el elemento</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesTip</name>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a value that is not the one shipped</extracomment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
+        <translation>Motivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ViewPanel</name>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Resaltar</translation>
+    </message>
+    <message>
+        <source>Temperature in kelvin</source>
+        <translation>Temperatura en kelvin</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Unidad de temperatura</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Vista</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Resaltar</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Temperatura</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Click an Element for more Information.</source>
+        <extracomment>The table page&apos;s hint in the header, at most 238 pixels wide</extracomment>
+        <translation>Haga clic en un elemento para ver más.</translation>
+    </message>
+    <message>
+        <source>About Zelvane (F1)</source>
+        <translation>Acerca de Zelvane (F1)</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>Acerca de Zelvane</translation>
+    </message>
+    <message>
+        <source>Find: %1 - %2</source>
+        <extracomment>What was typed to find an element, and the element found; at most 260 pixels wide</extracomment>
+        <translation>Buscar: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Find: %1 - no element</source>
+        <extracomment>What was typed, when no element matches; at most 260 pixels wide</extracomment>
+        <translation>Buscar: %1 - ningún elemento</translation>
     </message>
 </context>
 </TS>

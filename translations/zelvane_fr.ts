@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>A reference to the chemical elements: the periodic table, and for each element its data sheet beside a model of its atom.</source>
+        <translation>Un ouvrage de référence sur les éléments chimiques : le tableau périodique et, pour chaque élément, sa fiche de données à côté d&apos;un modèle de son atome.</translation>
+    </message>
+    <message>
+        <source>Where the figures come from</source>
+        <translation>D&apos;où viennent les valeurs</translation>
+    </message>
+    <message>
+        <source>Point at a line of the data sheet, or press F2 on the line that has the focus, to see where its value comes from; %1 lists them all. Each value names one of these sources by its code:</source>
+        <extracomment>%1 is the command, shown in italics; keep it as it is</extracomment>
+        <translation>Pointez sur une ligne de la fiche de données, ou appuyez sur F2 sur la ligne qui a le focus, pour voir d&apos;où vient sa valeur ; %1 les liste toutes. Chaque valeur désigne l&apos;une de ces sources par son code :</translation>
+    </message>
+    <message>
+        <source>Report a wrong value</source>
+        <translation>Signaler une valeur erronée</translation>
+    </message>
+    <message>
+        <source>Please report it at %1, with the element, the line, its value and its source as the data sheet shows them.</source>
+        <extracomment>%1 is the address where wrong values are reported</extracomment>
+        <translation>Merci de la signaler à l&apos;adresse %1, avec l&apos;élément, la ligne, sa valeur et sa source tels que la fiche de données les montre.</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>À propos de Zelvane</translation>
+    </message>
+    <message>
+        <source>The data sheet shows the appearance, the discoverer and the origin of the name in English, as the data set gives them; the notes on the sources and licences below are in English too.</source>
+        <extracomment>Said in every language but English</extracomment>
+        <translation>La fiche de données indique l&apos;aspect, le découvreur et l&apos;origine du nom en anglais, tels que le jeu de données les donne ; les notes sur les sources et les licences ci-dessous sont elles aussi en anglais.</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Periodic table</source>
+        <translation>Tableau périodique</translation>
+    </message>
+    <message>
+        <source>Data sheet</source>
+        <translation>Fiche de données</translation>
+    </message>
+    <message>
+        <source>Atom model</source>
+        <translation>Modèle de l&apos;atome</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Vitesse de l&apos;animation</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A chooser&apos;s name and its choice: &quot;View: Density&quot;</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Zelvane  v1.0, by Zelvane Works</source>
+        <extracomment>The banner&apos;s product line: the name, two blanks, the version, the maker</extracomment>
+        <translation>Zelvane  v1.0, par Zelvane Works</translation>
+    </message>
+    <message>
+        <source>Visit the Zelvane Works web site for our other titles.</source>
+        <extracomment>The banner&apos;s last line, at most 540 pixels wide in the banner&apos;s 19-pixel bold face</extracomment>
+        <translation>Nos autres titres sur le site de Zelvane Works.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -157,6 +240,74 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     <message>
         <source>Displays version information.</source>
         <translation>Affiche la version.</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>PT</source>
+        <extracomment>The Periodic Table tab&apos;s face, 51 x 28 pixels: an abbreviation of two or three letters</extracomment>
+        <translation>TPE</translation>
+    </message>
+    <message>
+        <source>Periodic Table</source>
+        <translation>Tableau périodique</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The legend&apos;s caption, at most 46 pixels wide (bold)</extracomment>
+        <translation>Protons:</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <extracomment>The legend&apos;s caption, at most 54 pixels wide (bold)</extracomment>
+        <translation>Neutrons:</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <extracomment>The legend&apos;s caption, at most 59 pixels wide (bold)</extracomment>
+        <translation>Électrons:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The caption of the row of electrons by level, at most 38 pixels wide (bold)</extracomment>
+        <translation>Niv.:</translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation>Animer</translation>
+    </message>
+    <message>
+        <source>Level Colors On/Off</source>
+        <translation>Couleurs des couches oui/non</translation>
+    </message>
+    <message>
+        <source>Level On/Off</source>
+        <translation>Couches oui/non</translation>
+    </message>
+    <message>
+        <source>Level Circular/Eliptic</source>
+        <translation>Couches circulaires/elliptiques</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Vitesse de l&apos;animation</translation>
     </message>
 </context>
 <context>
@@ -700,6 +851,112 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Periodic Table</source>
+        <translation>Imprimer le tableau périodique</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Element</source>
+        <translation>Imprimer l&apos;élément</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesTip</name>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a value that is not the one shipped</extracomment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
+        <translation>Raison : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ViewPanel</name>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Mise en évidence</translation>
+    </message>
+    <message>
+        <source>Temperature in kelvin</source>
+        <translation>Température en kelvins</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Unité de température</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Vue</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Surligner</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <extracomment>A label right of the table&apos;s key, at most 66 pixels wide; &amp; marks the Alt key&apos;s letter</extracomment>
+        <translation>&amp;Température</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
+        <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Click an Element for more Information.</source>
+        <extracomment>The table page&apos;s hint in the header, at most 238 pixels wide</extracomment>
+        <translation>Cliquez sur un élément pour les détails.</translation>
+    </message>
+    <message>
+        <source>About Zelvane (F1)</source>
+        <translation>À propos de Zelvane (F1)</translation>
+    </message>
+    <message>
+        <source>About Zelvane</source>
+        <translation>À propos de Zelvane</translation>
+    </message>
+    <message>
+        <source>Find: %1 - %2</source>
+        <extracomment>What was typed to find an element, and the element found; at most 260 pixels wide</extracomment>
+        <translation>Recherche : %1 - %2</translation>
+    </message>
+    <message>
+        <source>Find: %1 - no element</source>
+        <extracomment>What was typed, when no element matches; at most 260 pixels wide</extracomment>
+        <translation>Recherche : %1 - aucun élément</translation>
     </message>
 </context>
 </TS>
