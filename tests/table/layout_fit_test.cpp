@@ -8,10 +8,13 @@
 #include "testdata.h"
 
 #include <QFontMetricsF>
+#include <QRegularExpression>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -190,6 +193,41 @@ TEST_P(TableWordsFit, InTheirRoomInEveryViewOnScreenAndOnPaper)
     for (const std::string &f : found)
         report += f + '\n';
     EXPECT_TRUE(found.empty()) << found.size() << " faults:\n" << report;
+}
+
+// The words of every view on screen: texts outside the cells, without the
+// group labels ("IIA") and single letters, which every language shares.
+std::set<QString> wordsDrawn()
+{
+    const QRegularExpression shared(QStringLiteral("^([IVX]+[AB]?|.|[^A-Za-z]*)$"));
+    std::set<QString> words;
+    for (int v = 0; v < int(tableViews().size()); ++v) {
+        Drawing d{tableViews()[size_t(v)].name};
+        draw(d, shippedData(), TableView{v}, false);
+        for (const DrawnText &t : d.pb.texts)
+            if (!inCell(d, t.ink.topLeft() + QPointF(0.5, 0.5)) && !shared.match(t.text).hasMatch())
+                words.insert(t.text);
+    }
+    return words;
+}
+
+// Nothing the table draws stays in English, but the words a language spells
+// the same.
+TEST_P(TableWordsFit, NoWordLeftInEnglish)
+{
+    const std::map<QString, std::set<QString>> same = {
+        {QStringLiteral("de"), {QStringLiteral("Symbol"), QStringLiteral("Gas")}},
+        {QStringLiteral("fr"), {}},
+        {QStringLiteral("es"), {QStringLiteral("Gas")}}};
+    const std::set<QString> translated = wordsDrawn();
+    Language::use({});
+    const std::set<QString> english = wordsDrawn();
+    QStringList left;
+    for (const QString &word : english)
+        if (translated.count(word) && !same.at(QString::fromLatin1(GetParam())).count(word))
+            left << word;
+    EXPECT_EQ(left.join(QStringLiteral(" | ")).toStdString(), "");
+    EXPECT_GE(english.size(), 40u) << "the words of every view";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TableWordsFit, testing::Values("de", "fr", "es"),
