@@ -44,17 +44,27 @@ QString densityOwnForm(const ElementRecord &r)
 std::vector<TableViewDef> makeViews()
 {
     using R = const ElementRecord &;
-    const auto view = [](const char *name, const char *title, const char *words, const char *unit,
+    // Words the same as a title in English are told apart from it: other
+    // languages write them in lower case.
+    struct Words
+    {
+        Words(const char *source, const char *disambiguation = nullptr)
+            : source(source), disambiguation(disambiguation)
+        {
+        }
+        const char *source, *disambiguation;
+    };
+    const auto view = [](const char *name, const char *title, Words words, const char *unit,
                          ViewKind kind, Value (*value)(R)) {
         return TableViewDef{QString::fromLatin1(name),
                             Language::translate("Views", title),
-                            Language::translate("Views", words),
+                            Language::translate("Views", words.source, words.disambiguation),
                             QString::fromUtf8(unit),
                             kind,
                             value,
                             nullptr};
     };
-    const auto property = [&view](const char *name, const char *title, const char *words,
+    const auto property = [&view](const char *name, const char *title, Words words,
                                   const char *unit, Value (*value)(R)) {
         return view(name, title, words, unit, ViewKind::Property, value);
     };
@@ -106,7 +116,7 @@ std::vector<TableViewDef> makeViews()
                  QT_TRANSLATE_NOOP("Views", "thermal conductivity"), "W/(m\u00B7K)",
                  [](R r) { return known(r.ThermalConduct); }),
         property("debye-temperature", QT_TRANSLATE_NOOP("Views", "Debye temperature"),
-                 QT_TRANSLATE_NOOP("Views", "Debye temperature"), "K",
+                 QT_TRANSLATE_NOOP3("Views", "Debye temperature", "in a sentence"), "K",
                  [](R r) { return known(r.DebyeTemp); }),
     };
     views[4].ownForm = densityOwnForm;

@@ -857,5 +857,10 @@
         <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
         <translation>%1 unbekannt</translation>
     </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>Debye-Temperatur</translation>
+    </message>
 </context>
 </TS>

@@ -857,5 +857,10 @@
         <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
         <translation>%1: valor desconocido</translation>
     </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>temperatura de Debye</translation>
+    </message>
 </context>
 </TS>

@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>No element has a value</source>
-        <translation>Aucun élément n'a de valeur</translation>
+        <translation>Aucun élément n&apos;a de valeur</translation>
     </message>
     <message>
         <source>Classes</source>
@@ -720,11 +720,11 @@
     </message>
     <message>
         <source>Boiling point</source>
-        <translation>Point d'ébullition</translation>
+        <translation>Point d&apos;ébullition</translation>
     </message>
     <message>
         <source>boiling point</source>
-        <translation>point d'ébullition</translation>
+        <translation>point d&apos;ébullition</translation>
     </message>
     <message>
         <source>Atomic radius</source>
@@ -760,11 +760,11 @@
     </message>
     <message>
         <source>Ionization energy</source>
-        <translation>Énergie d'ionisation</translation>
+        <translation>Énergie d&apos;ionisation</translation>
     </message>
     <message>
         <source>ionization energy</source>
-        <translation>énergie d'ionisation</translation>
+        <translation>énergie d&apos;ionisation</translation>
     </message>
     <message>
         <source>Specific heat</source>
@@ -846,16 +846,21 @@
     </message>
     <message>
         <source>boiling point %1</source>
-        <translation>point d'ébullition %1</translation>
+        <translation>point d&apos;ébullition %1</translation>
     </message>
     <message>
         <source>no boiling point known</source>
-        <translation>point d'ébullition inconnu</translation>
+        <translation>point d&apos;ébullition inconnu</translation>
     </message>
     <message>
         <source>no %1 known</source>
         <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
         <translation>%1 : valeur inconnue</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>température de Debye</translation>
     </message>
 </context>
 </TS>

@@ -281,6 +281,11 @@ TEST(CellViewText, InTheLanguageInUseAndBackInEnglish)
     Language::use(QStringLiteral("fr"));
     EXPECT_EQ(text("density", t[26]), u"Fer, 26 : masse volumique 7.874 g/cm\u00B3");
     EXPECT_EQ(classificationNames()[1].trimmed(), "Gaz noble");
+    const TableViewDef &debye = tableViews()[size_t(viewNamed("debye-temperature"))];
+    EXPECT_EQ(std::pair(debye.title, debye.words),
+              std::pair(QStringLiteral(u"Temp\u00E9rature de Debye"),
+                        QStringLiteral(u"temp\u00E9rature de Debye")))
+        << "in a sentence, lower case";
     Language::use(QStringLiteral("es"));
     EXPECT_EQ(text("state", t[80]),
               u"Mercurio, 80: l\u00EDquido a 298 K (punto de fusi\u00F3n 234.32 K, punto de "
