@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <map>
 #include <utility>
 
 namespace {
@@ -161,29 +162,35 @@ std::optional<QByteArray> encodeRecord(const ElementRecord &record, QString *err
 
 void InitClassificationNames(ClassificationNames &names)
 {
-    static const char *const Names[10] = {"Inert Gas",
-                                          "Halogen",
-                                          "Non-Metal",
-                                          "Semimetallic",
-                                          "Transition Metal",
-                                          "Alkali Metal",
-                                          "Alkaline-earth Metal",
-                                          "Other Metal",
-                                          "Rare Earth Element (Lanthanide Series)",
-                                          "Radioactive Rare Earth Element (Actinide Series)"};
+    // At most 48 characters, as the longest English name: the data sheet's line.
+    static const char *const Names[10] = {
+        QT_TRANSLATE_NOOP("Classes", "Inert Gas"),
+        QT_TRANSLATE_NOOP("Classes", "Halogen"),
+        QT_TRANSLATE_NOOP("Classes", "Non-Metal"),
+        QT_TRANSLATE_NOOP("Classes", "Semimetallic"),
+        QT_TRANSLATE_NOOP("Classes", "Transition Metal"),
+        QT_TRANSLATE_NOOP("Classes", "Alkali Metal"),
+        QT_TRANSLATE_NOOP("Classes", "Alkaline-earth Metal"),
+        QT_TRANSLATE_NOOP("Classes", "Other Metal"),
+        QT_TRANSLATE_NOOP("Classes", "Rare Earth Element (Lanthanide Series)"),
+        QT_TRANSLATE_NOOP("Classes", "Radioactive Rare Earth Element (Actinide Series)")};
     names[0] = QString(50, QChar(0));
     for (int i = 0; i < 10; ++i)
-        names[i + 1] = QString::fromLatin1(Names[i]).leftJustified(50, QLatin1Char(' '));
+        names[i + 1] = Language::translate("Classes", Names[i]).leftJustified(50, QLatin1Char(' '));
 }
 
 const ClassificationNames &classificationNames()
 {
-    static const ClassificationNames names = [] {
+    // One set per language spoken in the run.
+    static std::map<QString, ClassificationNames> made;
+    const QString language = Language::current();
+    auto found = made.find(language);
+    if (found == made.end()) {
         ClassificationNames n;
         InitClassificationNames(n);
-        return n;
-    }();
-    return names;
+        found = made.emplace(language, std::move(n)).first;
+    }
+    return found->second;
 }
 
 std::vector<std::pair<QString, int>> textFields(const ElementRecord &record)

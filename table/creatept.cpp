@@ -1,5 +1,6 @@
 #include "creatept.h"
 
+#include "language.h"
 #include "numbertext.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ private:
     const ElementRecord &record(int e) const { return m_data.ElementTable[e]; }
 
     void cellBox(int x, int y, Colour k);
-    void seriesBanner(int y, int height, const Surface &banner, const char *label);
+    void seriesBanner(int y, int height, const Surface &banner, const QString &text);
     void elementCell(int e, int r, int c, int x, int y);
     void keyCell(int x);
     void viewKey(int x, int y);
@@ -87,8 +88,10 @@ void TableDrawer::walk()
         for (int c = 1; c <= GridColumns; ++c) {
             if (r == 2 && c == 1) {
                 m_target.setForeColor(m_labelColour);
+                // One letter under another down the left edge, between periods 2 and 7.
                 int y0 = y + 100;
-                for (const QChar ch : QStringLiteral("PERIOD")) {
+                //: Written downwards, one letter a line: at most 12 letters.
+                for (const QChar ch : Language::translate("Table", "PERIOD")) {
                     printCentred(20, y0, QString(ch));
                     y0 += 16;
                 }
@@ -106,8 +109,11 @@ void TableDrawer::walk()
             if (r == 8 && c == 1) {
                 // The first copy is one row taller than the banner; the row that
                 // has no source pixels leaves the target as it was.
-                seriesBanner(y + 14, m_art.ptLser.height() + 1, m_art.ptLser, "Lanthanide Series");
-                seriesBanner(y + 64, m_art.ptAser.height(), m_art.ptAser, "Actinide Series");
+                //: A banner's label, in bold: at most 106 pixels.
+                seriesBanner(y + 14, m_art.ptLser.height() + 1, m_art.ptLser,
+                             Language::translate("Table", "Lanthanide Series"));
+                seriesBanner(y + 64, m_art.ptAser.height(), m_art.ptAser,
+                             Language::translate("Table", "Actinide Series"));
             }
             x += m_cellWidth;
         }
@@ -126,7 +132,7 @@ void TableDrawer::cellBox(int x, int y, Colour k)
 
 // A series banner with its label in white bold, centred on its body; on paper
 // its tip lies on white.
-void TableDrawer::seriesBanner(int y, int height, const Surface &banner, const char *label)
+void TableDrawer::seriesBanner(int y, int height, const Surface &banner, const QString &text)
 {
     m_target.bitBlt(6, y, banner.width(), height, banner, 0, 0, RasterOp::SrcCopy);
     const int tipWidth = m_art.ptserW.width();
@@ -139,7 +145,6 @@ void TableDrawer::seriesBanner(int y, int height, const Surface &banner, const c
     m_target.setFontSize(8.25);
     m_target.setFontBold(true);
     m_target.setForeColor(ColourWhite);
-    const QString text = QString::fromLatin1(label);
     const int bodyWidth = banner.width() - tipWidth;
     m_target.setCurrentX(6 + std::max(2.0, (bodyWidth - m_target.textWidth(text)) / 2));
     m_target.setCurrentY(y + (m_art.ptLser.height() - m_target.textHeight()) / 2);
@@ -196,7 +201,7 @@ void TableDrawer::groupHeading(int e, int r, int c, int x, int y)
 {
     if (r == 1 && c == 1) {
         m_target.setForeColor(m_labelColour);
-        printAt(x + 6, y - 38, QStringLiteral("GROUP"));
+        printAt(x + 6, y - 38, Language::translate("Table", "GROUP"));
         m_target.setForeColor(ColourBlack);
     }
     printCentred(x + m_cellWidth / 2, y - 24, QString::number(c));
@@ -219,7 +224,8 @@ void TableDrawer::keyCell(int x)
     symbolAndWeight(kx, ky, first);
 
     m_target.setForeColor(m_labelColour);
-    printAt(kx - 50, ky, QStringLiteral("State"));
+    //: The key's heading of the state symbols: at most 25 pixels, then a line.
+    printAt(kx - 50, ky, Language::translate("States", "State"));
     m_target.line(kx - 23, ky + 7, kx + 3, ky + 7, m_labelColour);
 
     struct StateItem
@@ -228,14 +234,17 @@ void TableDrawer::keyCell(int x)
         const char *label;
     };
     const StateItem states[4] = {
-        {2, kx - 3 * m_cellWidth - 5, ky + 18, kx - 3 * m_cellWidth + 10, ky + 17, "Gas"},
-        {1, kx - 71, ky + 18, kx - 56, ky + 17, "Liquid"},
-        {0, kx - 3 * m_cellWidth - 5, ky + 34, kx - 3 * m_cellWidth + 10, ky + 33, "Solid"},
-        {3, kx - 71, ky + 34, kx - 56, ky + 33, "Man Made"},
+        //: The key's state names: Gas and Solid at most 33 pixels, Liquid and Man Made 53.
+        {2, kx - 3 * m_cellWidth - 5, ky + 18, kx - 3 * m_cellWidth + 10, ky + 17,
+         QT_TRANSLATE_NOOP("States", "Gas")},
+        {1, kx - 71, ky + 18, kx - 56, ky + 17, QT_TRANSLATE_NOOP("States", "Liquid")},
+        {0, kx - 3 * m_cellWidth - 5, ky + 34, kx - 3 * m_cellWidth + 10, ky + 33,
+         QT_TRANSLATE_NOOP("States", "Solid")},
+        {3, kx - 71, ky + 34, kx - 56, ky + 33, QT_TRANSLATE_NOOP("States", "Man Made")},
     };
     for (const StateItem &s : states) {
         stateSymbol(s.state, s.symbolX, s.symbolY);
-        printAt(s.labelX, s.labelY, QString::fromLatin1(s.label));
+        printAt(s.labelX, s.labelY, Language::translate("States", s.label));
     }
 
     struct Pointer
@@ -244,12 +253,13 @@ void TableDrawer::keyCell(int x)
         int labelY, fromX, lineY;
     };
     const Pointer pointers[3] = {
-        {"Symbol", ky + 16, kx + m_cellWidth - 12, ky + 23},
-        {"Atomic Number", ky, kx + m_cellWidth - 3, ky + 7},
-        {"Atomic Weight", ky + 34, kx + m_cellWidth - 3, ky + 41},
+        //: What the key cell's parts are: at most 140 pixels.
+        {QT_TRANSLATE_NOOP("Table", "Symbol"), ky + 16, kx + m_cellWidth - 12, ky + 23},
+        {QT_TRANSLATE_NOOP("Table", "Atomic Number"), ky, kx + m_cellWidth - 3, ky + 7},
+        {QT_TRANSLATE_NOOP("Table", "Atomic Weight"), ky + 34, kx + m_cellWidth - 3, ky + 41},
     };
     for (const Pointer &p : pointers) {
-        printAt(kx + m_cellWidth + 20, p.labelY, QString::fromLatin1(p.label));
+        printAt(kx + m_cellWidth + 20, p.labelY, Language::translate("Table", p.label));
         m_target.line(p.fromX, p.lineY, kx + m_cellWidth + 18, p.lineY, m_labelColour);
     }
     m_target.setForeColor(ColourBlack);
@@ -271,17 +281,21 @@ void TableDrawer::viewKey(int x, int y)
             keyEntry(gx, gy, int(i / 2), i % 2 == 1, items[i]);
         break;
     case ViewKind::Block:
-        printAt(gx + 6, gy - 2, QStringLiteral("Block: the subshell being filled"));
+        //: The block key's heading: at most 248 pixels.
+        printAt(gx + 6, gy - 2, Language::translate("Views", "Block: the subshell being filled"));
         for (size_t i = 0; i < items.size(); ++i)
             keyEntry(gx, gy, 1 + int(i / 2), i % 2 == 1, items[i]);
         break;
     case ViewKind::State:
+        //: The state key's heading with a temperature ("State at 298 K"): at most 248 pixels.
         printAt(gx + 6, gy - 2,
-                QStringLiteral("State at ") +
-                    temperatureText(m_colouring.view().kelvin, m_colouring.view().unit));
+                Language::translate("States", "State at %1")
+                    .arg(temperatureText(m_colouring.view().kelvin, m_colouring.view().unit)));
         for (size_t i = 0; i < items.size(); ++i)
             keyEntry(gx, gy, 1 + int(i / 2), i % 2 == 1, items[i]);
-        printAt(gx + 6, gy + 34, QStringLiteral("Unknown: the points known do not decide"));
+        //: Under the state key: at most 248 pixels.
+        printAt(gx + 6, gy + 34,
+                Language::translate("States", "Unknown: the points known do not decide"));
         break;
     case ViewKind::Property:
         colourBar(gx, gy);
@@ -316,7 +330,9 @@ void TableDrawer::colourBar(int gx, int gy)
     const ColourScale &scale = m_colouring.scale();
     QString title = def.title;
     if (!def.unit.isEmpty()) title += QStringLiteral(" (%1)").arg(def.unit);
-    if (scale.log) title += QStringLiteral(", log scale");
+    //: The colour bar's heading: a view's title and unit, on a logarithmic scale.
+    //: At most 248 pixels with the longest title.
+    if (scale.log) title = Language::translate("Views", "%1, log scale").arg(title);
     printAt(gx + 6, gy - 2, title);
 
     const int left = gx + 6, right = gx + 254, top = gy + 11, bottom = gy + 23;
@@ -326,7 +342,7 @@ void TableDrawer::colourBar(int gx, int gy)
 
     const int textY = bottom + 2;
     if (scale.empty) {
-        printAt(left, textY, QStringLiteral("No element has a value"));
+        printAt(left, textY, Language::translate("Views", "No element has a value"));
         return;
     }
     const QString low = keyNumberText(scale.low);

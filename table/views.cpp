@@ -1,12 +1,14 @@
 #include "views.h"
 
 #include "creatept.h"
+#include "language.h"
 #include "numbertext.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -37,61 +39,84 @@ QString densityOwnForm(const ElementRecord &r)
     return numberText(r.Density) + QStringLiteral(" g/L");
 }
 
+// The views in the language in use: titles and words are translated, names
+// are the command line's and stay as they are.
 std::vector<TableViewDef> makeViews()
 {
     using R = const ElementRecord &;
-    const auto property = [](const char *name, const char16_t *title, const char16_t *words,
-                             const char16_t *unit, Value (*value)(R)) {
+    // Words the same as a title in English are told apart from it: other
+    // languages write them in lower case.
+    struct Words
+    {
+        Words(const char *source, const char *disambiguation = nullptr)
+            : source(source), disambiguation(disambiguation)
+        {
+        }
+        const char *source, *disambiguation;
+    };
+    const auto view = [](const char *name, const char *title, Words words, const char *unit,
+                         ViewKind kind, Value (*value)(R)) {
         return TableViewDef{QString::fromLatin1(name),
-                            QString::fromUtf16(title),
-                            QString::fromUtf16(words),
-                            QString::fromUtf16(unit),
-                            ViewKind::Property,
+                            Language::translate("Views", title),
+                            Language::translate("Views", words.source, words.disambiguation),
+                            QString::fromUtf8(unit),
+                            kind,
                             value,
                             nullptr};
     };
+    const auto property = [&view](const char *name, const char *title, Words words,
+                                  const char *unit, Value (*value)(R)) {
+        return view(name, title, words, unit, ViewKind::Property, value);
+    };
+    // Titles show in the chooser and head the key; words name the value in a
+    // sentence ("Iron, 26: density 7.874 g/cm³").
     std::vector<TableViewDef> views = {
-        {QStringLiteral("classes"),
-         QStringLiteral("Classes"),
-         QStringLiteral("class"),
-         {},
-         ViewKind::Classes},
-        {QStringLiteral("block"),
-         QStringLiteral("Block"),
-         QStringLiteral("block"),
-         {},
-         ViewKind::Block},
-        {QStringLiteral("state"),
-         QStringLiteral("State at a temperature"),
-         QStringLiteral("state"),
-         {},
-         ViewKind::State},
-        property("atomic-weight", u"Atomic weight", u"atomic weight", u"g/mol",
+        view("classes", QT_TRANSLATE_NOOP("Views", "Classes"), QT_TRANSLATE_NOOP("Views", "class"),
+             "", ViewKind::Classes, nullptr),
+        view("block", QT_TRANSLATE_NOOP("Views", "Block"), QT_TRANSLATE_NOOP("Views", "block"), "",
+             ViewKind::Block, nullptr),
+        view("state", QT_TRANSLATE_NOOP("Views", "State at a temperature"),
+             QT_TRANSLATE_NOOP("Views", "state"), "", ViewKind::State, nullptr),
+        property("atomic-weight", QT_TRANSLATE_NOOP("Views", "Atomic weight"),
+                 QT_TRANSLATE_NOOP("Views", "atomic weight"), "g/mol",
                  [](R r) { return known(r.AtomicWeight); }),
-        property("density", u"Density", u"density", u"g/cm\u00B3", density),
-        property("melting-point", u"Melting point", u"melting point", u"K",
+        property("density", QT_TRANSLATE_NOOP("Views", "Density"),
+                 QT_TRANSLATE_NOOP("Views", "density"), "g/cm\u00B3", density),
+        property("melting-point", QT_TRANSLATE_NOOP("Views", "Melting point"),
+                 QT_TRANSLATE_NOOP("Views", "melting point"), "K",
                  [](R r) { return known(r.MeltingPoint); }),
-        property("boiling-point", u"Boiling point", u"boiling point", u"K",
+        property("boiling-point", QT_TRANSLATE_NOOP("Views", "Boiling point"),
+                 QT_TRANSLATE_NOOP("Views", "boiling point"), "K",
                  [](R r) { return known(r.BoilingPoint); }),
-        property("atomic-radius", u"Atomic radius", u"atomic radius", u"\u00C5",
+        property("atomic-radius", QT_TRANSLATE_NOOP("Views", "Atomic radius"),
+                 QT_TRANSLATE_NOOP("Views", "atomic radius"), "\u00C5",
                  [](R r) { return known(r.AtomicRadius); }),
-        property("covalent-radius", u"Covalent radius", u"covalent radius", u"\u00C5",
+        property("covalent-radius", QT_TRANSLATE_NOOP("Views", "Covalent radius"),
+                 QT_TRANSLATE_NOOP("Views", "covalent radius"), "\u00C5",
                  [](R r) { return known(r.CovalentRadius); }),
-        property("atomic-volume", u"Atomic volume", u"atomic volume", u"cm\u00B3/mol",
+        property("atomic-volume", QT_TRANSLATE_NOOP("Views", "Atomic volume"),
+                 QT_TRANSLATE_NOOP("Views", "atomic volume"), "cm\u00B3/mol",
                  [](R r) { return known(r.AtomicVolume); }),
-        property("electronegativity", u"Electronegativity", u"electronegativity", u"",
+        property("electronegativity", QT_TRANSLATE_NOOP("Views", "Electronegativity"),
+                 QT_TRANSLATE_NOOP("Views", "electronegativity"), "",
                  [](R r) { return known(r.ElectroNegativity); }),
-        property("ionization-energy", u"Ionization energy", u"ionization energy", u"kJ/mol",
+        property("ionization-energy", QT_TRANSLATE_NOOP("Views", "Ionization energy"),
+                 QT_TRANSLATE_NOOP("Views", "ionization energy"), "kJ/mol",
                  [](R r) { return known(r.IonizingEnergy); }),
-        property("specific-heat", u"Specific heat", u"specific heat", u"J/(g\u00B7K)",
+        property("specific-heat", QT_TRANSLATE_NOOP("Views", "Specific heat"),
+                 QT_TRANSLATE_NOOP("Views", "specific heat"), "J/(g\u00B7K)",
                  [](R r) { return known(r.SpecificHeat); }),
-        property("fusion-heat", u"Fusion heat", u"fusion heat", u"kJ/mol",
+        property("fusion-heat", QT_TRANSLATE_NOOP("Views", "Fusion heat"),
+                 QT_TRANSLATE_NOOP("Views", "fusion heat"), "kJ/mol",
                  [](R r) { return known(r.FusionHeat); }),
-        property("evaporation-heat", u"Evaporation heat", u"evaporation heat", u"kJ/mol",
+        property("evaporation-heat", QT_TRANSLATE_NOOP("Views", "Evaporation heat"),
+                 QT_TRANSLATE_NOOP("Views", "evaporation heat"), "kJ/mol",
                  [](R r) { return known(r.EvaporationHeat); }),
-        property("thermal-conductivity", u"Thermal conductivity", u"thermal conductivity",
-                 u"W/(m\u00B7K)", [](R r) { return known(r.ThermalConduct); }),
-        property("debye-temperature", u"Debye temperature", u"Debye temperature", u"K",
+        property("thermal-conductivity", QT_TRANSLATE_NOOP("Views", "Thermal conductivity"),
+                 QT_TRANSLATE_NOOP("Views", "thermal conductivity"), "W/(m\u00B7K)",
+                 [](R r) { return known(r.ThermalConduct); }),
+        property("debye-temperature", QT_TRANSLATE_NOOP("Views", "Debye temperature"),
+                 QT_TRANSLATE_NOOP3("Views", "Debye temperature", "in a sentence"), "K",
                  [](R r) { return known(r.DebyeTemp); }),
     };
     views[4].ownForm = densityOwnForm;
@@ -104,12 +129,19 @@ struct ClassEntry
     int group;
     const char *label;
 };
+//: The class legend: at most 105 pixels in the left column (Non Metals,
+//: Halogens, Inert Gases, Semimetallics, Transition Metals), 118 in the right.
 constexpr ClassEntry ClassLegend[10] = {
-    {3, "Non Metals"},        {6, "Alkali Metals"},
-    {2, "Halogens"},          {7, "Alkaline Earth Metals"},
-    {1, "Inert Gases"},       {8, "Other Metals"},
-    {4, "Semimetallics"},     {9, "Rare Earth Elements"},
-    {5, "Transition Metals"}, {10, "Radioactive RE Elements"},
+    {3, QT_TRANSLATE_NOOP("Classes", "Non Metals")},
+    {6, QT_TRANSLATE_NOOP("Classes", "Alkali Metals")},
+    {2, QT_TRANSLATE_NOOP("Classes", "Halogens")},
+    {7, QT_TRANSLATE_NOOP("Classes", "Alkaline Earth Metals")},
+    {1, QT_TRANSLATE_NOOP("Classes", "Inert Gases")},
+    {8, QT_TRANSLATE_NOOP("Classes", "Other Metals")},
+    {4, QT_TRANSLATE_NOOP("Classes", "Semimetallics")},
+    {9, QT_TRANSLATE_NOOP("Classes", "Rare Earth Elements")},
+    {5, QT_TRANSLATE_NOOP("Classes", "Transition Metals")},
+    {10, QT_TRANSLATE_NOOP("Classes", "Radioactive RE Elements")},
 };
 
 // Viridis at nine evenly spaced points, red, green, blue.
@@ -163,40 +195,44 @@ QString phaseWords(Phase phase)
 {
     switch (phase) {
     case Phase::Solid:
-        return QStringLiteral("solid");
+        return Language::translate("States", "solid");
     case Phase::Liquid:
-        return QStringLiteral("liquid");
+        return Language::translate("States", "liquid");
     case Phase::Gas:
-        return QStringLiteral("gas");
+        return Language::translate("States", "gas");
     case Phase::Unknown:
         break;
     }
-    return QStringLiteral("state unknown");
+    return Language::translate("States", "state unknown");
 }
 
 QString blockWords(Block block)
 {
     switch (block) {
     case Block::S:
-        return QStringLiteral("s block");
+        return Language::translate("Views", "s block");
     case Block::P:
-        return QStringLiteral("p block");
+        return Language::translate("Views", "p block");
     case Block::D:
-        return QStringLiteral("d block");
+        return Language::translate("Views", "d block");
     case Block::F:
-        return QStringLiteral("f block");
+        return Language::translate("Views", "f block");
     case Block::Unknown:
         break;
     }
-    return QStringLiteral("block unknown");
+    return Language::translate("Views", "block unknown");
 }
 
 } // namespace
 
 const std::vector<TableViewDef> &tableViews()
 {
-    static const std::vector<TableViewDef> views = makeViews();
-    return views;
+    // One set per language spoken in the run.
+    static std::map<QString, std::vector<TableViewDef>> made;
+    const QString language = Language::current();
+    auto found = made.find(language);
+    if (found == made.end()) found = made.emplace(language, makeViews()).first;
+    return found->second;
 }
 
 int findTableView(const QString &name)
@@ -408,8 +444,8 @@ std::vector<KeyItem> TableColouring::keyItems() const
     switch (def().kind) {
     case ViewKind::Classes:
         for (const ClassEntry &entry : ClassLegend)
-            items.push_back(
-                {entry.group, QString::fromLatin1(entry.label), m_classes[size_t(entry.group)]});
+            items.push_back({entry.group, Language::translate("Classes", entry.label),
+                             m_classes[size_t(entry.group)]});
         break;
     case ViewKind::Block:
         for (const Block b : {Block::S, Block::P, Block::D, Block::F})
@@ -419,12 +455,14 @@ std::vector<KeyItem> TableColouring::keyItems() const
         for (const Phase p : {Phase::Solid, Phase::Liquid, Phase::Gas, Phase::Unknown}) {
             QString label = phaseWords(p);
             label[0] = label[0].toUpper();
-            items.push_back({int(p), p == Phase::Unknown ? QStringLiteral("Unknown") : label,
+            items.push_back({int(p),
+                             p == Phase::Unknown ? Language::translate("States", "Unknown") : label,
                              PhaseColours[size_t(p)]});
         }
         break;
     case ViewKind::Property:
-        items.push_back({0, QStringLiteral("No data"), NoDataColour});
+        //: A key entry: at most 105 pixels.
+        items.push_back({0, Language::translate("Views", "No data"), NoDataColour});
         break;
     }
     return items;
@@ -447,41 +485,50 @@ Colour fadedColour(Colour colour, Colour background)
 
 QString cellViewText(const TableView &view, const ElementRecord &record)
 {
-    const QString who =
-        QStringLiteral("%1, %2: ").arg(trimmedText(record.ElementName)).arg(record.AtomicNumber);
-    if (view.view < 0 || view.view >= int(tableViews().size())) return who;
+    //: A cell's tooltip: the element's name, its atomic number, then what the view shows.
+    const auto who = [&record](const QString &what) {
+        return Language::translate("Views", "%1, %2: %3")
+            .arg(trimmedText(elementName(record)))
+            .arg(record.AtomicNumber)
+            .arg(what);
+    };
+    if (view.view < 0 || view.view >= int(tableViews().size())) return who({});
     const TableViewDef &def = tableViews()[size_t(view.view)];
     switch (def.kind) {
     case ViewKind::Classes: {
         const int cls = record.Classification;
-        if (cls < 1 || cls > 10) return who + QStringLiteral("class unknown");
-        return who + trimmedText(classificationNames()[size_t(cls)]);
+        if (cls < 1 || cls > 10) return who(Language::translate("Views", "class unknown"));
+        return who(trimmedText(classificationNames()[size_t(cls)]));
     }
     case ViewKind::Block:
-        return who + blockWords(elementBlock(record));
+        return who(blockWords(elementBlock(record)));
     case ViewKind::State: {
-        const auto point = [&view](const char *what, double kelvin) {
-            const QString words = QString::fromLatin1(what);
-            if (!known(kelvin)) return QStringLiteral("no %1 known").arg(words);
-            return words + QLatin1Char(' ') + temperatureText(kelvin, view.unit);
-        };
-        return who + QStringLiteral("%1 at %2 (%3, %4)")
-                         .arg(phaseWords(phaseAt(record, view.kelvin)),
-                              temperatureText(view.kelvin, view.unit),
-                              point("melting point", record.MeltingPoint),
-                              point("boiling point", record.BoilingPoint));
+        const QString melting = known(record.MeltingPoint)
+                                    ? Language::translate("Views", "melting point %1")
+                                          .arg(temperatureText(record.MeltingPoint, view.unit))
+                                    : Language::translate("Views", "no melting point known");
+        const QString boiling = known(record.BoilingPoint)
+                                    ? Language::translate("Views", "boiling point %1")
+                                          .arg(temperatureText(record.BoilingPoint, view.unit))
+                                    : Language::translate("Views", "no boiling point known");
+        //: The state at the chosen temperature (solid, liquid, gas or state unknown),
+        //: the temperature, then the melting and boiling points.
+        return who(Language::translate("States", "%1 at %2 (%3, %4)")
+                       .arg(phaseWords(phaseAt(record, view.kelvin)),
+                            temperatureText(view.kelvin, view.unit), melting, boiling));
     }
     case ViewKind::Property:
         break;
     }
     const Value v = def.value(record);
-    if (!v) return who + QStringLiteral("no %1 known").arg(def.words);
-    QString text = who + def.words + QLatin1Char(' ') + withUnit(valueText(*v), def.unit);
+    //: A property without a value: its words ("density").
+    if (!v) return who(Language::translate("Views", "no %1 known").arg(def.words));
+    QString text = def.words + QLatin1Char(' ') + withUnit(valueText(*v), def.unit);
     if (def.ownForm) {
         const QString own = def.ownForm(record);
         if (!own.isEmpty()) text += QStringLiteral(" (%1)").arg(own);
     }
-    return text;
+    return who(text);
 }
 
 QString keyNumberText(double value)

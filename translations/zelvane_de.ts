@@ -85,6 +85,90 @@
     </message>
 </context>
 <context>
+    <name>Classes</name>
+    <message>
+        <source>Inert Gas</source>
+        <translation>Edelgas</translation>
+    </message>
+    <message>
+        <source>Halogen</source>
+        <translation>Halogen</translation>
+    </message>
+    <message>
+        <source>Non-Metal</source>
+        <translation>Nichtmetall</translation>
+    </message>
+    <message>
+        <source>Semimetallic</source>
+        <translation>Halbmetall</translation>
+    </message>
+    <message>
+        <source>Transition Metal</source>
+        <translation>Übergangsmetall</translation>
+    </message>
+    <message>
+        <source>Alkali Metal</source>
+        <translation>Alkalimetall</translation>
+    </message>
+    <message>
+        <source>Alkaline-earth Metal</source>
+        <translation>Erdalkalimetall</translation>
+    </message>
+    <message>
+        <source>Other Metal</source>
+        <translation>Anderes Metall</translation>
+    </message>
+    <message>
+        <source>Rare Earth Element (Lanthanide Series)</source>
+        <translation>Seltenerdelement (Lanthanoide)</translation>
+    </message>
+    <message>
+        <source>Radioactive Rare Earth Element (Actinide Series)</source>
+        <translation>Radioaktives Seltenerdelement (Actinoide)</translation>
+    </message>
+    <message>
+        <source>Non Metals</source>
+        <extracomment>The class legend: at most 105 pixels in the left column (Non Metals, Halogens, Inert Gases, Semimetallics, Transition Metals), 118 in the right.</extracomment>
+        <translation>Nichtmetalle</translation>
+    </message>
+    <message>
+        <source>Alkali Metals</source>
+        <translation>Alkalimetalle</translation>
+    </message>
+    <message>
+        <source>Halogens</source>
+        <translation>Halogene</translation>
+    </message>
+    <message>
+        <source>Alkaline Earth Metals</source>
+        <translation>Erdalkalimetalle</translation>
+    </message>
+    <message>
+        <source>Inert Gases</source>
+        <translation>Edelgase</translation>
+    </message>
+    <message>
+        <source>Other Metals</source>
+        <translation>Andere Metalle</translation>
+    </message>
+    <message>
+        <source>Semimetallics</source>
+        <translation>Halbmetalle</translation>
+    </message>
+    <message>
+        <source>Rare Earth Elements</source>
+        <translation>Seltene Erden</translation>
+    </message>
+    <message>
+        <source>Transition Metals</source>
+        <translation>Übergangsmetalle</translation>
+    </message>
+    <message>
+        <source>Radioactive RE Elements</source>
+        <translation>Radioakt. Seltene Erden</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -891,6 +975,100 @@ Info-Seite.</translation>
     </message>
 </context>
 <context>
+    <name>States</name>
+    <message>
+        <source>State</source>
+        <extracomment>The key&apos;s heading of the state symbols: at most 25 pixels, then a line.</extracomment>
+        <translation>Zust.</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>The key&apos;s state names: Gas and Solid at most 33 pixels, Liquid and Man Made 53.</extracomment>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Flüssig</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Man Made</source>
+        <translation>Künstlich</translation>
+    </message>
+    <message>
+        <source>State at %1</source>
+        <extracomment>The state key&apos;s heading with a temperature (&quot;State at 298 K&quot;): at most 248 pixels.</extracomment>
+        <translation>Zustand bei %1</translation>
+    </message>
+    <message>
+        <source>Unknown: the points known do not decide</source>
+        <extracomment>Under the state key: at most 248 pixels.</extracomment>
+        <translation>Unbekannt: die bekannten Punkte genügen nicht</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>flüssig</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gasförmig</translation>
+    </message>
+    <message>
+        <source>state unknown</source>
+        <translation>Zustand unbekannt</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (%3, %4)</source>
+        <extracomment>The state at the chosen temperature (solid, liquid, gas or state unknown), the temperature, then the melting and boiling points.</extracomment>
+        <translation>%1 bei %2 (%3, %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>PERIOD</source>
+        <extracomment>Written downwards, one letter a line: at most 12 letters.</extracomment>
+        <translation>PERIODE</translation>
+    </message>
+    <message>
+        <source>Lanthanide Series</source>
+        <extracomment>A banner&apos;s label, in bold: at most 106 pixels.</extracomment>
+        <translation>Lanthanoide</translation>
+    </message>
+    <message>
+        <source>Actinide Series</source>
+        <translation>Actinoide</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GRUPPE</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>What the key cell&apos;s parts are: at most 140 pixels.</extracomment>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>Atomic Weight</source>
+        <translation>Atommasse</translation>
+    </message>
+</context>
+<context>
     <name>ViewPanel</name>
     <message>
         <source>View</source>
@@ -931,6 +1109,215 @@ Info-Seite.</translation>
         <source>None</source>
         <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>Block: the subshell being filled</source>
+        <extracomment>The block key&apos;s heading: at most 248 pixels.</extracomment>
+        <translation>Block: die Unterschale, die sich füllt</translation>
+    </message>
+    <message>
+        <source>%1, log scale</source>
+        <extracomment>The colour bar&apos;s heading: a view&apos;s title and unit, on a logarithmic scale. At most 248 pixels with the longest title.</extracomment>
+        <translation>%1, log. Skala</translation>
+    </message>
+    <message>
+        <source>No element has a value</source>
+        <translation>Kein Element hat einen Wert</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>State at a temperature</source>
+        <translation>Zustand bei einer Temperatur</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Atomic weight</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>atomic weight</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Schmelzpunkt</translation>
+    </message>
+    <message>
+        <source>melting point</source>
+        <translation>Schmelzpunkt</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Siedepunkt</translation>
+    </message>
+    <message>
+        <source>boiling point</source>
+        <translation>Siedepunkt</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Atomradius</translation>
+    </message>
+    <message>
+        <source>atomic radius</source>
+        <translation>Atomradius</translation>
+    </message>
+    <message>
+        <source>Covalent radius</source>
+        <translation>Kovalenzradius</translation>
+    </message>
+    <message>
+        <source>covalent radius</source>
+        <translation>Kovalenzradius</translation>
+    </message>
+    <message>
+        <source>Atomic volume</source>
+        <translation>Atomvolumen</translation>
+    </message>
+    <message>
+        <source>atomic volume</source>
+        <translation>Atomvolumen</translation>
+    </message>
+    <message>
+        <source>Electronegativity</source>
+        <translation>Elektronegativität</translation>
+    </message>
+    <message>
+        <source>electronegativity</source>
+        <translation>Elektronegativität</translation>
+    </message>
+    <message>
+        <source>Ionization energy</source>
+        <translation>Ionisierungsenergie</translation>
+    </message>
+    <message>
+        <source>ionization energy</source>
+        <translation>Ionisierungsenergie</translation>
+    </message>
+    <message>
+        <source>Specific heat</source>
+        <translation>Spezifische Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>specific heat</source>
+        <translation>spezifische Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>Fusion heat</source>
+        <translation>Schmelzwärme</translation>
+    </message>
+    <message>
+        <source>fusion heat</source>
+        <translation>Schmelzwärme</translation>
+    </message>
+    <message>
+        <source>Evaporation heat</source>
+        <translation>Verdampfungswärme</translation>
+    </message>
+    <message>
+        <source>evaporation heat</source>
+        <translation>Verdampfungswärme</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <translation>Debye-Temperatur</translation>
+    </message>
+    <message>
+        <source>s block</source>
+        <translation>s-Block</translation>
+    </message>
+    <message>
+        <source>p block</source>
+        <translation>p-Block</translation>
+    </message>
+    <message>
+        <source>d block</source>
+        <translation>d-Block</translation>
+    </message>
+    <message>
+        <source>f block</source>
+        <translation>f-Block</translation>
+    </message>
+    <message>
+        <source>block unknown</source>
+        <translation>Block unbekannt</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>A key entry: at most 105 pixels.</extracomment>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A cell&apos;s tooltip: the element&apos;s name, its atomic number, then what the view shows.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>class unknown</source>
+        <translation>Klasse unbekannt</translation>
+    </message>
+    <message>
+        <source>melting point %1</source>
+        <translation>Schmelzpunkt %1</translation>
+    </message>
+    <message>
+        <source>no melting point known</source>
+        <translation>Schmelzpunkt unbekannt</translation>
+    </message>
+    <message>
+        <source>boiling point %1</source>
+        <translation>Siedepunkt %1</translation>
+    </message>
+    <message>
+        <source>no boiling point known</source>
+        <translation>Siedepunkt unbekannt</translation>
+    </message>
+    <message>
+        <source>no %1 known</source>
+        <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
+        <translation>%1 unbekannt</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>Debye-Temperatur</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,90 @@
     </message>
 </context>
 <context>
+    <name>Classes</name>
+    <message>
+        <source>Inert Gas</source>
+        <translation>Gas noble</translation>
+    </message>
+    <message>
+        <source>Halogen</source>
+        <translation>Halógeno</translation>
+    </message>
+    <message>
+        <source>Non-Metal</source>
+        <translation>No metal</translation>
+    </message>
+    <message>
+        <source>Semimetallic</source>
+        <translation>Metaloide</translation>
+    </message>
+    <message>
+        <source>Transition Metal</source>
+        <translation>Metal de transición</translation>
+    </message>
+    <message>
+        <source>Alkali Metal</source>
+        <translation>Metal alcalino</translation>
+    </message>
+    <message>
+        <source>Alkaline-earth Metal</source>
+        <translation>Metal alcalinotérreo</translation>
+    </message>
+    <message>
+        <source>Other Metal</source>
+        <translation>Otro metal</translation>
+    </message>
+    <message>
+        <source>Rare Earth Element (Lanthanide Series)</source>
+        <translation>Tierra rara (lantánidos)</translation>
+    </message>
+    <message>
+        <source>Radioactive Rare Earth Element (Actinide Series)</source>
+        <translation>Tierra rara radiactiva (actínidos)</translation>
+    </message>
+    <message>
+        <source>Non Metals</source>
+        <extracomment>The class legend: at most 105 pixels in the left column (Non Metals, Halogens, Inert Gases, Semimetallics, Transition Metals), 118 in the right.</extracomment>
+        <translation>No metales</translation>
+    </message>
+    <message>
+        <source>Alkali Metals</source>
+        <translation>Metales alcalinos</translation>
+    </message>
+    <message>
+        <source>Halogens</source>
+        <translation>Halógenos</translation>
+    </message>
+    <message>
+        <source>Alkaline Earth Metals</source>
+        <translation>Alcalinotérreos</translation>
+    </message>
+    <message>
+        <source>Inert Gases</source>
+        <translation>Gases nobles</translation>
+    </message>
+    <message>
+        <source>Other Metals</source>
+        <translation>Otros metales</translation>
+    </message>
+    <message>
+        <source>Semimetallics</source>
+        <translation>Metaloides</translation>
+    </message>
+    <message>
+        <source>Rare Earth Elements</source>
+        <translation>Tierras raras</translation>
+    </message>
+    <message>
+        <source>Transition Metals</source>
+        <translation>Metales de transición</translation>
+    </message>
+    <message>
+        <source>Radioactive RE Elements</source>
+        <translation>Tierras raras radiact.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -890,6 +974,100 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
 </context>
 <context>
+    <name>States</name>
+    <message>
+        <source>State</source>
+        <extracomment>The key&apos;s heading of the state symbols: at most 25 pixels, then a line.</extracomment>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>The key&apos;s state names: Gas and Solid at most 33 pixels, Liquid and Man Made 53.</extracomment>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Man Made</source>
+        <translation>Artificial</translation>
+    </message>
+    <message>
+        <source>State at %1</source>
+        <extracomment>The state key&apos;s heading with a temperature (&quot;State at 298 K&quot;): at most 248 pixels.</extracomment>
+        <translation>Estado a %1</translation>
+    </message>
+    <message>
+        <source>Unknown: the points known do not decide</source>
+        <extracomment>Under the state key: at most 248 pixels.</extracomment>
+        <translation>Desconocido: los puntos conocidos no bastan</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>sólido</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gaseoso</translation>
+    </message>
+    <message>
+        <source>state unknown</source>
+        <translation>estado desconocido</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (%3, %4)</source>
+        <extracomment>The state at the chosen temperature (solid, liquid, gas or state unknown), the temperature, then the melting and boiling points.</extracomment>
+        <translation>%1 a %2 (%3, %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>PERIOD</source>
+        <extracomment>Written downwards, one letter a line: at most 12 letters.</extracomment>
+        <translation>PERIODO</translation>
+    </message>
+    <message>
+        <source>Lanthanide Series</source>
+        <extracomment>A banner&apos;s label, in bold: at most 106 pixels.</extracomment>
+        <translation>Lantánidos</translation>
+    </message>
+    <message>
+        <source>Actinide Series</source>
+        <translation>Actínidos</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GRUPO</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>What the key cell&apos;s parts are: at most 140 pixels.</extracomment>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Número atómico</translation>
+    </message>
+    <message>
+        <source>Atomic Weight</source>
+        <translation>Masa atómica</translation>
+    </message>
+</context>
+<context>
     <name>ViewPanel</name>
     <message>
         <source>View</source>
@@ -930,6 +1108,215 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
         <source>None</source>
         <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
         <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>Block: the subshell being filled</source>
+        <extracomment>The block key&apos;s heading: at most 248 pixels.</extracomment>
+        <translation>Bloque: la subcapa que se llena</translation>
+    </message>
+    <message>
+        <source>%1, log scale</source>
+        <extracomment>The colour bar&apos;s heading: a view&apos;s title and unit, on a logarithmic scale. At most 248 pixels with the longest title.</extracomment>
+        <translation>%1, escala log.</translation>
+    </message>
+    <message>
+        <source>No element has a value</source>
+        <translation>Ningún elemento tiene valor</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clases</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloque</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloque</translation>
+    </message>
+    <message>
+        <source>State at a temperature</source>
+        <translation>Estado a una temperatura</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>Atomic weight</source>
+        <translation>Masa atómica</translation>
+    </message>
+    <message>
+        <source>atomic weight</source>
+        <translation>masa atómica</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>densidad</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Punto de fusión</translation>
+    </message>
+    <message>
+        <source>melting point</source>
+        <translation>punto de fusión</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Punto de ebullición</translation>
+    </message>
+    <message>
+        <source>boiling point</source>
+        <translation>punto de ebullición</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Radio atómico</translation>
+    </message>
+    <message>
+        <source>atomic radius</source>
+        <translation>radio atómico</translation>
+    </message>
+    <message>
+        <source>Covalent radius</source>
+        <translation>Radio covalente</translation>
+    </message>
+    <message>
+        <source>covalent radius</source>
+        <translation>radio covalente</translation>
+    </message>
+    <message>
+        <source>Atomic volume</source>
+        <translation>Volumen atómico</translation>
+    </message>
+    <message>
+        <source>atomic volume</source>
+        <translation>volumen atómico</translation>
+    </message>
+    <message>
+        <source>Electronegativity</source>
+        <translation>Electronegatividad</translation>
+    </message>
+    <message>
+        <source>electronegativity</source>
+        <translation>electronegatividad</translation>
+    </message>
+    <message>
+        <source>Ionization energy</source>
+        <translation>Energía de ionización</translation>
+    </message>
+    <message>
+        <source>ionization energy</source>
+        <translation>energía de ionización</translation>
+    </message>
+    <message>
+        <source>Specific heat</source>
+        <translation>Calor específico</translation>
+    </message>
+    <message>
+        <source>specific heat</source>
+        <translation>calor específico</translation>
+    </message>
+    <message>
+        <source>Fusion heat</source>
+        <translation>Calor de fusión</translation>
+    </message>
+    <message>
+        <source>fusion heat</source>
+        <translation>calor de fusión</translation>
+    </message>
+    <message>
+        <source>Evaporation heat</source>
+        <translation>Calor de vaporización</translation>
+    </message>
+    <message>
+        <source>evaporation heat</source>
+        <translation>calor de vaporización</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Conductividad térmica</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>conductividad térmica</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <translation>Temperatura de Debye</translation>
+    </message>
+    <message>
+        <source>s block</source>
+        <translation>bloque s</translation>
+    </message>
+    <message>
+        <source>p block</source>
+        <translation>bloque p</translation>
+    </message>
+    <message>
+        <source>d block</source>
+        <translation>bloque d</translation>
+    </message>
+    <message>
+        <source>f block</source>
+        <translation>bloque f</translation>
+    </message>
+    <message>
+        <source>block unknown</source>
+        <translation>bloque desconocido</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>A key entry: at most 105 pixels.</extracomment>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A cell&apos;s tooltip: the element&apos;s name, its atomic number, then what the view shows.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>class unknown</source>
+        <translation>clase desconocida</translation>
+    </message>
+    <message>
+        <source>melting point %1</source>
+        <translation>punto de fusión %1</translation>
+    </message>
+    <message>
+        <source>no melting point known</source>
+        <translation>punto de fusión desconocido</translation>
+    </message>
+    <message>
+        <source>boiling point %1</source>
+        <translation>punto de ebullición %1</translation>
+    </message>
+    <message>
+        <source>no boiling point known</source>
+        <translation>punto de ebullición desconocido</translation>
+    </message>
+    <message>
+        <source>no %1 known</source>
+        <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
+        <translation>%1: valor desconocido</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>temperatura de Debye</translation>
     </message>
 </context>
 <context>

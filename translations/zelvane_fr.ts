@@ -85,6 +85,90 @@
     </message>
 </context>
 <context>
+    <name>Classes</name>
+    <message>
+        <source>Inert Gas</source>
+        <translation>Gaz noble</translation>
+    </message>
+    <message>
+        <source>Halogen</source>
+        <translation>Halogène</translation>
+    </message>
+    <message>
+        <source>Non-Metal</source>
+        <translation>Non-métal</translation>
+    </message>
+    <message>
+        <source>Semimetallic</source>
+        <translation>Métalloïde</translation>
+    </message>
+    <message>
+        <source>Transition Metal</source>
+        <translation>Métal de transition</translation>
+    </message>
+    <message>
+        <source>Alkali Metal</source>
+        <translation>Métal alcalin</translation>
+    </message>
+    <message>
+        <source>Alkaline-earth Metal</source>
+        <translation>Métal alcalino-terreux</translation>
+    </message>
+    <message>
+        <source>Other Metal</source>
+        <translation>Autre métal</translation>
+    </message>
+    <message>
+        <source>Rare Earth Element (Lanthanide Series)</source>
+        <translation>Terre rare (lanthanides)</translation>
+    </message>
+    <message>
+        <source>Radioactive Rare Earth Element (Actinide Series)</source>
+        <translation>Terre rare radioactive (actinides)</translation>
+    </message>
+    <message>
+        <source>Non Metals</source>
+        <extracomment>The class legend: at most 105 pixels in the left column (Non Metals, Halogens, Inert Gases, Semimetallics, Transition Metals), 118 in the right.</extracomment>
+        <translation>Non-métaux</translation>
+    </message>
+    <message>
+        <source>Alkali Metals</source>
+        <translation>Métaux alcalins</translation>
+    </message>
+    <message>
+        <source>Halogens</source>
+        <translation>Halogènes</translation>
+    </message>
+    <message>
+        <source>Alkaline Earth Metals</source>
+        <translation>Alcalino-terreux</translation>
+    </message>
+    <message>
+        <source>Inert Gases</source>
+        <translation>Gaz nobles</translation>
+    </message>
+    <message>
+        <source>Other Metals</source>
+        <translation>Autres métaux</translation>
+    </message>
+    <message>
+        <source>Semimetallics</source>
+        <translation>Métalloïdes</translation>
+    </message>
+    <message>
+        <source>Rare Earth Elements</source>
+        <translation>Terres rares</translation>
+    </message>
+    <message>
+        <source>Transition Metals</source>
+        <translation>Métaux de transition</translation>
+    </message>
+    <message>
+        <source>Radioactive RE Elements</source>
+        <translation>Terres rares radioact.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -891,6 +975,100 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     </message>
 </context>
 <context>
+    <name>States</name>
+    <message>
+        <source>State</source>
+        <extracomment>The key&apos;s heading of the state symbols: at most 25 pixels, then a line.</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>The key&apos;s state names: Gas and Solid at most 33 pixels, Liquid and Man Made 53.</extracomment>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Liquide</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Solide</translation>
+    </message>
+    <message>
+        <source>Man Made</source>
+        <translation>Artificiel</translation>
+    </message>
+    <message>
+        <source>State at %1</source>
+        <extracomment>The state key&apos;s heading with a temperature (&quot;State at 298 K&quot;): at most 248 pixels.</extracomment>
+        <translation>État à %1</translation>
+    </message>
+    <message>
+        <source>Unknown: the points known do not decide</source>
+        <extracomment>Under the state key: at most 248 pixels.</extracomment>
+        <translation>Inconnu : les points connus ne suffisent pas</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>solide</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>liquide</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gazeux</translation>
+    </message>
+    <message>
+        <source>state unknown</source>
+        <translation>état inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (%3, %4)</source>
+        <extracomment>The state at the chosen temperature (solid, liquid, gas or state unknown), the temperature, then the melting and boiling points.</extracomment>
+        <translation>%1 à %2 (%3, %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>PERIOD</source>
+        <extracomment>Written downwards, one letter a line: at most 12 letters.</extracomment>
+        <translation>PÉRIODE</translation>
+    </message>
+    <message>
+        <source>Lanthanide Series</source>
+        <extracomment>A banner&apos;s label, in bold: at most 106 pixels.</extracomment>
+        <translation>Lanthanides</translation>
+    </message>
+    <message>
+        <source>Actinide Series</source>
+        <translation>Actinides</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GROUPE</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>What the key cell&apos;s parts are: at most 140 pixels.</extracomment>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Numéro atomique</translation>
+    </message>
+    <message>
+        <source>Atomic Weight</source>
+        <translation>Masse atomique</translation>
+    </message>
+</context>
+<context>
     <name>ViewPanel</name>
     <message>
         <source>View</source>
@@ -931,6 +1109,215 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
         <source>None</source>
         <extracomment>The highlight chooser&apos;s first entry: no group of the key is highlighted</extracomment>
         <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>Block: the subshell being filled</source>
+        <extracomment>The block key&apos;s heading: at most 248 pixels.</extracomment>
+        <translation>Bloc : la sous-couche en remplissage</translation>
+    </message>
+    <message>
+        <source>%1, log scale</source>
+        <extracomment>The colour bar&apos;s heading: a view&apos;s title and unit, on a logarithmic scale. At most 248 pixels with the longest title.</extracomment>
+        <translation>%1, échelle log.</translation>
+    </message>
+    <message>
+        <source>No element has a value</source>
+        <translation>Aucun élément n&apos;a de valeur</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloc</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message>
+        <source>State at a temperature</source>
+        <translation>État à une température</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>état</translation>
+    </message>
+    <message>
+        <source>Atomic weight</source>
+        <translation>Masse atomique</translation>
+    </message>
+    <message>
+        <source>atomic weight</source>
+        <translation>masse atomique</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse volumique</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>masse volumique</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Point de fusion</translation>
+    </message>
+    <message>
+        <source>melting point</source>
+        <translation>point de fusion</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Point d&apos;ébullition</translation>
+    </message>
+    <message>
+        <source>boiling point</source>
+        <translation>point d&apos;ébullition</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Rayon atomique</translation>
+    </message>
+    <message>
+        <source>atomic radius</source>
+        <translation>rayon atomique</translation>
+    </message>
+    <message>
+        <source>Covalent radius</source>
+        <translation>Rayon de covalence</translation>
+    </message>
+    <message>
+        <source>covalent radius</source>
+        <translation>rayon de covalence</translation>
+    </message>
+    <message>
+        <source>Atomic volume</source>
+        <translation>Volume atomique</translation>
+    </message>
+    <message>
+        <source>atomic volume</source>
+        <translation>volume atomique</translation>
+    </message>
+    <message>
+        <source>Electronegativity</source>
+        <translation>Électronégativité</translation>
+    </message>
+    <message>
+        <source>electronegativity</source>
+        <translation>électronégativité</translation>
+    </message>
+    <message>
+        <source>Ionization energy</source>
+        <translation>Énergie d&apos;ionisation</translation>
+    </message>
+    <message>
+        <source>ionization energy</source>
+        <translation>énergie d&apos;ionisation</translation>
+    </message>
+    <message>
+        <source>Specific heat</source>
+        <translation>Capacité thermique massique</translation>
+    </message>
+    <message>
+        <source>specific heat</source>
+        <translation>capacité thermique massique</translation>
+    </message>
+    <message>
+        <source>Fusion heat</source>
+        <translation>Chaleur de fusion</translation>
+    </message>
+    <message>
+        <source>fusion heat</source>
+        <translation>chaleur de fusion</translation>
+    </message>
+    <message>
+        <source>Evaporation heat</source>
+        <translation>Chaleur de vaporisation</translation>
+    </message>
+    <message>
+        <source>evaporation heat</source>
+        <translation>chaleur de vaporisation</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Conductivité thermique</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>conductivité thermique</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <translation>Température de Debye</translation>
+    </message>
+    <message>
+        <source>s block</source>
+        <translation>bloc s</translation>
+    </message>
+    <message>
+        <source>p block</source>
+        <translation>bloc p</translation>
+    </message>
+    <message>
+        <source>d block</source>
+        <translation>bloc d</translation>
+    </message>
+    <message>
+        <source>f block</source>
+        <translation>bloc f</translation>
+    </message>
+    <message>
+        <source>block unknown</source>
+        <translation>bloc inconnu</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>A key entry: at most 105 pixels.</extracomment>
+        <translation>Aucune donnée</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A cell&apos;s tooltip: the element&apos;s name, its atomic number, then what the view shows.</extracomment>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>class unknown</source>
+        <translation>classe inconnue</translation>
+    </message>
+    <message>
+        <source>melting point %1</source>
+        <translation>point de fusion %1</translation>
+    </message>
+    <message>
+        <source>no melting point known</source>
+        <translation>point de fusion inconnu</translation>
+    </message>
+    <message>
+        <source>boiling point %1</source>
+        <translation>point d&apos;ébullition %1</translation>
+    </message>
+    <message>
+        <source>no boiling point known</source>
+        <translation>point d&apos;ébullition inconnu</translation>
+    </message>
+    <message>
+        <source>no %1 known</source>
+        <extracomment>A property without a value: its words (&quot;density&quot;).</extracomment>
+        <translation>%1 : valeur inconnue</translation>
+    </message>
+    <message>
+        <source>Debye temperature</source>
+        <comment>in a sentence</comment>
+        <translation>température de Debye</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The views' colour rules: names, the colour map and its scale, no data, the
 // blocks, the state at a temperature at its edges, and the words a cell gives.
 
+#include "language.h"
 #include "testdata.h"
 #include "views.h"
 
@@ -246,6 +247,55 @@ TEST(CellViewText, TheValueViewedWithItsUnit)
               u"boiling point 356.73 \u00B0C)");
     EXPECT_EQ(text("state", t[87]),
               "Francium, 87: state unknown at 298 K (no melting point known, boiling point 950 K)");
+}
+
+// Words switch with the language within one run, and back: nothing made in
+// one language is kept for another. Names on the command line stay English,
+// numbers keep their point.
+TEST(CellViewText, InTheLanguageInUseAndBackInEnglish)
+{
+    const auto &t = shippedData().ElementTable;
+    const auto text = [](const char *view, const ElementRecord &r) {
+        return cellViewText({viewNamed(view)}, r);
+    };
+    const int density = viewNamed("density");
+    const TableColouring blocks({viewNamed("block")}, shippedData(), classColours());
+    EXPECT_EQ(tableViews()[size_t(density)].title, "Density");
+    EXPECT_EQ(classificationNames()[1].trimmed(), "Inert Gas");
+    struct English
+    {
+        ~English() { Language::use({}); }
+    } restore;
+
+    Language::use(QStringLiteral("de"));
+    EXPECT_EQ(tableViews()[size_t(density)].title, "Dichte");
+    EXPECT_EQ(viewNamed("density"), density) << "the command line's word";
+    EXPECT_EQ(text("density", t[26]), u"Eisen, 26: Dichte 7.874 g/cm\u00B3");
+    EXPECT_EQ(text("electronegativity", t[2]), u"Helium, 2: Elektronegativit\u00E4t unbekannt");
+    EXPECT_EQ(text("classes", t[26]), u"Eisen, 26: \u00DCbergangsmetall");
+    EXPECT_EQ(text("state", t[87]), "Francium, 87: Zustand unbekannt bei 298 K "
+                                    "(Schmelzpunkt unbekannt, Siedepunkt 950 K)");
+    EXPECT_EQ(classificationNames()[1], QStringLiteral("Edelgas").leftJustified(50));
+    EXPECT_EQ(blocks.keyItems()[0].label, "s-Block");
+
+    Language::use(QStringLiteral("fr"));
+    EXPECT_EQ(text("density", t[26]), u"Fer, 26 : masse volumique 7.874 g/cm\u00B3");
+    EXPECT_EQ(classificationNames()[1].trimmed(), "Gaz noble");
+    const TableViewDef &debye = tableViews()[size_t(viewNamed("debye-temperature"))];
+    EXPECT_EQ(std::pair(debye.title, debye.words),
+              std::pair(QStringLiteral(u"Temp\u00E9rature de Debye"),
+                        QStringLiteral(u"temp\u00E9rature de Debye")))
+        << "in a sentence, lower case";
+    Language::use(QStringLiteral("es"));
+    EXPECT_EQ(text("state", t[80]),
+              u"Mercurio, 80: l\u00EDquido a 298 K (punto de fusi\u00F3n 234.32 K, punto de "
+              u"ebullici\u00F3n 629.88 K)");
+
+    Language::use({});
+    EXPECT_EQ(tableViews()[size_t(density)].title, "Density");
+    EXPECT_EQ(classificationNames()[1], QStringLiteral("Inert Gas").leftJustified(50));
+    EXPECT_EQ(text("density", t[26]), u"Iron, 26: density 7.874 g/cm\u00B3");
+    EXPECT_EQ(blocks.keyItems()[0].label, "s block");
 }
 
 TEST(CellInk, LightWordsOnDarkFillsAndTheClassesKeepTheirs)
