@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>Boiling Point:</source>
-        <translation>Point d'ébullition :</translation>
+        <translation>Point d&apos;ébullition :</translation>
     </message>
     <message>
         <source>Specific Heat:</source>
@@ -634,7 +634,7 @@
     </message>
     <message>
         <source>Ionizing Energy:</source>
-        <translation>Énergie d'ionis. :</translation>
+        <translation>Énergie d&apos;ionis. :</translation>
     </message>
     <message>
         <source>      kj/mol</source>
@@ -642,7 +642,7 @@
     </message>
     <message>
         <source>Oxidation States:</source>
-        <translation>États d'oxydation :</translation>
+        <translation>États d&apos;oxydation :</translation>
     </message>
     <message>
         <source>Crystal Structure:</source>
