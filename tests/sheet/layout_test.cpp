@@ -93,6 +93,12 @@ TEST_P(Translated, ScreenLabelsEndASpaceBeforeTheValueColumn)
     measure.setFontName(u"Arial"_s);
     measure.setFontSize(8);
     const double valueX = 21 * measure.columnWidth();
+    // Period's value is drawn there, on its label's line.
+    const auto period = std::find_if(pb.drawn.begin(), pb.drawn.end(),
+                                     [](const DrawnText &d) { return d.text == u"4"_s; });
+    ASSERT_NE(period, pb.drawn.end());
+    EXPECT_EQ(std::pair(period->x, period->y),
+              std::pair(valueX, pb.drawn[3].y)); // after number, name, symbol: Period's label
     for (int line = 1; line <= SheetLineCount; ++line) {
         const QString label = sheetLabel(line);
         const auto it = std::find_if(pb.drawn.begin(), pb.drawn.end(),
