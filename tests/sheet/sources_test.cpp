@@ -279,9 +279,9 @@ TEST(SheetSources, InTheLanguageInUse)
         const QString discoverer = source(27, h, 1).text();
         const QString note = sourceNoteText({u"PT"_s, u"unknown"_s});
         Language::use({});
-        EXPECT_EQ(density, language.density);
-        EXPECT_EQ(discoverer, language.discoverer);
-        EXPECT_EQ(note, language.note);
+        EXPECT_EQ(density.toStdString(), language.density.toStdString());
+        EXPECT_EQ(discoverer.toStdString(), language.discoverer.toStdString());
+        EXPECT_EQ(note.toStdString(), language.note.toStdString());
     }
     EXPECT_EQ(sourceNoteText({u"PT"_s, u"unknown"_s}),
               u"Sources: PT, unknown; see Zelvane's About page."_s);
