@@ -1,5 +1,6 @@
 #include "datasheet.h"
 
+#include "language.h"
 #include "numbertext.h"
 #include "sheetsources.h"
 #include "strwwrap.h"
@@ -21,10 +22,10 @@ constexpr int MaxPrintedLevels = 7;
 // line shows "--" for a value of exactly 0.
 struct SheetLineDef
 {
-    const char16_t *label;
+    const char *label;
     double (*number)(const Record &) = nullptr;
     QString (*text)(const Record &, const ClassificationNames &) = nullptr;
-    const char16_t *unit = u"";
+    const char *unit = "";
     QString (*suffix)(const Record &) = nullptr;
     bool dashWhenZero = false;
 };
@@ -42,96 +43,134 @@ QString trimmed(const QString &text)
     return shown(text).trimmed();
 }
 
+// The crystal structures the data set names, translated where they are shown;
+// any other text is shown as it is.
+const char *const CrystalStructures[] = {
+    QT_TRANSLATE_NOOP("Sheet", "Body-centered cubic"),
+    QT_TRANSLATE_NOOP("Sheet", "Cubic"),
+    QT_TRANSLATE_NOOP("Sheet", "Diamond cubic"),
+    QT_TRANSLATE_NOOP("Sheet", "Face-centered cubic"),
+    QT_TRANSLATE_NOOP("Sheet", "Hexagonal"),
+    QT_TRANSLATE_NOOP("Sheet", "Monoclinic"),
+    QT_TRANSLATE_NOOP("Sheet", "Orthorhombic"),
+    QT_TRANSLATE_NOOP("Sheet", "Rhombohedral"),
+    QT_TRANSLATE_NOOP("Sheet", "Simple cubic"),
+    QT_TRANSLATE_NOOP("Sheet", "Tetragonal"),
+    QT_TRANSLATE_NOOP("Sheet", "Triclinic"),
+};
+
+QString crystalStructure(const QString &text)
+{
+    for (const char *name : CrystalStructures)
+        if (text == QLatin1String(name)) return Language::translate("Sheet", name);
+    return text;
+}
+
+// The element's name in the language in use, without padding.
+QString nameOf(const Record &record)
+{
+    return trimmed(elementName(record));
+}
+
+// The labels and units are translated where they are shown.
 const SheetLineDef SheetLines[SheetLineCount] = {
-    {.label = u"Period: ", .number = [](const Record &r) { return double(r.Period); }},
-    {.label = u"Group: ",
+    //: A bold label of the data sheet, keeping its colon and trailing space. The
+    //: value column starts 21 average widths of Arial 8 to the right (Courier 10:
+    //: 22 characters before it); abbreviate a longer label.
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Period: "),
+     .number = [](const Record &r) { return double(r.Period); }},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Group: "),
      .number = [](const Record &r) { return double(r.Group); },
      .suffix =
          [](const Record &r) { return QStringLiteral("     [") + trimmed(r.GroupLabel) + u']'; }},
-    {.label = u"Classification: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Classification: "),
      .text =
          [](const Record &r, const ClassificationNames &names) {
              return shown(classificationText(names, r.Classification));
          }},
-    {.label = u"State: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "State: "),
      .text = [](const Record &r,
                 const ClassificationNames &) { return stateText(r.State) + QStringLiteral("  "); }},
-    {.label = u"Atomic Weight: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Atomic Weight: "),
      .number = [](const Record &r) { return r.AtomicWeight; },
-     .unit = u"     g/mol"},
-    {.label = u"Atomic Volume:",
+     //: A unit after a value; keep its leading spaces.
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     g/mol")},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Atomic Volume:"),
      .number = [](const Record &r) { return r.AtomicVolume; },
-     .unit = u"     cm\u00B3/mol",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     cm³/mol"),
      .dashWhenZero = true},
-    {.label = u"Atomic Radius: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Atomic Radius: "),
      .number = [](const Record &r) { return r.AtomicRadius; },
      .dashWhenZero = true},
-    {.label = u"Density: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Density: "),
      .number = [](const Record &r) { return r.Density; },
      .suffix = [](const Record &r) { return QStringLiteral("   ") + shown(r.DensityUnit); },
      .dashWhenZero = true},
-    {.label = u"Electro Negativity: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Electro Negativity: "),
      .number = [](const Record &r) { return r.ElectroNegativity; }},
-    {.label = u"Electro Conduct:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Electro Conduct:"),
      .text = [](const Record &r,
                 const ClassificationNames &) { return trimmed(r.ElectroConduct); }},
-    {.label = u"Thermal Conduct:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Thermal Conduct:"),
      .number = [](const Record &r) { return r.ThermalConduct; },
-     .unit = u"     Wm-\u00B9K-\u00B9 (at 300 K)"},
-    {.label = u"Melting Point:",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     Wm-¹K-¹ (at 300 K)")},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Melting Point:"),
      .number = [](const Record &r) { return r.MeltingPoint; },
-     .unit = u"     K",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     K"),
      .dashWhenZero = true},
-    {.label = u"Boiling Point:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Boiling Point:"),
      .number = [](const Record &r) { return r.BoilingPoint; },
-     .unit = u"     K",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     K"),
      .dashWhenZero = true},
-    {.label = u"Specific Heat:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Specific Heat:"),
      .number = [](const Record &r) { return r.SpecificHeat; },
-     .unit = u"     Jg-\u00B9K-\u00B9 (at 300 K)",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     Jg-¹K-¹ (at 300 K)"),
      .dashWhenZero = true},
-    {.label = u"Fusion Heat:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Fusion Heat:"),
      .number = [](const Record &r) { return r.FusionHeat; },
-     .unit = u"     kj/mol",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     kj/mol"),
      .dashWhenZero = true},
-    {.label = u"Evaporation Heat:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Evaporation Heat:"),
      .number = [](const Record &r) { return r.EvaporationHeat; },
-     .unit = u"     kj/mol",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     kj/mol"),
      .dashWhenZero = true},
-    {.label = u"Debye Temp:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Debye Temp:"),
      .number = [](const Record &r) { return r.DebyeTemp; },
      .dashWhenZero = true},
-    {.label = u"Covalent Radius:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Covalent Radius:"),
      .number = [](const Record &r) { return r.CovalentRadius; },
-     .unit = u"      \u00C5",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "      Å"),
      .dashWhenZero = true},
-    {.label = u"Ionic Radius:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Ionic Radius:"),
      .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.IonicRadius); },
-     .unit = u"    \u00C5"},
-    {.label = u"Ionizing Energy:",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "    Å")},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Ionizing Energy:"),
      .number = [](const Record &r) { return r.IonizingEnergy; },
-     .unit = u"      kj/mol",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "      kj/mol"),
      .dashWhenZero = true},
-    {.label = u"Oxidation States:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Oxidation States:"),
      .text = [](const Record &r,
                 const ClassificationNames &) { return trimmed(r.OxidationStates); }},
-    {.label = u"Crystal Structure:",
-     .text = [](const Record &r,
-                const ClassificationNames &) { return trimmed(r.CrystalStructure); }},
-    {.label = u"Crystal Constant:",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Crystal Structure:"),
+     .text =
+         [](const Record &r, const ClassificationNames &) {
+             return crystalStructure(trimmed(r.CrystalStructure));
+         }},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Crystal Constant:"),
      .number = [](const Record &r) { return r.CrystalConstant; },
-     .unit = u"     (A)"},
-    {.label = u"Crystal CA Ratio:", .number = [](const Record &r) { return r.CrystalCARatio; }},
-    {.label = u"Electronic Config:",
+     .unit = QT_TRANSLATE_NOOP("Sheet", "     (A)")},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Crystal CA Ratio:"),
+     .number = [](const Record &r) { return r.CrystalCARatio; }},
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Electronic Config:"),
      .text = [](const Record &r,
                 const ClassificationNames &) { return trimmed(r.ElectronicConfig); }},
-    {.label = u"Discovered: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Discovered: "),
      .text = [](const Record &r, const ClassificationNames &) { return shown(r.Discovered); }},
-    {.label = u"Discoverer: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Discoverer: "),
      .text = [](const Record &r, const ClassificationNames &) { return shown(r.Discoverer); }},
-    {.label = u"Appearance: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Appearance: "),
      .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.Appearance); }},
-    {.label = u"Name Origin: ",
+    {.label = QT_TRANSLATE_NOOP("Sheet", "Name Origin: "),
      .text = [](const Record &r, const ClassificationNames &) { return trimmed(r.NameOrigin); }},
 };
 
@@ -193,7 +232,7 @@ double writeScreenHeader(Surface &pbData, const Record &record)
     pbData.printStay(Str(record.AtomicNumber));
     pbData.setForeColor(ColourBlack);
     pbData.tab(14);
-    pbData.printStay(trimmed(record.ElementName));
+    pbData.printStay(nameOf(record));
     pbData.setForeColor(ColourRed);
     pbData.tab(34);
     pbData.print(shown(record.Symbol));
@@ -266,17 +305,19 @@ void writeParticleLegend(PageCanvas &page, Surface &pbprt, const ParticleSprites
     pbprt.resize(8, 8);
     pbprt.setBackColor(ColourWhite);
     pbprt.clearPicture();
-    const std::array<std::pair<const Surface *, const char16_t *>, 3> legend = {{
-        {&sprites.pbP, u"Protons:"},
-        {&sprites.pbN, u"Neutrons:"},
-        {&sprites.pbE, u"Electrons:"},
+    const std::array<std::pair<const Surface *, const char *>, 3> legend = {{
+        //: The printed page's particle legend, right of the atom picture: the
+        //: particle counts end under the first digit of the level row below.
+        {&sprites.pbP, QT_TRANSLATE_NOOP("Sheet", "Protons:")},
+        {&sprites.pbN, QT_TRANSLATE_NOOP("Sheet", "Neutrons:")},
+        {&sprites.pbE, QT_TRANSLATE_NOOP("Sheet", "Electrons:")},
     }};
     for (std::size_t i = 0; i < legend.size(); ++i) {
         page.tab(PrintIconColumn);
         pbprt.bitBlt(0, 0, 8, 8, sprites.pbEmask, 0, 0, RasterOp::SrcAnd);
         pbprt.bitBlt(0, 0, 8, 8, *legend[i].first, 0, 0, RasterOp::SrcInvert);
         page.paintPicture(pbprt, page.currentX() - 190, page.currentY() + 46);
-        page.print(QString::fromUtf16(legend[i].second));
+        page.print(Language::translate("Sheet", legend[i].second));
         if (i < 2) page.newLine();
     }
 }
@@ -285,7 +326,9 @@ void writeParticleLegend(PageCanvas &page, Surface &pbprt, const ParticleSprites
 void writeLevelRow(PageCanvas &page, PrintLayout &layout)
 {
     page.tab(PrintIconColumn);
-    page.printStay(QStringLiteral("    Level:"));
+    //: The printed page's row of electron levels (shells), "1" to "7" after it;
+    //: keep the leading spaces. The particle counts above end under its "1".
+    page.printStay(Language::translate("Sheet", "    Level:"));
     for (int level = 1; level <= layout.levels; ++level) {
         page.printStay(QStringLiteral("   "));
         page.setFontUnderline(true);
@@ -309,7 +352,7 @@ PrintLayout writePrintHeader(PageCanvas &page, Surface &pbprt, const Record &rec
     page.spc(PrintLabelIndent);
     page.printStay(numberText(record.AtomicNumber));
     page.tab(20);
-    page.printStay(trimmed(record.ElementName));
+    page.printStay(nameOf(record));
     page.tab(45);
     page.print(trimmed(record.Symbol));
     layout.headerY = qint16(std::lround(page.currentY()));
@@ -442,7 +485,7 @@ int SheetRows::lineAt(double y) const
 
 QString sheetLabel(int line)
 {
-    return QString::fromUtf16(lineDef(line).label);
+    return Language::translate("Sheet", lineDef(line).label);
 }
 
 SheetValue sheetValue(int line, const ElementRecord &record, const ClassificationNames &names)
@@ -456,7 +499,7 @@ SheetValue sheetValue(int line, const ElementRecord &record, const Classificatio
     } else {
         value.text = def.text(record, names);
     }
-    value.suffix = QString::fromUtf16(def.unit);
+    if (*def.unit) value.suffix = Language::translate("Sheet", def.unit);
     if (def.suffix) value.suffix += def.suffix(record);
     return value;
 }
@@ -465,13 +508,14 @@ QString stateText(qint16 state)
 {
     switch (state) {
     case 0:
-        return QStringLiteral("Solid");
+        return Language::translate("SheetStates", "Solid");
     case 1:
-        return QStringLiteral("Liquid");
+        return Language::translate("SheetStates", "Liquid");
     case 2:
-        return QStringLiteral("Gas");
+        return Language::translate("SheetStates", "Gas");
     default:
-        return QStringLiteral("Artificial (Man Made)");
+        //: An element made only in laboratories, with no state of its own.
+        return Language::translate("SheetStates", "Artificial (Man Made)");
     }
 }
 
@@ -545,7 +589,7 @@ QStringList sheetTextLines(const ElementRecord &record, const ClassificationName
 {
     QStringList lines{QStringLiteral("%1 %2 %3")
                           .arg(record.AtomicNumber)
-                          .arg(trimmed(record.ElementName), trimmed(record.Symbol))};
+                          .arg(nameOf(record), trimmed(record.Symbol))};
     for (int line = 1; line <= SheetLineCount; ++line) {
         const SheetValue value = sheetValue(line, record, names);
         lines << (sheetLabel(line).trimmed() + u' ' + (value.text + value.suffix).simplified())

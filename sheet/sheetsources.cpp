@@ -1,5 +1,7 @@
 #include "sheetsources.h"
 
+#include "language.h"
+
 #include <algorithm>
 
 namespace {
@@ -44,7 +46,8 @@ QString lineValue(int line, const ElementRecord &record, const ClassificationNam
 {
     if (line == SheetTitleLine) return sheetTextLines(record, names).first();
     QString label = sheetLabel(line).trimmed();
-    if (label.endsWith(u':')) label.chop(1);
+    // A language may set its colon apart ("Densité :").
+    if (label.endsWith(u':')) label = label.chopped(1).trimmed();
     const SheetValue v = sheetValue(line, record, names);
     return (label + u' ' + (v.text + v.suffix).simplified()).trimmed();
 }
@@ -79,7 +82,8 @@ QString LineSource::text() const
 {
     QString out = value + QStringLiteral(" \u2014 ") + source;
     for (const QString &reason : reasons)
-        out += QStringLiteral("\nReason: ") + reason;
+        //: Why a value was corrected by hand.
+        out += u'\n' + Language::translate("SheetSources", "Reason: %1").arg(reason);
     return out;
 }
 
@@ -87,14 +91,16 @@ QString LineSource::oneLine() const
 {
     QString out = source;
     for (const QString &reason : reasons)
-        out += QStringLiteral(". Reason: ") + reason;
+        out += QStringLiteral(". ") + Language::translate("SheetSources", "Reason: %1").arg(reason);
     return out;
 }
 
 LineSource sheetLineSource(int line, const ElementRecord &record, qint16 n,
                            const ClassificationNames &names, const ElementSources &sources)
 {
-    LineSource result{lineValue(line, record, names), Unknown, {}};
+    //: The source of a sheet line whose value is not the data set's own.
+    LineSource result{
+        lineValue(line, record, names), Language::translate("SheetSources", "unknown"), {}};
     const SheetLineFields fields = sheetLineFields(line);
     std::vector<ValueSource> named;
     for (const QString &field : fields.named + fields.shown) {
@@ -110,7 +116,13 @@ LineSource sheetLineSource(int line, const ElementRecord &record, qint16 n,
         if (!value.reason.isEmpty() && !result.reasons.contains(value.reason))
             result.reasons << value.reason;
     }
-    result.source = described.join(QStringLiteral(" and "));
+    QString source;
+    for (const QString &text : described)
+        source = source.isEmpty()
+                     ? text
+                     //: Two sources of one line, or a list and one more.
+                     : Language::translate("SheetSources", "%1 and %2").arg(source, text);
+    result.source = source;
     return result;
 }
 
@@ -154,6 +166,10 @@ QStringList pageSourceCodes(const ElementRecord &record, qint16 n, const Element
 
 QString sourceNoteText(const QStringList &codes)
 {
-    return QStringLiteral("Sources: ") + codes.join(QStringLiteral(", ")) +
-           QStringLiteral("; see Zelvane's About page.");
+    QStringList shown = codes;
+    for (QString &code : shown)
+        if (code == Unknown) code = Language::translate("SheetSources", "unknown");
+    //: The printed page's last line; %1 is a list of source codes ("pymatgen, NIST").
+    return Language::translate("SheetSources", "Sources: %1; see Zelvane's About page.")
+        .arg(shown.join(QStringLiteral(", ")));
 }

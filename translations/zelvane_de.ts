@@ -962,6 +962,272 @@ Info-Seite.</translation>
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Body-centered cubic</source>
+        <translation>Kubisch raumzentriert</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Kubisch</translation>
+    </message>
+    <message>
+        <source>Diamond cubic</source>
+        <translation>Diamantstruktur</translation>
+    </message>
+    <message>
+        <source>Face-centered cubic</source>
+        <translation>Kubisch flächenzentriert</translation>
+    </message>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoklin</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Orthorhombisch</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Rhomboedrisch</translation>
+    </message>
+    <message>
+        <source>Simple cubic</source>
+        <translation>Kubisch primitiv</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Tetragonal</translation>
+    </message>
+    <message>
+        <source>Triclinic</source>
+        <translation>Triklin</translation>
+    </message>
+    <message>
+        <source>Period: </source>
+        <extracomment>A bold label of the data sheet, keeping its colon and trailing space. The value column starts 21 average widths of Arial 8 to the right (Courier 10: 22 characters before it); abbreviate a longer label.</extracomment>
+        <translation>Periode: </translation>
+    </message>
+    <message>
+        <source>Group: </source>
+        <translation>Gruppe: </translation>
+    </message>
+    <message>
+        <source>Classification: </source>
+        <translation>Kategorie: </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Zustand: </translation>
+    </message>
+    <message>
+        <source>Atomic Weight: </source>
+        <translation>Atommasse: </translation>
+    </message>
+    <message>
+        <source>     g/mol</source>
+        <extracomment>A unit after a value; keep its leading spaces.</extracomment>
+        <translation>     g/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Volume:</source>
+        <translation>Atomvolumen:</translation>
+    </message>
+    <message>
+        <source>     cm³/mol</source>
+        <translation>     cm³/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Radius: </source>
+        <translation>Atomradius: </translation>
+    </message>
+    <message>
+        <source>Density: </source>
+        <translation>Dichte: </translation>
+    </message>
+    <message>
+        <source>Electro Negativity: </source>
+        <translation>Elektronegativität: </translation>
+    </message>
+    <message>
+        <source>Electro Conduct:</source>
+        <translation>El. Leitfähigkeit:</translation>
+    </message>
+    <message>
+        <source>Thermal Conduct:</source>
+        <translation>Wärmeleitfähigkeit:</translation>
+    </message>
+    <message>
+        <source>     Wm-¹K-¹ (at 300 K)</source>
+        <translation>     Wm-¹K-¹ (bei 300 K)</translation>
+    </message>
+    <message>
+        <source>Melting Point:</source>
+        <translation>Schmelzpunkt:</translation>
+    </message>
+    <message>
+        <source>     K</source>
+        <translation>     K</translation>
+    </message>
+    <message>
+        <source>Boiling Point:</source>
+        <translation>Siedepunkt:</translation>
+    </message>
+    <message>
+        <source>Specific Heat:</source>
+        <translation>Spez. Wärme:</translation>
+    </message>
+    <message>
+        <source>     Jg-¹K-¹ (at 300 K)</source>
+        <translation>     Jg-¹K-¹ (bei 300 K)</translation>
+    </message>
+    <message>
+        <source>Fusion Heat:</source>
+        <translation>Schmelzwärme:</translation>
+    </message>
+    <message>
+        <source>     kj/mol</source>
+        <translation>     kJ/mol</translation>
+    </message>
+    <message>
+        <source>Evaporation Heat:</source>
+        <translation>Verdampf.-Wärme:</translation>
+    </message>
+    <message>
+        <source>Debye Temp:</source>
+        <translation>Debye-Temperatur:</translation>
+    </message>
+    <message>
+        <source>Covalent Radius:</source>
+        <translation>Kovalenzradius:</translation>
+    </message>
+    <message>
+        <source>      Å</source>
+        <translation>      Å</translation>
+    </message>
+    <message>
+        <source>Ionic Radius:</source>
+        <translation>Ionenradius:</translation>
+    </message>
+    <message>
+        <source>    Å</source>
+        <translation>    Å</translation>
+    </message>
+    <message>
+        <source>Ionizing Energy:</source>
+        <translation>Ionis.-Energie:</translation>
+    </message>
+    <message>
+        <source>      kj/mol</source>
+        <translation>      kJ/mol</translation>
+    </message>
+    <message>
+        <source>Oxidation States:</source>
+        <translation>Oxidationsstufen:</translation>
+    </message>
+    <message>
+        <source>Crystal Structure:</source>
+        <translation>Kristallstruktur:</translation>
+    </message>
+    <message>
+        <source>Crystal Constant:</source>
+        <translation>Gitterkonstante:</translation>
+    </message>
+    <message>
+        <source>     (A)</source>
+        <translation>     (Å)</translation>
+    </message>
+    <message>
+        <source>Crystal CA Ratio:</source>
+        <translation>c/a-Verhältnis:</translation>
+    </message>
+    <message>
+        <source>Electronic Config:</source>
+        <translation>Elektronenkonfig.:</translation>
+    </message>
+    <message>
+        <source>Discovered: </source>
+        <translation>Entdeckt: </translation>
+    </message>
+    <message>
+        <source>Discoverer: </source>
+        <translation>Entdecker: </translation>
+    </message>
+    <message>
+        <source>Appearance: </source>
+        <translation>Aussehen: </translation>
+    </message>
+    <message>
+        <source>Name Origin: </source>
+        <translation>Namensherkunft: </translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The printed page&apos;s particle legend, right of the atom picture: the particle counts end under the first digit of the level row below.</extracomment>
+        <translation>Protonen:</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <translation>Neutronen:</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <translation>Elektronen:</translation>
+    </message>
+    <message>
+        <source>    Level:</source>
+        <extracomment>The printed page&apos;s row of electron levels (shells), &quot;1&quot; to &quot;7&quot; after it; keep the leading spaces. The particle counts above end under its &quot;1&quot;.</extracomment>
+        <translation>    Schale:</translation>
+    </message>
+</context>
+<context>
+    <name>SheetSources</name>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand.</extracomment>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a sheet line whose value is not the data set&apos;s own.</extracomment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two sources of one line, or a list and one more.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Sources: %1; see Zelvane&apos;s About page.</source>
+        <extracomment>The printed page&apos;s last line; %1 is a list of source codes (&quot;pymatgen, NIST&quot;).</extracomment>
+        <translation>Quellen: %1; siehe die Info-Seite von Zelvane.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetStates</name>
+    <message>
+        <source>Solid</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Flüssig</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gasförmig</translation>
+    </message>
+    <message>
+        <source>Artificial (Man Made)</source>
+        <extracomment>An element made only in laboratories, with no state of its own.</extracomment>
+        <translation>Künstlich (synthetisch)</translation>
+    </message>
+</context>
+<context>
     <name>SourcesTip</name>
     <message>
         <source>unknown</source>

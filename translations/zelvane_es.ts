@@ -961,6 +961,272 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Body-centered cubic</source>
+        <translation>Cúbica centrada en el cuerpo</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cúbica</translation>
+    </message>
+    <message>
+        <source>Diamond cubic</source>
+        <translation>Cúbica de diamante</translation>
+    </message>
+    <message>
+        <source>Face-centered cubic</source>
+        <translation>Cúbica centrada en las caras</translation>
+    </message>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoclínica</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Ortorrómbica</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Romboédrica</translation>
+    </message>
+    <message>
+        <source>Simple cubic</source>
+        <translation>Cúbica simple</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Tetragonal</translation>
+    </message>
+    <message>
+        <source>Triclinic</source>
+        <translation>Triclínica</translation>
+    </message>
+    <message>
+        <source>Period: </source>
+        <extracomment>A bold label of the data sheet, keeping its colon and trailing space. The value column starts 21 average widths of Arial 8 to the right (Courier 10: 22 characters before it); abbreviate a longer label.</extracomment>
+        <translation>Periodo: </translation>
+    </message>
+    <message>
+        <source>Group: </source>
+        <translation>Grupo: </translation>
+    </message>
+    <message>
+        <source>Classification: </source>
+        <translation>Categoría: </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Estado: </translation>
+    </message>
+    <message>
+        <source>Atomic Weight: </source>
+        <translation>Masa atómica: </translation>
+    </message>
+    <message>
+        <source>     g/mol</source>
+        <extracomment>A unit after a value; keep its leading spaces.</extracomment>
+        <translation>     g/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Volume:</source>
+        <translation>Volumen atómico:</translation>
+    </message>
+    <message>
+        <source>     cm³/mol</source>
+        <translation>     cm³/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Radius: </source>
+        <translation>Radio atómico: </translation>
+    </message>
+    <message>
+        <source>Density: </source>
+        <translation>Densidad: </translation>
+    </message>
+    <message>
+        <source>Electro Negativity: </source>
+        <translation>Electronegatividad: </translation>
+    </message>
+    <message>
+        <source>Electro Conduct:</source>
+        <translation>Cond. eléctrica:</translation>
+    </message>
+    <message>
+        <source>Thermal Conduct:</source>
+        <translation>Cond. térmica:</translation>
+    </message>
+    <message>
+        <source>     Wm-¹K-¹ (at 300 K)</source>
+        <translation>     Wm-¹K-¹ (a 300 K)</translation>
+    </message>
+    <message>
+        <source>Melting Point:</source>
+        <translation>Pto. de fusión:</translation>
+    </message>
+    <message>
+        <source>     K</source>
+        <translation>     K</translation>
+    </message>
+    <message>
+        <source>Boiling Point:</source>
+        <translation>Pto. de ebullición:</translation>
+    </message>
+    <message>
+        <source>Specific Heat:</source>
+        <translation>Calor específico:</translation>
+    </message>
+    <message>
+        <source>     Jg-¹K-¹ (at 300 K)</source>
+        <translation>     Jg-¹K-¹ (a 300 K)</translation>
+    </message>
+    <message>
+        <source>Fusion Heat:</source>
+        <translation>Calor de fusión:</translation>
+    </message>
+    <message>
+        <source>     kj/mol</source>
+        <translation>     kJ/mol</translation>
+    </message>
+    <message>
+        <source>Evaporation Heat:</source>
+        <translation>Calor de vaporiz.:</translation>
+    </message>
+    <message>
+        <source>Debye Temp:</source>
+        <translation>Temp. de Debye:</translation>
+    </message>
+    <message>
+        <source>Covalent Radius:</source>
+        <translation>Radio covalente:</translation>
+    </message>
+    <message>
+        <source>      Å</source>
+        <translation>      Å</translation>
+    </message>
+    <message>
+        <source>Ionic Radius:</source>
+        <translation>Radio iónico:</translation>
+    </message>
+    <message>
+        <source>    Å</source>
+        <translation>    Å</translation>
+    </message>
+    <message>
+        <source>Ionizing Energy:</source>
+        <translation>Energía de ioniz.:</translation>
+    </message>
+    <message>
+        <source>      kj/mol</source>
+        <translation>      kJ/mol</translation>
+    </message>
+    <message>
+        <source>Oxidation States:</source>
+        <translation>Estados de oxid.:</translation>
+    </message>
+    <message>
+        <source>Crystal Structure:</source>
+        <translation>Estructura crist.:</translation>
+    </message>
+    <message>
+        <source>Crystal Constant:</source>
+        <translation>Constante de red:</translation>
+    </message>
+    <message>
+        <source>     (A)</source>
+        <translation>     (Å)</translation>
+    </message>
+    <message>
+        <source>Crystal CA Ratio:</source>
+        <translation>Relación c/a:</translation>
+    </message>
+    <message>
+        <source>Electronic Config:</source>
+        <translation>Config. electrón.:</translation>
+    </message>
+    <message>
+        <source>Discovered: </source>
+        <translation>Descubierto: </translation>
+    </message>
+    <message>
+        <source>Discoverer: </source>
+        <translation>Descubridor: </translation>
+    </message>
+    <message>
+        <source>Appearance: </source>
+        <translation>Aspecto: </translation>
+    </message>
+    <message>
+        <source>Name Origin: </source>
+        <translation>Origen del nombre: </translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The printed page&apos;s particle legend, right of the atom picture: the particle counts end under the first digit of the level row below.</extracomment>
+        <translation>Protones:</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <translation>Neutrones:</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <translation>Electrones:</translation>
+    </message>
+    <message>
+        <source>    Level:</source>
+        <extracomment>The printed page&apos;s row of electron levels (shells), &quot;1&quot; to &quot;7&quot; after it; keep the leading spaces. The particle counts above end under its &quot;1&quot;.</extracomment>
+        <translation>    Niveles:</translation>
+    </message>
+</context>
+<context>
+    <name>SheetSources</name>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand.</extracomment>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a sheet line whose value is not the data set&apos;s own.</extracomment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two sources of one line, or a list and one more.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Sources: %1; see Zelvane&apos;s About page.</source>
+        <extracomment>The printed page&apos;s last line; %1 is a list of source codes (&quot;pymatgen, NIST&quot;).</extracomment>
+        <translation>Fuentes: %1; véase la página Acerca de Zelvane.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetStates</name>
+    <message>
+        <source>Solid</source>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Artificial (Man Made)</source>
+        <extracomment>An element made only in laboratories, with no state of its own.</extracomment>
+        <translation>Artificial (sintético)</translation>
+    </message>
+</context>
+<context>
     <name>SourcesTip</name>
     <message>
         <source>unknown</source>

@@ -962,6 +962,272 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Body-centered cubic</source>
+        <translation>Cubique centré</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cubique</translation>
+    </message>
+    <message>
+        <source>Diamond cubic</source>
+        <translation>Cubique diamant</translation>
+    </message>
+    <message>
+        <source>Face-centered cubic</source>
+        <translation>Cubique à faces centrées</translation>
+    </message>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoclinique</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Orthorhombique</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Rhomboédrique</translation>
+    </message>
+    <message>
+        <source>Simple cubic</source>
+        <translation>Cubique simple</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Quadratique</translation>
+    </message>
+    <message>
+        <source>Triclinic</source>
+        <translation>Triclinique</translation>
+    </message>
+    <message>
+        <source>Period: </source>
+        <extracomment>A bold label of the data sheet, keeping its colon and trailing space. The value column starts 21 average widths of Arial 8 to the right (Courier 10: 22 characters before it); abbreviate a longer label.</extracomment>
+        <translation>Période : </translation>
+    </message>
+    <message>
+        <source>Group: </source>
+        <translation>Groupe : </translation>
+    </message>
+    <message>
+        <source>Classification: </source>
+        <translation>Famille : </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>État : </translation>
+    </message>
+    <message>
+        <source>Atomic Weight: </source>
+        <translation>Masse atomique : </translation>
+    </message>
+    <message>
+        <source>     g/mol</source>
+        <extracomment>A unit after a value; keep its leading spaces.</extracomment>
+        <translation>     g/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Volume:</source>
+        <translation>Volume atomique :</translation>
+    </message>
+    <message>
+        <source>     cm³/mol</source>
+        <translation>     cm³/mol</translation>
+    </message>
+    <message>
+        <source>Atomic Radius: </source>
+        <translation>Rayon atomique : </translation>
+    </message>
+    <message>
+        <source>Density: </source>
+        <translation>Masse volumique : </translation>
+    </message>
+    <message>
+        <source>Electro Negativity: </source>
+        <translation>Électronégativité : </translation>
+    </message>
+    <message>
+        <source>Electro Conduct:</source>
+        <translation>Cond. électrique :</translation>
+    </message>
+    <message>
+        <source>Thermal Conduct:</source>
+        <translation>Cond. thermique :</translation>
+    </message>
+    <message>
+        <source>     Wm-¹K-¹ (at 300 K)</source>
+        <translation>     Wm-¹K-¹ (à 300 K)</translation>
+    </message>
+    <message>
+        <source>Melting Point:</source>
+        <translation>Point de fusion :</translation>
+    </message>
+    <message>
+        <source>     K</source>
+        <translation>     K</translation>
+    </message>
+    <message>
+        <source>Boiling Point:</source>
+        <translation>Point d&apos;ébullition :</translation>
+    </message>
+    <message>
+        <source>Specific Heat:</source>
+        <translation>Chaleur massique :</translation>
+    </message>
+    <message>
+        <source>     Jg-¹K-¹ (at 300 K)</source>
+        <translation>     Jg-¹K-¹ (à 300 K)</translation>
+    </message>
+    <message>
+        <source>Fusion Heat:</source>
+        <translation>Chaleur de fusion :</translation>
+    </message>
+    <message>
+        <source>     kj/mol</source>
+        <translation>     kJ/mol</translation>
+    </message>
+    <message>
+        <source>Evaporation Heat:</source>
+        <translation>Chaleur de vap. :</translation>
+    </message>
+    <message>
+        <source>Debye Temp:</source>
+        <translation>Temp. de Debye :</translation>
+    </message>
+    <message>
+        <source>Covalent Radius:</source>
+        <translation>Rayon covalent :</translation>
+    </message>
+    <message>
+        <source>      Å</source>
+        <translation>      Å</translation>
+    </message>
+    <message>
+        <source>Ionic Radius:</source>
+        <translation>Rayon ionique :</translation>
+    </message>
+    <message>
+        <source>    Å</source>
+        <translation>    Å</translation>
+    </message>
+    <message>
+        <source>Ionizing Energy:</source>
+        <translation>Énergie d&apos;ionis. :</translation>
+    </message>
+    <message>
+        <source>      kj/mol</source>
+        <translation>      kJ/mol</translation>
+    </message>
+    <message>
+        <source>Oxidation States:</source>
+        <translation>États d&apos;oxydation :</translation>
+    </message>
+    <message>
+        <source>Crystal Structure:</source>
+        <translation>Système cristallin :</translation>
+    </message>
+    <message>
+        <source>Crystal Constant:</source>
+        <translation>Param. de maille :</translation>
+    </message>
+    <message>
+        <source>     (A)</source>
+        <translation>     (Å)</translation>
+    </message>
+    <message>
+        <source>Crystal CA Ratio:</source>
+        <translation>Rapport c/a :</translation>
+    </message>
+    <message>
+        <source>Electronic Config:</source>
+        <translation>Config. électr. :</translation>
+    </message>
+    <message>
+        <source>Discovered: </source>
+        <translation>Découverte : </translation>
+    </message>
+    <message>
+        <source>Discoverer: </source>
+        <translation>Découvreur : </translation>
+    </message>
+    <message>
+        <source>Appearance: </source>
+        <translation>Aspect : </translation>
+    </message>
+    <message>
+        <source>Name Origin: </source>
+        <translation>Origine du nom : </translation>
+    </message>
+    <message>
+        <source>Protons:</source>
+        <extracomment>The printed page&apos;s particle legend, right of the atom picture: the particle counts end under the first digit of the level row below.</extracomment>
+        <translation>Protons :</translation>
+    </message>
+    <message>
+        <source>Neutrons:</source>
+        <translation>Neutrons :</translation>
+    </message>
+    <message>
+        <source>Electrons:</source>
+        <translation>Électrons :</translation>
+    </message>
+    <message>
+        <source>    Level:</source>
+        <extracomment>The printed page&apos;s row of electron levels (shells), &quot;1&quot; to &quot;7&quot; after it; keep the leading spaces. The particle counts above end under its &quot;1&quot;.</extracomment>
+        <translation>    Couche :</translation>
+    </message>
+</context>
+<context>
+    <name>SheetSources</name>
+    <message>
+        <source>Reason: %1</source>
+        <extracomment>Why a value was corrected by hand.</extracomment>
+        <translation>Motif : %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>The source of a sheet line whose value is not the data set&apos;s own.</extracomment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two sources of one line, or a list and one more.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Sources: %1; see Zelvane&apos;s About page.</source>
+        <extracomment>The printed page&apos;s last line; %1 is a list of source codes (&quot;pymatgen, NIST&quot;).</extracomment>
+        <translation>Sources : %1 ; voir la page À propos de Zelvane.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetStates</name>
+    <message>
+        <source>Solid</source>
+        <translation>Solide</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Liquide</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Artificial (Man Made)</source>
+        <extracomment>An element made only in laboratories, with no state of its own.</extracomment>
+        <translation>Artificiel (synthétique)</translation>
+    </message>
+</context>
+<context>
     <name>SourcesTip</name>
     <message>
         <source>unknown</source>

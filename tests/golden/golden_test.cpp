@@ -9,6 +9,7 @@
 // screen's scale and are compared with the same pictures at every scale.
 
 #include "fakeplatform.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,17 @@
 #include <QWindow>
 
 namespace {
+
+// The pictures are drawn in the language the environment asks for, chosen as
+// the program chooses it at start: the English pictures need an English
+// environment (LANG=C or en_US.UTF-8, as ctest sets it).
+class LanguageFromEnvironment : public ::testing::Environment
+{
+    void SetUp() override { Language::use(Language::fromEnvironment()); }
+    void TearDown() override { Language::use({}); }
+};
+[[maybe_unused]] ::testing::Environment *const languageFromEnvironment =
+    ::testing::AddGlobalTestEnvironment(new LanguageFromEnvironment);
 
 QString goldenFile(const QString &name)
 {

@@ -2,6 +2,7 @@
 // the text form give it, and the printed page's source note.
 
 #include "atomsprites.h"
+#include "language.h"
 #include "sheetsources.h"
 #include "testdata.h"
 
@@ -244,4 +245,44 @@ TEST(PrintSheet, TheSourceNoteEndsThePageInsideItAndOffTheAtom)
     writePrintSheet(plain, pbprt, shippedData(), 26, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
                     6060, 11520);
     EXPECT_EQ(plain.items().size() + 1, tall.page.items().size());
+}
+
+// In another language the line reads with its translated label (a French colon
+// set apart is dropped with its space), the unknown source and the reasons in
+// that language; English again after it.
+TEST(SheetSources, InTheLanguageInUse)
+{
+    ElementRecord iron = shippedData().ElementTable[26];
+    iron.Density = 7.9;
+    const ElementRecord &h = shippedData().ElementTable[1];
+    struct Expected
+    {
+        const char *code;
+        QString density, discoverer, note;
+    };
+    const Expected languages[] = {
+        {"de", u"Dichte 7.9 g/cm³ — unbekannt"_s,
+         u"Entdecker H. Cavendish — Blue Obelisk Data Repository 10; MIT, corrected by hand for "
+         u"Zelvane\nGrund: BODR gives the initial C.; the discoverer is Henry Cavendish"_s,
+         u"Quellen: PT, unbekannt; siehe die Info-Seite von Zelvane."_s},
+        {"fr", u"Masse volumique 7.9 g/cm³ — inconnue"_s,
+         u"Découvreur H. Cavendish — Blue Obelisk Data Repository 10; MIT, corrected by hand "
+         u"for Zelvane\nMotif : BODR gives the initial C.; the discoverer is Henry Cavendish"_s,
+         u"Sources : PT, inconnue ; voir la page À propos de Zelvane."_s},
+        {"es", u"Densidad 7.9 g/cm³ — desconocida"_s,
+         u"Descubridor H. Cavendish — Blue Obelisk Data Repository 10; MIT, corrected by hand "
+         u"for Zelvane\nMotivo: BODR gives the initial C.; the discoverer is Henry Cavendish"_s,
+         u"Fuentes: PT, desconocida; véase la página Acerca de Zelvane."_s}};
+    for (const Expected &language : languages) {
+        Language::use(QLatin1String(language.code));
+        const QString density = source(8, iron, 26).text();
+        const QString discoverer = source(27, h, 1).text();
+        const QString note = sourceNoteText({u"PT"_s, u"unknown"_s});
+        Language::use({});
+        EXPECT_EQ(density.toStdString(), language.density.toStdString());
+        EXPECT_EQ(discoverer.toStdString(), language.discoverer.toStdString());
+        EXPECT_EQ(note.toStdString(), language.note.toStdString());
+    }
+    EXPECT_EQ(sourceNoteText({u"PT"_s, u"unknown"_s}),
+              u"Sources: PT, unknown; see Zelvane's About page."_s);
 }
