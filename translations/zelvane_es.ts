@@ -366,7 +366,7 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     <message>
         <source>Level:</source>
         <extracomment>The caption of the row of electrons by level, at most 38 pixels wide (bold)</extracomment>
-        <translation>Capa:</translation>
+        <translation>Nivel:</translation>
     </message>
     <message>
         <source>Animate</source>

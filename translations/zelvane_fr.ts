@@ -1181,7 +1181,7 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     <message>
         <source>    Level:</source>
         <extracomment>The printed page&apos;s row of electron levels (shells), &quot;1&quot; to &quot;7&quot; after it; keep the leading spaces. The particle counts above end under its &quot;1&quot;.</extracomment>
-        <translation>    Couche :</translation>
+        <translation>    Niveau :</translation>
     </message>
 </context>
 <context>
@@ -1189,7 +1189,7 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     <message>
         <source>Reason: %1</source>
         <extracomment>Why a value was corrected by hand.</extracomment>
-        <translation>Motif : %1</translation>
+        <translation>Raison : %1</translation>
     </message>
     <message>
         <source>unknown</source>

@@ -267,7 +267,7 @@ TEST(SheetSources, InTheLanguageInUse)
          u"Quellen: PT, unbekannt; siehe die Info-Seite von Zelvane."_s},
         {"fr", u"Masse volumique 7.9 g/cm³ — inconnue"_s,
          u"Découvreur H. Cavendish — Blue Obelisk Data Repository 10; MIT, corrected by hand "
-         u"for Zelvane\nMotif : BODR gives the initial C.; the discoverer is Henry Cavendish"_s,
+         u"for Zelvane\nRaison : BODR gives the initial C.; the discoverer is Henry Cavendish"_s,
          u"Sources : PT, inconnue ; voir la page À propos de Zelvane."_s},
         {"es", u"Densidad 7.9 g/cm³ — desconocida"_s,
          u"Descubridor H. Cavendish — Blue Obelisk Data Repository 10; MIT, corrected by hand "
