@@ -1,6 +1,7 @@
 #include "viewcontrols.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
@@ -42,6 +43,11 @@ void TemperatureSlider::initStyleOption(QStyleOptionSlider *option) const
 {
     QSlider::initStyleOption(option);
     option->fontMetrics = metricsAt96Dpi(font());
+}
+
+TemperatureField::TemperatureField(QWidget *parent) : QDoubleSpinBox(parent)
+{
+    setLocale(QLocale::c());
 }
 
 void TemperatureField::initStyleOption(QStyleOptionSpinBox *option) const

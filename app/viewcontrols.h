@@ -44,11 +44,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// Numbers in the field keep "." as their decimal point in every language and
+// locale, as everywhere else in the program: it shows and reads "300.50".
 class TemperatureField : public QDoubleSpinBox
 {
     Q_OBJECT
 public:
-    using QDoubleSpinBox::QDoubleSpinBox;
+    explicit TemperatureField(QWidget *parent = nullptr);
 
 protected:
     void initStyleOption(QStyleOptionSpinBox *option) const override;

@@ -3,6 +3,7 @@
 
 #include "fakeplatform.h"
 #include "testdata.h"
+#include "viewcontrols.h"
 #include "viewoptions.h"
 
 #include <QAccessible>
@@ -225,3 +226,22 @@ TEST_F(Views, ThePrintedTableShowsTheChosenViewAndTheHighlightKept)
 }
 
 } // namespace
+
+// The temperature field keeps "." as its decimal point where the desktop's
+// locale writes ",": it shows 300.50 and takes 273.15 as typed.
+TEST(TemperatureFieldInAGermanLocale, ShowsAndReadsAPoint)
+{
+    const QLocale desktop;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TemperatureField field;
+    field.setRange(0, 6000);
+    field.setDecimals(2);
+    field.setValue(300.5);
+    const QString shown = field.text();
+    field.selectAll();
+    QTest::keyClicks(&field, QStringLiteral("273.15"));
+    const double typed = field.value();
+    QLocale::setDefault(desktop);
+    EXPECT_EQ(shown, QStringLiteral("300.50"));
+    EXPECT_EQ(typed, 273.15);
+}
