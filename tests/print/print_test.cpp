@@ -431,26 +431,30 @@ private:
     QTimer m_timer;
 };
 
-void press(QMessageBox *box, QMessageBox::StandardButton button)
+// A message box over the window, answered with that button.
+DialogScript::Step pressOn(QMessageBox::StandardButton button)
 {
-    QMetaObject::invokeMethod(box->button(button), "click", Qt::QueuedConnection);
+    return [button](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        ASSERT_TRUE(box) << "no message box: " << dialog->metaObject()->className();
+        QMetaObject::invokeMethod(box->button(button), "click", Qt::QueuedConnection);
+    };
 }
 
-// The save dialog's answer: that file, or none.
-void answerSaveDialog(QWidget *dialog, QWidget *window, const QString &file)
+// The save dialog over the window, answered with that file name typed into
+// its name field, as the user would, or cancelled for none.
+DialogScript::Step saveAs(QWidget *window, const QString &file)
 {
-    auto *files = qobject_cast<QFileDialog *>(dialog);
-    ASSERT_TRUE(files) << dialog->metaObject()->className();
-    EXPECT_EQ(files->parentWidget(), window);
-    if (file.isEmpty()) {
-        QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection);
-        return;
-    }
-    // Typed into the name field, as the user would.
-    auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    ASSERT_TRUE(name);
-    name->setText(file);
-    QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+    return [window, file](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_TRUE(files) << dialog->metaObject()->className();
+        EXPECT_EQ(files->parentWidget(), window);
+        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(name);
+        name->setText(file);
+        QMetaObject::invokeMethod(files, file.isEmpty() ? "reject" : "accept",
+                                  Qt::QueuedConnection);
+    };
 }
 
 } // namespace
@@ -489,8 +493,9 @@ protected:
     void expectScreenColours()
     {
         EXPECT_FALSE(window->printing());
-        EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().pixel(0, 0), 0x808080u);
+        EXPECT_EQ(atom()->surface().pixel(0, 0), 0x808080u);
     }
+    PictureBox *atom() { return control<PictureBox>(*window, "pbAtom"); }
 
     SystemPlatform platform;
     std::unique_ptr<ZelMain> window;
@@ -498,20 +503,22 @@ protected:
 
 TEST_F(SystemDialogs, AskedOverTheWindowBeforeComposingCancelledChangesNothing)
 {
-    const QImage atom = control<PictureBox>(*window, "pbAtom")->surface().image();
+    const QImage atomBefore = atom()->surface().image();
     {
-        DialogScript script({question(), [this](QWidget *dialog) {
+        const DialogScript::Step cancel = saveAs(window.get(), {});
+        DialogScript script({question(), [&](QWidget *dialog) {
                                  expectScreenColours();
-                                 answerSaveDialog(dialog, window.get(), {});
+                                 cancel(dialog);
                              }});
         window->cb_print_Click();
     }
-    EXPECT_EQ(control<PictureBox>(*window, "pbAtom")->surface().image(), atom);
+    EXPECT_EQ(atom()->surface().image(), atomBefore);
 }
 
+// Replaced whole, on the paper of the locale; a failed save is told over the
+// window, and leaves the old file as it was.
 TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
 {
-    // Replaced whole, on the paper of the locale.
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"iron.pdf"_s);
     QFile old(saved);
@@ -519,14 +526,7 @@ TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
     old.close();
     qputenv("LC_PAPER", "en_US.UTF-8");
     {
-        const auto replace = [](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            ASSERT_TRUE(box) << "no question whether to replace the file";
-            press(box, QMessageBox::Yes);
-        };
-        DialogScript script(
-            {question(), [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), saved); },
-             replace});
+        DialogScript script({question(), saveAs(window.get(), saved), pressOn(QMessageBox::Yes)});
         window->cb_print_Click();
     }
     qunsetenv("LC_PAPER");
@@ -538,11 +538,6 @@ TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
     if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
     const QStringList before = full.entries();
     {
-        const auto replace = [](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            ASSERT_TRUE(box) << "no question whether to replace the file";
-            press(box, QMessageBox::Yes);
-        };
         const auto failed = [&](QWidget *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
             ASSERT_TRUE(box);
@@ -551,12 +546,10 @@ TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
             EXPECT_EQ(box->text(),
                       u"Cannot write %1: No space left on device"_s.arg(full.oldFile()));
             expectScreenColours();
-            press(box, QMessageBox::Ok);
+            pressOn(QMessageBox::Ok)(dialog);
         };
         DialogScript script(
-            {question(),
-             [&](QWidget *dialog) { answerSaveDialog(dialog, window.get(), full.oldFile()); },
-             replace, failed});
+            {question(), saveAs(window.get(), full.oldFile()), pressOn(QMessageBox::Yes), failed});
         window->cb_print_Click();
     }
     EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
