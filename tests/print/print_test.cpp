@@ -149,15 +149,11 @@ TEST_F(Printing, WithoutAPrinterThePageGoesToAChosenPdfFile)
     printTableThenElement(92);
     ASSERT_FALSE(HasFatalFailure());
     QTemporaryDir dir;
-    QString answer; // the file name the save dialog gives back; none at first
-    QWidget *askedOver = nullptr;
-    SystemPrinter systemPrinter([&](QWidget *parent) {
-        askedOver = parent;
-        return answer;
-    });
     const QString chosen = dir.filePath(u"chosen.pdf"_s);
+    // The file name the save dialog gives back: none at first, over the window.
+    QString answer;
+    SystemPrinter systemPrinter([&](QWidget *parent) { return parent == &w ? answer : chosen; });
     EXPECT_FALSE(systemPrinter.chooseDestination(&w));
-    EXPECT_EQ(askedOver, &w);
     EXPECT_FALSE(systemPrinter.printPage(printer.jobs[1].page, PageOrientation::Portrait));
     EXPECT_FALSE(QFileInfo::exists(chosen));
     answer = chosen;
@@ -377,62 +373,53 @@ TEST_F(Printing, APdfOfAGivenTimeIsTheSameInEveryTimeZone)
     }
     EXPECT_TRUE(crossReferencesHold(local));
 
-    for (const auto &[value, valid] : {std::pair{"1700000000", true},
-                                       {"0", true},
-                                       {"", false},
-                                       {"soon", false},
-                                       {"-1", false}}) {
+    // SOURCE_DATE_EPOCH: seconds since 1970, up to the last second a PDF date can write.
+    for (const auto &[value, seconds] : {std::pair{"1700000000", 1700000000LL},
+                                         {"0", 0LL},
+                                         {"253402300799", 253402300799LL},
+                                         {"", -1LL},
+                                         {"soon", -1LL},
+                                         {"-1", -1LL},
+                                         {"253402300800", -1LL}}) {
         qputenv("SOURCE_DATE_EPOCH", value);
-        EXPECT_EQ(sourceDateEpoch().isValid(), valid) << value;
+        EXPECT_EQ(sourceDateEpoch(),
+                  seconds < 0 ? QDateTime() : QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC))
+            << value;
     }
-    qputenv("SOURCE_DATE_EPOCH", "1700000000");
-    EXPECT_EQ(sourceDateEpoch(), created);
     qunsetenv("SOURCE_DATE_EPOCH");
 }
 
 namespace {
 
-// Answers the modal dialogs as they open, one step each, in order. A step
-// checks its dialog and closes it through the event loop; a dialog beyond the
-// steps fails the test and is closed.
-class DialogScript : public QObject
-{
-public:
-    using Step = std::function<void(QWidget *dialog)>;
-    explicit DialogScript(std::vector<Step> steps) : m_steps(std::move(steps))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
-        m_timer.start(20);
-    }
-    ~DialogScript() override { EXPECT_EQ(m_done, m_steps.size()) << "dialogs answered"; }
+// A step checks its dialog and closes it through the event loop.
+using Step = std::function<void(QWidget *dialog)>;
 
-private:
-    void poll()
-    {
+// Runs action, answering the modal dialogs it opens with one step each, in
+// order. A dialog beyond the steps, or left open, fails the test and is closed.
+void answerDialogs(const std::vector<Step> &steps, const std::function<void()> &action)
+{
+    size_t done = 0;
+    std::vector<QPointer<QWidget>> seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog || std::find(m_seen.begin(), m_seen.end(), dialog) != m_seen.end()) return;
-        m_seen.emplace_back(dialog);
-        // Whatever a step does, no dialog stays open to hang the test.
+        if (!dialog || std::find(seen.begin(), seen.end(), dialog) != seen.end()) return;
+        seen.emplace_back(dialog);
         QTimer::singleShot(10000, dialog, [dialog] {
             ADD_FAILURE() << "left open: " << dialog->windowTitle().toStdString();
             if (auto *d = qobject_cast<QDialog *>(dialog)) d->reject();
         });
-        if (m_done < m_steps.size()) {
-            m_steps[m_done++](dialog);
-            return;
-        }
+        if (done < steps.size()) return steps[done++](dialog);
         ADD_FAILURE() << "a dialog beyond the script: " << dialog->windowTitle().toStdString();
         QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    }
-
-    std::vector<Step> m_steps;
-    size_t m_done = 0;
-    std::vector<QPointer<QWidget>> m_seen;
-    QTimer m_timer;
-};
+    });
+    timer.start(20);
+    action();
+    EXPECT_EQ(done, steps.size()) << "dialogs answered";
+}
 
 // A message box over the window, answered with that button.
-DialogScript::Step pressOn(QMessageBox::StandardButton button)
+Step pressOn(QMessageBox::StandardButton button)
 {
     return [button](QWidget *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -443,7 +430,7 @@ DialogScript::Step pressOn(QMessageBox::StandardButton button)
 
 // The save dialog over the window, answered with that file name typed into
 // its name field, as the user would, or cancelled for none.
-DialogScript::Step saveAs(QWidget *window, const QString &file)
+Step saveAs(QWidget *window, const QString &file)
 {
     return [window, file](QWidget *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
@@ -477,7 +464,7 @@ protected:
     }
 
     // The question: over the window, Yes its default, answered with Return.
-    DialogScript::Step question()
+    Step question()
     {
         return [this](QWidget *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -496,39 +483,32 @@ protected:
         EXPECT_EQ(atom()->surface().pixel(0, 0), 0x808080u);
     }
     PictureBox *atom() { return control<PictureBox>(*window, "pbAtom"); }
+    void print(const std::vector<Step> &steps)
+    {
+        answerDialogs(steps, [this] { window->cb_print_Click(); });
+    }
 
     SystemPlatform platform;
     std::unique_ptr<ZelMain> window;
 };
 
-TEST_F(SystemDialogs, AskedOverTheWindowBeforeComposingCancelledChangesNothing)
+// Asked over the window before anything is composed: cancelled, nothing
+// changes. Saved, the file is replaced whole, on the paper of the locale; a
+// failed save is told over the window, and leaves the old file as it was.
+TEST_F(SystemDialogs, AskedOverTheWindowThenSavedOnTheUsersPaperOrToldWhyNot)
 {
     const QImage atomBefore = atom()->surface().image();
-    {
-        const DialogScript::Step cancel = saveAs(window.get(), {});
-        DialogScript script({question(), [&](QWidget *dialog) {
-                                 expectScreenColours();
-                                 cancel(dialog);
-                             }});
-        window->cb_print_Click();
-    }
+    print({question(), [this](QWidget *dialog) {
+               expectScreenColours();
+               saveAs(window.get(), {})(dialog);
+           }});
     EXPECT_EQ(atom()->surface().image(), atomBefore);
-}
 
-// Replaced whole, on the paper of the locale; a failed save is told over the
-// window, and leaves the old file as it was.
-TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
-{
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"iron.pdf"_s);
-    QFile old(saved);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    ASSERT_EQ(replaceFile(saved, "old"), 0);
     qputenv("LC_PAPER", "en_US.UTF-8");
-    {
-        DialogScript script({question(), saveAs(window.get(), saved), pressOn(QMessageBox::Yes)});
-        window->cb_print_Click();
-    }
+    print({question(), saveAs(window.get(), saved), pressOn(QMessageBox::Yes)});
     qunsetenv("LC_PAPER");
     const QByteArray pdf = readFile(saved);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
@@ -537,21 +517,16 @@ TEST_F(SystemDialogs, SavedOnTheUsersPaperAFailedSaveIsToldAndLeavesTheOldFile)
     FullFolder full;
     if (!full.skipReason().isEmpty()) GTEST_SKIP() << full.skipReason().toStdString();
     const QStringList before = full.entries();
-    {
-        const auto failed = [&](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            ASSERT_TRUE(box);
-            EXPECT_EQ(box->parentWidget(), window.get());
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            EXPECT_EQ(box->text(),
-                      u"Cannot write %1: No space left on device"_s.arg(full.oldFile()));
-            expectScreenColours();
-            pressOn(QMessageBox::Ok)(dialog);
-        };
-        DialogScript script(
-            {question(), saveAs(window.get(), full.oldFile()), pressOn(QMessageBox::Yes), failed});
-        window->cb_print_Click();
-    }
+    const auto failed = [&](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->parentWidget(), window.get());
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->text(), u"Cannot write %1: No space left on device"_s.arg(full.oldFile()));
+        expectScreenColours();
+        pressOn(QMessageBox::Ok)(dialog);
+    };
+    print({question(), saveAs(window.get(), full.oldFile()), pressOn(QMessageBox::Yes), failed});
     EXPECT_EQ(readFile(full.oldFile()), FullFolder::oldBytes());
     EXPECT_EQ(full.entries(), before);
 }
