@@ -58,10 +58,10 @@ TEST_F(Printing, TheTableGoesOnALandscapePageAndTheScreenStays)
     w.tab_Frame_Click(1);
     w.cb_print_Click();
     ASSERT_EQ(platform.errorBoxes.size(), 2u);
-    for (const auto &[parent, text] : platform.errorBoxes)
-        EXPECT_EQ(std::pair(parent, text),
-                  std::pair(static_cast<QWidget *>(&w),
-                            u"Print: Cannot write /x/old.pdf: No space left on device"_s));
+    for (const auto &[parent, text] : platform.errorBoxes) {
+        EXPECT_EQ(parent, &w);
+        EXPECT_EQ(text, u"Print: Cannot write /x/old.pdf: No space left on device"_s);
+    }
 }
 
 TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
