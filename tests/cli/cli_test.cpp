@@ -142,8 +142,10 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 // English, byte for byte as ever, by number and by name in any case; --lang en
 // is English whatever the desktop speaks, and a language not carried is
-// English, without a word on standard error.
-TEST(CommandLine, SheetWritesIronsLinesAsText)
+// English, without a word on standard error. With --sources each line is
+// followed by where its value comes from; a value of another data file than
+// the one shipped comes from an unknown source.
+TEST(CommandLine, SheetWritesIronsLinesAsTextWithTheirSources)
 {
     const Outcome run = zelvane({u"--sheet"_s, u"fe"_s});
     EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
@@ -163,16 +165,11 @@ TEST(CommandLine, SheetWritesIronsLinesAsText)
                   std::tuple(0, QString(), run.outBytes))
             << environment << " " << args;
     }
-}
 
-// With --sources each line is followed by where its value comes from; a value
-// of another data file than the one shipped comes from an unknown source.
-TEST(CommandLine, SourcesFollowEachLineOfTheSheet)
-{
-    const Outcome run = zelvane({u"--sheet"_s, u"fe"_s, u"--sources"_s});
-    EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, QString()));
+    const Outcome sources = zelvane({u"--sheet"_s, u"fe"_s, u"--sources"_s});
+    EXPECT_EQ(std::pair(sources.status, sources.err), std::pair(0, QString()));
     const QStringList plain = ironSheetText().split(u'\n');
-    const QStringList lines = run.out.split(u'\n');
+    const QStringList lines = sources.out.split(u'\n');
     ASSERT_EQ(lines.size(), plain.size());
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         EXPECT_TRUE(lines[i].startsWith(plain[i] + u" — "_s)) << lines[i].toStdString();
@@ -203,8 +200,11 @@ TEST(CommandLine, SourcesFollowEachLineOfTheSheet)
 // One page each, the table landscape, the element portrait, written by the
 // executable alone too, away from the build with nothing beside it but its
 // data. On paper the table's words are text, and every picture is drawn for
-// paper: 300 pixels to the inch or more.
-TEST(CommandLine, PdfPagesAsPrintedWithoutADisplay)
+// paper: 300 pixels to the inch or more. The screen's pictures as PNG: the
+// table picture pixel for pixel as the window shows it at scale 1 and at 2
+// (the golden pictures of the window, less its frame and header), the Element
+// page at its size; the printed page as SVG, its words text.
+TEST(CommandLine, PagesAndPicturesWrittenWithoutADisplay)
 {
     QTemporaryDir dir;
     const QString table = dir.filePath(u"table.pdf"_s), uranium = dir.filePath(u"u.pdf"_s);
@@ -213,13 +213,39 @@ TEST(CommandLine, PdfPagesAsPrintedWithoutADisplay)
     const Outcome alone =
         zelvane({u"--data"_s, QStringLiteral(ZELVANE_EDB_PATH), u"--pdf"_s, table}, {}, {}, lone);
     EXPECT_EQ(alone.status, 0) << alone.err.toStdString();
-    EXPECT_EQ(zelvane({u"--pdf"_s, uranium, u"--element"_s, u"92"_s}).status, 0);
+    const Prepare inDir = [&dir](QProcess &p) { p.setWorkingDirectory(dir.path()); };
+    for (const char *args : {"--pdf u.pdf --element 92", "--png t1.png", "--png t2.png --scale 2",
+                             "--png fe.png --scale 1.5 --element fe", "--svg fe.svg --element 26"})
+        EXPECT_EQ(zelvane(words(args), {}, inDir).status, 0) << args;
     for (const auto &[file, landscape] : {std::pair{table, true}, {uranium, false}}) {
         const QString pdf = QString::fromLatin1(readFile(file));
         const QSizeF size = pdfPageSize(readFile(file));
         EXPECT_TRUE(pdf.startsWith(u"%PDF-"_s) && !pdf.contains(u"DCTDecode"_s)) << landscape;
         EXPECT_EQ(pdf.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 1) << landscape;
         EXPECT_EQ(size.width() > size.height(), landscape);
+    }
+    const auto picture = [&dir](const QString &name) {
+        return QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
+    };
+    const auto golden = [](const char *name, QRect part) {
+        return QImage(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/") + QLatin1String(name))
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(part);
+    };
+    // Below the view chooser, which lies over the table's top right.
+    EXPECT_TRUE(picture(u"t1.png"_s).copy(0, 70, 791, 440) ==
+                golden("table-page.png", {2, 115, 791, 440}));
+    EXPECT_TRUE(picture(u"t2.png"_s).copy(0, 140, 1582, 880) ==
+                golden("table-page@2x.png", {4, 230, 1582, 880}));
+    EXPECT_EQ(picture(u"fe.png"_s).size(), QSize(1191, 780)); // 794 x 520 at 1.5
+
+    const QByteArray svg = readFile(dir.filePath(u"fe.svg"_s));
+    EXPECT_TRUE(svg.startsWith("<?xml") && svg.contains("<svg")) << svg.left(80).data();
+    for (const char *word : {">Iron<", ">Fe<", ">Protons:<", ">Melting Point:<"})
+        EXPECT_TRUE(svg.contains(word)) << word;
+    if (toolOutput(u"rsvg-convert"_s,
+                   {dir.filePath(u"fe.svg"_s), u"-o"_s, dir.filePath(u"s.png"_s)})) {
+        EXPECT_EQ(picture(u"s.png"_s).size(), QSize(794, 1123)); // A4 at 96 to the inch
     }
     const std::optional<QString> text = toolOutput(u"pdftotext"_s, {table, u"-"_s});
     if (!text) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -237,42 +263,6 @@ TEST(CommandLine, PdfPagesAsPrintedWithoutADisplay)
             EXPECT_GE(f[13].toInt(), 300) << file.toStdString() << ": " << row.toStdString();
         }
         EXPECT_GT(images, 0) << file.toStdString();
-    }
-}
-
-// The screen's pictures as PNG: the table picture pixel for pixel as the
-// window shows it at scale 1 and at 2 (the golden pictures of the window, less
-// its frame and header), the Element page at its size; the printed page as SVG,
-// its words text.
-TEST(CommandLine, PngAndSvgExports)
-{
-    QTemporaryDir dir;
-    const auto picture = [&dir](const QString &name) {
-        return QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
-    };
-    const auto golden = [](const char *name, QRect part) {
-        return QImage(QStringLiteral(ZELVANE_SOURCE_DIR "/tests/golden/") + QLatin1String(name))
-            .convertToFormat(QImage::Format_RGB32)
-            .copy(part);
-    };
-    const Prepare inDir = [&dir](QProcess &p) { p.setWorkingDirectory(dir.path()); };
-    for (const char *args : {"--png t1.png", "--png t2.png --scale 2",
-                             "--png fe.png --scale 1.5 --element fe", "--svg fe.svg --element 26"})
-        EXPECT_EQ(zelvane(words(args), {}, inDir).status, 0) << args;
-    // Below the view chooser, which lies over the table's top right.
-    EXPECT_TRUE(picture(u"t1.png"_s).copy(0, 70, 791, 440) ==
-                golden("table-page.png", {2, 115, 791, 440}));
-    EXPECT_TRUE(picture(u"t2.png"_s).copy(0, 140, 1582, 880) ==
-                golden("table-page@2x.png", {4, 230, 1582, 880}));
-    EXPECT_EQ(picture(u"fe.png"_s).size(), QSize(1191, 780)); // 794 x 520 at 1.5
-
-    const QByteArray text = readFile(dir.filePath(u"fe.svg"_s));
-    EXPECT_TRUE(text.startsWith("<?xml") && text.contains("<svg")) << text.left(80).data();
-    for (const char *word : {">Iron<", ">Fe<", ">Protons:<", ">Melting Point:<"})
-        EXPECT_TRUE(text.contains(word)) << word;
-    if (toolOutput(u"rsvg-convert"_s,
-                   {dir.filePath(u"fe.svg"_s), u"-o"_s, dir.filePath(u"s.png"_s)})) {
-        EXPECT_EQ(picture(u"s.png"_s).size(), QSize(794, 1123)); // A4 at 96 to the inch
     }
 }
 
