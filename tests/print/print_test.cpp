@@ -64,12 +64,36 @@ TEST_F(Printing, TheTableGoesOnALandscapePageAndTheScreenStays)
     }
 }
 
-TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
+// The destination is asked for before anything is composed for print, over
+// the window; cancelled, nothing else happens.
+TEST_F(Printing, TheElementIsAskedForThenGoesOnAPortraitPageAndTheScreenIsRestored)
 {
     w.tab_Frame_Click(1);
     eScroll->setValue(26);
+    cScroll->setValue(2); // a grey background, hex 808080
+    const QImage atom = pbAtom->surface().image();
+    int asked = 0;
+    printer.whileChoosing = [&] {
+        ++asked;
+        EXPECT_FALSE(w.printing());
+        EXPECT_EQ(pbAtom->surface().pixel(0, 0), 0x808080u);
+        EXPECT_EQ(pbAtom->surface().image(), atom);
+    };
+    printer.cancelDestination = true;
+    w.cb_print_Click();
+    w.tab_Frame_Click(0);
+    w.cb_print_Click();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(printer.chooserParent, &w);
+    EXPECT_EQ(printer.calls, 2); // no page was composed, none sent
+    w.tab_Frame_Click(1);
+    EXPECT_EQ(pbAtom->surface().image(), atom);
+    printer.cancelDestination = false;
     w.cb_print_Click();
     w.cb_print_Click();
+    EXPECT_EQ(asked, 4);
+    EXPECT_TRUE(platform.errorBoxes.empty());
+    printer.whileChoosing = {};
     ASSERT_EQ(printer.jobs.size(), 2u);
     // The same element prints the same page every time.
     EXPECT_EQ(printer.jobs[0].paper(printer.portraitArea),
@@ -109,37 +133,6 @@ TEST_F(Printing, TheElementGoesOnAPortraitPageAndTheScreenIsRestored)
     EXPECT_TRUE(whiteTable);
     for (const char *word : {"GROUP", "Og", "Fe", "55.845", "Lanthanide Series", "Actinide Series"})
         EXPECT_TRUE(texts.contains(QLatin1String(word))) << word;
-}
-
-TEST_F(Printing, TheDestinationIsAskedBeforeAnythingIsComposedForPrint)
-{
-    w.tab_Frame_Click(1);
-    eScroll->setValue(26);
-    cScroll->setValue(2); // a grey background, hex 808080
-    const QImage atom = pbAtom->surface().image();
-    int asked = 0;
-    printer.whileChoosing = [&] {
-        ++asked;
-        EXPECT_FALSE(w.printing());
-        EXPECT_EQ(pbAtom->surface().pixel(0, 0), 0x808080u);
-        EXPECT_EQ(pbAtom->surface().image(), atom);
-    };
-    // Cancelled: asked over the window, and nothing else happens.
-    printer.cancelDestination = true;
-    w.cb_print_Click();
-    w.tab_Frame_Click(0);
-    w.cb_print_Click();
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(printer.chooserParent, &w);
-    EXPECT_EQ(printer.calls, 2); // no page was composed, none sent
-    w.tab_Frame_Click(1);
-    EXPECT_EQ(pbAtom->surface().image(), atom);
-    // Chosen: the page follows.
-    printer.cancelDestination = false;
-    w.cb_print_Click();
-    EXPECT_EQ(asked, 3);
-    EXPECT_EQ(printer.jobs.size(), 1u);
-    EXPECT_TRUE(platform.errorBoxes.empty());
 }
 
 // The PDF pages themselves the command line tests check.
