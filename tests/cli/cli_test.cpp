@@ -1,6 +1,7 @@
 // The real program run from the command line, with no display.
 
 #include "creatept.h"
+#include "filewrite.h"
 #include "fullfolder.h"
 #include "testdata.h"
 
@@ -132,12 +133,6 @@ QString deadDisplay()
     return QStringLiteral(":%1").arg(n);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 // English, byte for byte as ever, by number and by name in any case; --lang en
@@ -190,7 +185,7 @@ TEST(CommandLine, SheetWritesIronsLinesAsTextWithTheirSources)
                                        shippedData().ElementTable.end());
     records[25].Density = 7.9;
     const QString other = dir.filePath(u"other.edb"_s);
-    ASSERT_TRUE(writeFile(other, makeEdbBytes(records)));
+    ASSERT_EQ(0, replaceFile(other, makeEdbBytes(records)));
     const QString out = zelvane({u"--data"_s, other, u"--sheet"_s, u"26"_s, u"--sources"_s}).out;
     EXPECT_TRUE(out.contains(u"\nDensity: 7.9 g/cm³ — unknown\n"_s)) << out.toStdString();
     EXPECT_TRUE(out.contains(u"\nAtomic Weight: 55.845 g/mol — Blue Obelisk Data Repository 10; "
@@ -277,7 +272,7 @@ TEST(CommandLine, PagesAndPicturesWrittenWithoutADisplay)
 TEST(CommandLine, FaultsGiveOneLineAndTheirStatusInTheLanguageAskedFor)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath(u"empty.edb"_s), QByteArray(2, '\0')));
+    ASSERT_EQ(0, replaceFile(dir.filePath(u"empty.edb"_s), QByteArray(2, '\0')));
     const char *de = "LANG=de_DE.UTF-8", *fr = "LANG=fr_FR.UTF-8", *es = "LANG=es_ES.UTF-8";
     const char *english = "zelvane: no element 999 in ",
                *french = "zelvane: aucun élément 999 dans ",
@@ -521,7 +516,7 @@ TEST(CommandLine, NoDisplayIsOneLineNotACrash)
         if (!plugin.contains(u"wayland"_s))
             QFile::link(system.filePath(u"platforms/"_s + plugin),
                         dir.filePath(u"plugins/platforms/"_s + plugin));
-    ASSERT_TRUE(writeFile(dir.filePath(u"qt.conf"_s), "[Paths]\nPlugins=plugins\n"));
+    ASSERT_EQ(0, replaceFile(dir.filePath(u"qt.conf"_s), "[Paths]\nPlugins=plugins\n"));
     const QString lone = dir.filePath(u"zelvane"_s);
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZELVANE_EXECUTABLE), lone));
     const Outcome run = zelvane({u"--data"_s, QStringLiteral(ZELVANE_EDB_PATH)},

@@ -201,9 +201,7 @@ TEST(Paper, TheLocalesTerritoryThenThePaperFileThenA4)
     // The system's sources: the environment and the file named.
     QTemporaryDir dir;
     const QString file = dir.filePath(u"papersize"_s);
-    QFile paper(file);
-    ASSERT_TRUE(paper.open(QIODevice::WriteOnly) && paper.write("letter\n") == 7);
-    paper.close();
+    ASSERT_EQ(replaceFile(file, "letter\n"), 0);
     qputenv("LC_ALL", "");
     qputenv("LC_PAPER", "es_MX.UTF-8");
     const PaperSources sources = systemPaperSources(file);
