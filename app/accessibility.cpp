@@ -163,25 +163,32 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// A part of a picture with no object and no parts of its own: a table cell or
+// a sheet line. Its text is read, never set.
+class LeafAccessible : public QAccessibleInterface
+{
+public:
+    QObject *object() const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+};
+
 class TableAccessible;
 
 // One element cell of the table picture.
-class CellAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class CellAccessible : public LeafAccessible, public QAccessibleActionInterface
 {
 public:
     CellAccessible(TableAccessible *table, qint16 z) : m_table(table), m_z(z) {}
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
-    QAccessibleInterface *focusChild() const override { return nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -348,22 +355,15 @@ class SheetAccessible;
 // One line of the data sheet (0 the title line): its text as its name, where
 // its value comes from as its description. The line with the sheet's keyboard
 // focus is the focused one.
-class SheetLineAccessible : public QAccessibleInterface
+class SheetLineAccessible : public LeafAccessible
 {
 public:
     SheetLineAccessible(SheetAccessible *sheet, int line) : m_sheet(sheet), m_line(line) {}
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
-    QAccessibleInterface *focusChild() const override { return nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
