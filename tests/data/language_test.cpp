@@ -56,8 +56,7 @@ TEST(Language, ChosenFromLocaleNamesAndTheEnvironmentInItsOrder)
     for (const auto &[env, code] : environments) {
         const QString chosen =
             Language::fromEnvironment([&env](const char *name) { return env.value(name); });
-        EXPECT_EQ(chosen, QLatin1String(code))
-            << QStringList(env.keys().begin(), env.keys().end()).join(u',').toStdString();
+        EXPECT_EQ(chosen, QLatin1String(code)) << env.keys().join(',').toStdString();
     }
 }
 
