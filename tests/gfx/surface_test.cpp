@@ -105,9 +105,10 @@ TEST(Surface, BackColorClearingResizingAndTheCursor)
     s.clearPicture(); // the cursor stays
     shapes << shape(s, 0x00FF00);
     s.setPixel(0, 0, 0xFF0000);
+    s.setPixel(1, 0, 0);
     s.resize(3, 1); // the kept part stays, the new area takes BackColor
     EXPECT_EQ(std::tuple(shapes.join(u' '), s.currentX(), shape(s, 0x00FF00), s.pixel(0, 0)),
-              std::tuple(u"##/## ##/##"_s, 3.0, u".##"_s, 0xFF0000u));
+              std::tuple(u"##/## ##/##"_s, 3.0, u"..#"_s, 0xFF0000u));
 
     // The print-list rules: a column already passed is reached on the next line.
     s.setFontSize(9.75);
