@@ -150,10 +150,10 @@ TEST(ElementSources, ASourceIsKnownOnlyForTheShippedValueOfItsElement)
     other = iron;
     other.Symbol = u"Xx "_s; // another element in iron's slot, with iron's density
     EXPECT_EQ(sources.sourceOf(other, 26, density).code, QString());
-    for (qint16 slot : {0, 25, 27, 119})
-        EXPECT_EQ(sources.sourceOf(iron, slot, density).code, QString()) << slot;
-    EXPECT_EQ(sources.sourceOf(iron, 26, -1).code, QString());
-    EXPECT_EQ(sources.sourceOf(iron, 26, 40).code, QString());
+    // Another slot, or a field outside the record.
+    for (const auto &[slot, field] :
+         {std::pair(0, density), {25, density}, {27, density}, {119, density}, {26, -1}, {26, 40}})
+        EXPECT_EQ(sources.sourceOf(iron, qint16(slot), field).code, QString()) << slot << field;
 
     // A correction: its code, the source it is based on, and why.
     const ValueSource h = sources.sourceOf(shippedData().ElementTable[1], 1, discoverer);

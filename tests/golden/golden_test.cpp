@@ -53,13 +53,6 @@ void expectGolden(const QImage &drawn, const QString &name, bool mayUpdate = tru
                   << failures.toStdString();
 }
 
-// The golden pictures' names carry the scale they are drawn at: "" at 1,
-// "@2x" or "@1.5x" at others.
-QString scaleSuffix(double scale)
-{
-    return scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
-}
-
 } // namespace
 
 using Golden = App;
@@ -69,7 +62,8 @@ using Golden = App;
 TEST_F(Golden, ScreensAndPrintedPages)
 {
     const double scale = w.devicePixelRatioF();
-    const QString at = scaleSuffix(scale);
+    // The pictures' names carry the scale they are drawn at: "" at 1, "@2x" or "@1.5x".
+    const QString at = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
     expectGolden(w.grab().toImage(), QStringLiteral("table-page") + at);
     printTableThenElement(26);
     ASSERT_FALSE(HasFatalFailure());
