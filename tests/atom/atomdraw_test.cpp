@@ -126,14 +126,6 @@ TEST(Animation, StepsPerTickIntervalWrapAroundAndLevelsOutsideTheAtom)
     const int moved[] = {8, 7, 5, 5, 3, 3, 2};
     for (int level = 1; level <= 7; ++level)
         EXPECT_EQ(og.m.ElectronAngles[og.m.shells[level].FirstElectron] - 1, moved[level - 1]);
-    // Fifteen ticks made at once leave the angles and the picture of single ticks.
-    Atom once;
-    once.display(shippedData().ElementTable[118], Animated);
-    EXPECT_TRUE(tmElectronTick(once.m, once.pbAtom, once.pbSave, once.pbHold, atomSprites(), 15));
-    for (int i = 0; i < 14; ++i)
-        og.tick();
-    EXPECT_TRUE(once.m.ElectronAngles == og.m.ElectronAngles &&
-                once.pbAtom.image() == og.pbAtom.image());
 
     // The interval adds 20 ms below four levels.
     const int cases[][3] = {{60, 1, 80}, {60, 3, 80}, {60, 4, 60}, {1, 7, 1}, {250, 2, 270}};
