@@ -16,6 +16,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The language spoken while it lives; English again afterwards, so that the
@@ -80,31 +82,52 @@ QString captionOf(const QWidget *widget)
     return {};
 }
 
-// The English hint, and what each language shows in its place: the window
-// measured is the translated one.
-const std::pair<const char *, const char16_t *> Hints[] = {
-    {"", u"Click an Element for more Information."},
-    {"de", u"Für Details ein Element anklicken."},
-    {"fr", u"Cliquez sur un élément pour les détails."},
-    {"es", u"Haga clic en un elemento para ver más."},
+// What each language shows: the header's hint, the print questions' titles and
+// prompts, a tooltip, the screen reader's names of the sheet and of iron's
+// cell, the About page's title and its note that the data set's words are
+// English (none in English), and the words a source tip adds to the data set's.
+struct Spoken
+{
+    const char *code;
+    const char16_t *hint, *printTable, *printElement, *animate, *sheetName, *iron, *aboutTitle;
+    const char16_t *englishNote, *unknown, *reason;
+};
+const Spoken Languages[] = {
+    {"", u"Click an Element for more Information.", u"Print: Print Periodic Table",
+     u"Print: Print Element", u"Animate", u"Data sheet", u"Iron", u"About Zelvane", nullptr,
+     u" \u2014 unknown", u"Reason: "},
+    {"de", u"Für Details ein Element anklicken.", u"Drucken: Periodensystem drucken",
+     u"Drucken: Element drucken", u"Animieren", u"Datenblatt", u"Eisen", u"Über Zelvane",
+     u"Herkunft des Namens auf Englisch", u" \u2014 unbekannt", u"Grund: "},
+    {"fr", u"Cliquez sur un élément pour les détails.", u"Imprimer: Imprimer le tableau périodique",
+     u"Imprimer: Imprimer l'élément", u"Animer", u"Fiche de données", u"Fer",
+     u"À propos de Zelvane", u"l'origine du nom en anglais", u" \u2014 inconnue", u"Raison : "},
+    {"es", u"Haga clic en un elemento para ver más.", u"Imprimir: Imprimir la tabla periódica",
+     u"Imprimir: Imprimir el elemento", u"Animar", u"Ficha de datos", u"Hierro",
+     u"Acerca de Zelvane", u"origen del nombre en inglés", u" \u2014 desconocida", u"Motivo: "},
 };
 
 } // namespace
 
-TEST(TranslatedWindow, EveryFixedBoxHoldsItsTextInEachLanguage)
+TEST(TranslatedWindow, EveryFixedBoxHoldsItsTextAndEveryWordSpeaksTheLanguage)
 {
-    for (const auto &[code, hint] : Hints) {
-        SCOPED_TRACE(code);
-        const SpokenIn language(code);
-        ASSERT_EQ(Language::current(), QString::fromLatin1(code));
+    // Iron's density from another data file has no known source.
+    ElementData data = shippedData();
+    data.ElementTable[26].Density = 7.9;
+    for (const Spoken &e : Languages) {
+        SCOPED_TRACE(e.code);
+        const SpokenIn language(e.code);
+        ASSERT_EQ(Language::current(), QString::fromLatin1(e.code));
         FakePlatform platform;
-        const std::unique_ptr<ZelMain> window = StartUp(platform);
+        platform.answer = false;
+        const std::unique_ptr<ZelMain> window = StartUp(platform, &data);
         ASSERT_TRUE(window);
-        EXPECT_EQ(control<QLabel>(*window, "lbl_click")->text(), QString::fromUtf16(hint));
+        ZelMain &w = *window;
+        EXPECT_EQ(control<QLabel>(w, "lbl_click")->text(), QString::fromUtf16(e.hint));
 
         for (const Box &box : Boxes) {
             SCOPED_TRACE(box.control);
-            const auto *widget = control<QWidget>(*window, box.control);
+            const auto *widget = control<QWidget>(w, box.control);
             // Drawn in the carried face at the design's size, whatever the
             // machine has installed.
             const QFont font = widget->font();
@@ -121,7 +144,7 @@ TEST(TranslatedWindow, EveryFixedBoxHoldsItsTextInEachLanguage)
             EXPECT_LE(metrics.height(), box.height) << text.toStdString();
         }
 
-        const QFontMetrics bannerMetrics(control<QLabel>(*window, "lbl_about")->font());
+        const QFontMetrics bannerMetrics(control<QLabel>(w, "lbl_about")->font());
         const QStringList banner = bannerText().split(QChar(13));
         ASSERT_EQ(banner.size(), 5);
         EXPECT_TRUE(banner[2].startsWith(u"Zelvane  v1.0, ")) << banner[2].toStdString();
@@ -130,54 +153,16 @@ TEST(TranslatedWindow, EveryFixedBoxHoldsItsTextInEachLanguage)
 
         // The search shows the name found in full: try every element's name,
         // found by its first three letters, and a search that finds nothing.
-        const QFontMetrics findMetrics(control<QLabel>(*window, "lbl_find")->font());
-        const ElementData &elements = window->elements();
-        for (qint16 n = 1; n <= elements.ElementCount; ++n) {
-            const QString name = elementName(elements.ElementTable[n]);
-            const QString shown =
-                Language::translate("Window", "Find: %1 - %2").arg(name.left(3), name);
-            EXPECT_LE(widthOf(findMetrics, shown), FindWidth) << shown.toStdString();
+        const QFontMetrics findMetrics(control<QLabel>(w, "lbl_find")->font());
+        QStringList shown{
+            Language::translate("Window", "Find: %1 - no element").arg(QStringLiteral("Wxyz"))};
+        for (qint16 n = 1; n <= w.elements().ElementCount; ++n) {
+            const QString name = elementName(w.elements().ElementTable[n]);
+            shown << Language::translate("Window", "Find: %1 - %2").arg(name.left(3), name);
         }
-        const QString none =
-            Language::translate("Window", "Find: %1 - no element").arg(QStringLiteral("Wxyz"));
-        EXPECT_LE(widthOf(findMetrics, none), FindWidth) << none.toStdString();
-    }
-    EXPECT_EQ(Language::current(), QString());
-}
+        for (const QString &find : shown)
+            EXPECT_LE(widthOf(findMetrics, find), FindWidth) << find.toStdString();
 
-// The words a user reads outside the fixed boxes: the print question and its
-// title, a tooltip, a screen reader's name for a picture, and the About page,
-// which says in every language but English that the data set's own words are
-// English.
-TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
-{
-    struct Expected
-    {
-        const char *code;
-        const char16_t *printTable, *printElement, *animate, *sheetName, *aboutTitle;
-        const char16_t *englishNote; // none in English
-        const char16_t *iron;        // a screen reader's name for iron's cell
-    };
-    const Expected languages[] = {
-        {"", u"Print: Print Periodic Table", u"Print: Print Element", u"Animate", u"Data sheet",
-         u"About Zelvane", nullptr, u"Iron"},
-        {"de", u"Drucken: Periodensystem drucken", u"Drucken: Element drucken", u"Animieren",
-         u"Datenblatt", u"Über Zelvane", u"Herkunft des Namens auf Englisch", u"Eisen"},
-        {"fr", u"Imprimer: Imprimer le tableau périodique", u"Imprimer: Imprimer l'élément",
-         u"Animer", u"Fiche de données", u"À propos de Zelvane", u"l'origine du nom en anglais",
-         u"Fer"},
-        {"es", u"Imprimir: Imprimir la tabla periódica", u"Imprimir: Imprimir el elemento",
-         u"Animar", u"Ficha de datos", u"Acerca de Zelvane", u"origen del nombre en inglés",
-         u"Hierro"},
-    };
-    for (const Expected &e : languages) {
-        SCOPED_TRACE(e.code);
-        const SpokenIn language(e.code);
-        FakePlatform platform;
-        platform.answer = false;
-        const std::unique_ptr<ZelMain> window = StartUp(platform);
-        ASSERT_TRUE(window);
-        ZelMain &w = *window;
         w.cb_print_Click();
         w.tab_Frame_Click(1);
         w.cb_print_Click();
@@ -187,19 +172,18 @@ TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(w, "pbData"))
                       ->text(QAccessible::Name),
                   QString::fromUtf16(e.sheetName));
-
         // While the banner shows it is the table's first child, before the cells.
         QAccessibleInterface *table =
             QAccessible::queryAccessibleInterface(control<QWidget>(w, "pb"));
         ASSERT_EQ(table->childCount(), 1 + 118);
         EXPECT_EQ(table->child(1 + 25)->text(QAccessible::Name), QString::fromUtf16(e.iron));
 
+        // The command and the address stay as they are in every language.
         w.showAbout();
         auto *about = qobject_cast<AboutDialog *>(w.aboutDialog());
         ASSERT_TRUE(about);
         EXPECT_EQ(about->windowTitle(), QString::fromUtf16(e.aboutTitle));
         const QString page = about->pageText();
-        // The command and the address stay as they are in every language.
         EXPECT_TRUE(page.contains(u"zelvane --sheet X --sources"));
         EXPECT_TRUE(page.contains(u"https://github.com/zelvane/zelvane/issues"));
         if (e.englishNote)
@@ -207,34 +191,17 @@ TEST(TranslatedWindow, QuestionsTooltipsNamesAndTheAboutPageSpeakTheLanguage)
         else
             EXPECT_FALSE(page.contains(u"in English")) << page.toStdString();
         about->close();
-    }
-}
 
-// A sheet line's tooltip says in the language in use that a value's source is
-// unknown and why a value was corrected by hand; the sources' names and the
-// reasons, from the data set, stay as they are.
-TEST(TranslatedWindow, SourceTipsWordUnknownAndTheReasonInTheLanguage)
-{
-    const std::tuple<const char *, const char16_t *, const char16_t *> languages[] = {
-        {"", u" \u2014 unknown", u"hand for Zelvane\nReason: BODR gives the initial C."},
-        {"de", u" \u2014 unbekannt", u"hand for Zelvane\nGrund: BODR gives the initial C."},
-        {"fr", u" \u2014 inconnue", u"hand for Zelvane\nRaison : BODR gives the initial C."},
-        {"es", u" \u2014 desconocida", u"hand for Zelvane\nMotivo: BODR gives the initial C."},
-    };
-    // Iron's density from another data file has no known source.
-    ElementData data = shippedData();
-    data.ElementTable[26].Density = 7.9;
-    for (const auto &[code, unknown, reason] : languages) {
-        SCOPED_TRACE(code);
-        const SpokenIn language(code);
-        FakePlatform platform;
-        const std::unique_ptr<ZelMain> window = StartUp(platform, &data);
-        ASSERT_TRUE(window);
-        window->showElement(26);
-        const QString density = window->sheetLineSource(8);
-        EXPECT_TRUE(density.endsWith(QString::fromUtf16(unknown))) << density.toStdString();
-        window->showElement(1);
-        const QString discoverer = window->sheetLineSource(27);
-        EXPECT_TRUE(discoverer.contains(QString::fromUtf16(reason))) << discoverer.toStdString();
+        // A sheet line's tooltip words an unknown source and a hand correction's
+        // reason in the language; the sources' names and the reasons stay as they are.
+        w.showElement(26);
+        const QString density = w.sheetLineSource(8);
+        EXPECT_TRUE(density.endsWith(QString::fromUtf16(e.unknown))) << density.toStdString();
+        w.showElement(1);
+        const QString discoverer = w.sheetLineSource(27);
+        EXPECT_TRUE(discoverer.contains(u"hand for Zelvane\n"_s + QString::fromUtf16(e.reason) +
+                                        u"BODR gives the initial C."_s))
+            << discoverer.toStdString();
     }
+    EXPECT_EQ(Language::current(), QString());
 }

@@ -62,11 +62,9 @@ TEST_F(Views, TheChooserIsShownOnTheTablePageAndReachedByTabAndShortcut)
 
     activate();
     pb->setFocus();
-    for (QWidget *next :
-         {static_cast<QWidget *>(viewChooser), static_cast<QWidget *>(highlightChooser),
-          control<QWidget>(w, "cb_exit")}) {
+    for (const char *next : {"viewChooser", "highlightChooser", "cb_exit"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(w, next)) << next;
     }
     QTest::keyClick(&w, Qt::Key_V, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), viewChooser);
@@ -150,16 +148,14 @@ TEST_F(Views, HoveringAKeyEntryHighlightsItsClassAndAClickKeepsIt)
               std::tuple(NoHighlight, transitionMetal));
 
     // A click keeps it after the pointer has gone, until a second click.
-    QTest::mouseMove(pb, halogens);
-    QTest::mouseClick(pb, Qt::LeftButton, {}, halogens);
-    QTest::mouseMove(pb, QPoint(600, 300));
-    EXPECT_EQ(std::tuple(w.tableView().highlight, cell(26), highlightChooser->currentText()),
-              std::tuple(2, fadedTransitionMetal, QStringLiteral("Halogens")));
-    QTest::mouseMove(pb, halogens);
-    QTest::mouseClick(pb, Qt::LeftButton, {}, halogens);
-    QTest::mouseMove(pb, QPoint(600, 300));
-    EXPECT_EQ(std::tuple(w.tableView().highlight, cell(26), highlightChooser->currentText()),
-              std::tuple(NoHighlight, transitionMetal, QStringLiteral("None")));
+    for (const auto &[kept, colour, chosen] : {std::tuple{2, fadedTransitionMetal, "Halogens"},
+                                               {NoHighlight, transitionMetal, "None"}}) {
+        QTest::mouseMove(pb, halogens);
+        QTest::mouseClick(pb, Qt::LeftButton, {}, halogens);
+        QTest::mouseMove(pb, QPoint(600, 300));
+        EXPECT_EQ(std::tuple(w.tableView().highlight, cell(26), highlightChooser->currentText()),
+                  std::tuple(kept, colour, QString::fromLatin1(chosen)));
+    }
 
     // By the keyboard: the highlight chooser.
     highlightChooser->setCurrentIndex(highlightChooser->findText(QStringLiteral("Halogens")));
@@ -204,25 +200,21 @@ TEST_F(Views, ThePrintedTableShowsTheChosenViewAndTheHighlightKept)
     ASSERT_EQ(w.tableView().highlight, int(Phase::Gas));
     w.cb_print_Click();
     ASSERT_EQ(printer.jobs.size(), 1u);
-    const auto &items = printer.jobs[0].page.items();
-    const auto has = [&items](PageCanvas::Item::Kind kind, auto match) {
-        return std::any_of(items.begin(), items.end(), [&](const PageCanvas::Item &item) {
-            return item.kind == kind && match(item);
-        });
+    // The texts, and the fills of cells: boxes of 40 x 50 pixels, 15 twips each.
+    QStringList texts;
+    std::vector<Colour> cells;
+    for (const PageCanvas::Item &item : printer.jobs[0].page.items()) {
+        if (item.kind == PageCanvas::Item::Text) texts << item.text;
+        if (item.kind == PageCanvas::Item::Box && item.width == 600 && item.height == 750)
+            cells.push_back(item.colour);
+    }
+    const auto filled = [&cells](Colour c) {
+        return std::find(cells.begin(), cells.end(), c) != cells.end();
     };
-    const auto text = [&has](const QString &t) {
-        return has(PageCanvas::Item::Text, [&t](const auto &item) { return item.text == t; });
-    };
-    // A cell's fill: a box of 40 x 50 pixels, 15 twips each.
-    const auto cellOf = [&has](Colour c) {
-        return has(PageCanvas::Item::Box, [c](const auto &item) {
-            return item.colour == c && item.width == 600 && item.height == 750;
-        });
-    };
-    EXPECT_TRUE(text(QStringLiteral("State at 100 \u00B0C")));
-    EXPECT_FALSE(text(QStringLiteral("Non Metals")));
-    EXPECT_TRUE(cellOf(0x8CF0FA) && cellOf(0xE6A05A) && cellOf(0x78AAE6)) << "gas, liquid, solid";
-    EXPECT_FALSE(cellOf(0xDDEAF9)) << "no cell faded into the page";
+    EXPECT_TRUE(texts.contains(QStringLiteral("State at 100 \u00B0C")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("Non Metals")));
+    EXPECT_TRUE(filled(0x8CF0FA) && filled(0xE6A05A) && filled(0x78AAE6)) << "gas, liquid, solid";
+    EXPECT_FALSE(filled(0xDDEAF9)) << "no cell faded into the page";
 }
 
 } // namespace

