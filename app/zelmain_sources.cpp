@@ -4,33 +4,12 @@
 #include "zelmain.h"
 
 #include "aboutdialog.h"
-#include "language.h"
 #include "sheetsources.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QToolTip>
-
-namespace {
-
-// The tooltip of a sheet line: the line as it reads, where its value comes
-// from, then why each value corrected by hand was corrected, a line each. The
-// sources' own names stay as they are.
-QString sourceTip(const LineSource &line)
-{
-    QString source = line.source;
-    if (source == QLatin1String("unknown"))
-        //: The source of a value that is not the one shipped
-        source = Language::translate("SourcesTip", "unknown");
-    QString tip = line.value + QStringLiteral(" \u2014 ") + source;
-    for (const QString &reason : line.reasons)
-        //: Why a value was corrected by hand; the reason itself stays in English
-        tip += u'\n' + Language::translate("SourcesTip", "Reason: %1").arg(reason);
-    return tip;
-}
-
-} // namespace
 
 void ZelMain::createSourceKeys()
 {
@@ -50,8 +29,9 @@ QString ZelMain::sheetLineSource(int line) const
     if (line < SheetTitleLine || line > SheetLineCount || CurrentElement < 0 ||
         CurrentElement > MaxElements)
         return {};
-    return sourceTip(::sheetLineSource(line, Elements.ElementTable[CurrentElement], CurrentElement,
-                                       ClassNames, builtInSources()));
+    return ::sheetLineSource(line, Elements.ElementTable[CurrentElement], CurrentElement,
+                             ClassNames, builtInSources())
+        .text();
 }
 
 QRect ZelMain::sheetLineRect(int line) const

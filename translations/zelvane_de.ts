@@ -1228,19 +1228,6 @@ Info-Seite.</translation>
     </message>
 </context>
 <context>
-    <name>SourcesTip</name>
-    <message>
-        <source>unknown</source>
-        <extracomment>The source of a value that is not the one shipped</extracomment>
-        <translation>unbekannt</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
-        <translation>Grund: %1</translation>
-    </message>
-</context>
-<context>
     <name>States</name>
     <message>
         <source>State</source>

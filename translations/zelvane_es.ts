@@ -1227,19 +1227,6 @@ con F2 cuando tiene el foco; F1 muestra la página «Acerca de».</translation>
     </message>
 </context>
 <context>
-    <name>SourcesTip</name>
-    <message>
-        <source>unknown</source>
-        <extracomment>The source of a value that is not the one shipped</extracomment>
-        <translation>desconocida</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
-        <translation>Motivo: %1</translation>
-    </message>
-</context>
-<context>
     <name>States</name>
     <message>
         <source>State</source>

@@ -1228,19 +1228,6 @@ quand on la pointe, ou avec F2 quand elle a le focus&#xa0;; F1 affiche la page
     </message>
 </context>
 <context>
-    <name>SourcesTip</name>
-    <message>
-        <source>unknown</source>
-        <extracomment>The source of a value that is not the one shipped</extracomment>
-        <translation>inconnue</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <extracomment>Why a value was corrected by hand; the reason itself stays in English</extracomment>
-        <translation>Raison : %1</translation>
-    </message>
-</context>
-<context>
     <name>States</name>
     <message>
         <source>State</source>
