@@ -70,23 +70,7 @@ const QRect KeyCell(316, 22, 40, 50);
 // The bodies of the two series banners (their arrow tips excluded).
 const QRect Banners[] = {{6, 414, 112, 22}, {6, 464, 112, 21}};
 
-struct Drawing
-{
-    QString what;
-    RecordingSurface pb;
-    CellRects rects{};
-};
-
-// The table drawn in view as the screen draws it, or on paper.
-void draw(Drawing &d, const ElementData &data, const TableView &view, bool printing)
-{
-    d.pb = RecordingSurface(printing ? 800 : 239, printing ? 520 : 231,
-                            printing ? ColourWhite : 0xDCCCAB);
-    d.pb.setFontName(QStringLiteral("Arial"));
-    d.pb.setFontSize(printing ? 9.75 : 8.25);
-    d.pb.setForeColor(ColourBlack);
-    CreatePT(d.pb, printing, data, tableArtwork(), d.rects, {0, 37}, view);
-}
+using Drawing = Drawn<RecordingSurface>;
 
 bool inCell(const Drawing &d, const QPointF &p)
 {
@@ -99,16 +83,16 @@ bool inCell(const Drawing &d, const QPointF &p)
 }
 
 // Every fault of one drawing, one line each.
-std::vector<std::string> faults(const Drawing &d)
+std::vector<std::string> faults(const Drawing &d, const QString &what)
 {
     std::vector<std::string> found;
     const auto fault = [&](const DrawnText &t, const QString &why) {
-        found.push_back((d.what + QStringLiteral(": \"%1\" at %2,%3 (%4 wide) %5")
-                                      .arg(t.text)
-                                      .arg(t.ink.left())
-                                      .arg(t.ink.top())
-                                      .arg(t.ink.width())
-                                      .arg(why))
+        found.push_back((what + QStringLiteral(": \"%1\" at %2,%3 (%4 wide) %5")
+                                    .arg(t.text)
+                                    .arg(t.ink.left())
+                                    .arg(t.ink.top())
+                                    .arg(t.ink.width())
+                                    .arg(why))
                             .toStdString());
     };
     const QRectF picture(0, 0, TablePictureWidth, TablePictureHeight);
@@ -157,10 +141,10 @@ std::vector<std::string> faultsOfEveryDrawing()
     std::vector<std::string> all;
     const auto check = [&all](const QString &what, const ElementData &data, const TableView &view,
                               bool printing) {
-        Drawing d{what + (printing ? QStringLiteral(" on paper") : QString())};
-        draw(d, data, view, printing);
+        const Drawing d(data, view, printing);
         EXPECT_FALSE(d.pb.texts.empty()) << what.toStdString();
-        for (const std::string &f : faults(d))
+        for (const std::string &f :
+             faults(d, what + (printing ? QStringLiteral(" on paper") : QString())))
             all.push_back(f);
     };
     for (int v = 0; v < int(tableViews().size()); ++v)
@@ -202,8 +186,7 @@ std::set<QString> wordsDrawn()
     const QRegularExpression shared(QStringLiteral("^([IVX]+[AB]?|.|[^A-Za-z]*)$"));
     std::set<QString> words;
     for (int v = 0; v < int(tableViews().size()); ++v) {
-        Drawing d{tableViews()[size_t(v)].name};
-        draw(d, shippedData(), TableView{v}, false);
+        const Drawing d(shippedData(), TableView{v});
         for (const DrawnText &t : d.pb.texts)
             if (!inCell(d, t.ink.topLeft() + QPointF(0.5, 0.5)) && !shared.match(t.text).hasMatch())
                 words.insert(t.text);
@@ -240,22 +223,19 @@ INSTANTIATE_TEST_SUITE_P(Languages, TableWordsFit, testing::Values("de", "fr", "
 TEST(TableFitCheck, CatchesWordsThatRunOutOfTheirRoom)
 {
     Language::use(QStringLiteral("de"));
-    Drawing d{QStringLiteral("made up")};
-    draw(d, shippedData(), {}, false);
+    const Drawing d;
     Language::use({});
-    ASSERT_EQ(faults(d), std::vector<std::string>{});
+    ASSERT_EQ(faults(d, {}), std::vector<std::string>{});
     // The faults that name the word, once it is added to the picture.
     const auto added = [&d](const QString &text, double x, double y, bool bold = false) {
-        Drawing copy{d.what};
-        copy.pb = d.pb;
-        copy.rects = d.rects;
+        Drawing copy = d;
         copy.pb.setFontSize(8);
         copy.pb.setFontBold(bold);
         copy.pb.setCurrentX(x);
         copy.pb.setCurrentY(y);
         copy.pb.print(text);
         std::string all;
-        for (const std::string &f : faults(copy))
+        for (const std::string &f : faults(copy, {}))
             if (f.find('"' + text.toStdString() + '"') != std::string::npos) all += f + '\n';
         return all;
     };
