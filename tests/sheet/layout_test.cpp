@@ -4,10 +4,8 @@
 // the printed legend's words a space before their counts. A word that does not
 // fit is abbreviated in its language; the font is never made smaller.
 
-#include "atomsprites.h"
-#include "datasheet.h"
 #include "language.h"
-#include "testdata.h"
+#include "sheetfixture.h"
 
 #include <QFontMetricsF>
 
@@ -16,6 +14,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfixture;
 
 namespace {
 
@@ -36,13 +35,6 @@ protected:
         return std::string(GetParam()) + ": \"" + text.toStdString() + '"';
     }
 };
-
-ClassificationNames classNames()
-{
-    ClassificationNames names;
-    InitClassificationNames(names);
-    return names;
-}
 
 // The screen sheet's texts as drawn: where, in which face, how wide.
 struct DrawnText
@@ -86,8 +78,7 @@ double advance(const PageCanvas::Item &item, const QString &text)
 TEST_P(Translated, ScreenLabelsEndASpaceBeforeTheValueColumn)
 {
     ScreenRecorder pb(SheetWidth, SheetHeight, 0xE0E0E0);
-    const std::array<Surface, 4> none;
-    writeScreenSheet(pb, shippedData(), 26, classNames(), {none, none});
+    screenSheet(pb, shippedData(), 26);
     // The value column of Arial 8: 21 of its average widths.
     Surface measure(8, 8);
     measure.setFontName(u"Arial"_s);
@@ -113,10 +104,9 @@ TEST_P(Translated, ScreenLabelsEndASpaceBeforeTheValueColumn)
 
 TEST_P(Translated, ScreenNamesEndASpaceBeforeTheSymbolAndValuesStayInsideTheSheet)
 {
-    const std::array<Surface, 4> none;
     for (qint16 n = 1; n <= 118; ++n) {
         ScreenRecorder pb(SheetWidth, SheetHeight, 0xE0E0E0);
-        writeScreenSheet(pb, shippedData(), n, classNames(), {none, none});
+        screenSheet(pb, shippedData(), n);
         // Number, name, symbol: the first three texts, on one line.
         ASSERT_GE(pb.drawn.size(), 3u);
         const DrawnText &name = pb.drawn[1], &symbol = pb.drawn[2];
@@ -142,12 +132,9 @@ TEST_P(Translated, ScreenNamesEndASpaceBeforeTheSymbolAndValuesStayInsideTheShee
 
 TEST_P(Translated, PrintedLabelsNamesAndLegendEndASpaceBeforeTheirValues)
 {
-    const AtomSprites &s = atomSprites();
     for (qint16 n = 1; n <= 118; ++n) {
         PageCanvas page;
-        Surface pbprt(8, 8);
-        writePrintSheet(page, pbprt, shippedData(), n, classNames(),
-                        {s.pbP, s.pbN, s.pbE, s.pbEmask}, 6060, PrintableWidth);
+        printSheet(page, n, PrintableWidth);
         std::vector<PageCanvas::Item> texts;
         for (const PageCanvas::Item &item : page.items())
             if (item.kind == PageCanvas::Item::Text) texts.push_back(item);

@@ -1,7 +1,5 @@
-#include "atomsprites.h"
-#include "datasheet.h"
+#include "sheetfixture.h"
 #include "strwwrap.h"
-#include "testdata.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -15,15 +13,9 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfixture;
 
 namespace {
-
-ClassificationNames classNames()
-{
-    ClassificationNames names;
-    InitClassificationNames(names);
-    return names;
-}
 
 QString shown(int line, const ElementRecord &r)
 {
@@ -128,9 +120,8 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     r.Appearance = u"Lustrous, metallic, and silver with a gray tinge"_s.leftJustified(60);
     r.NameOrigin = origin.leftJustified(100);
     r.AtomicNumber = 27; // the header shows the record's own number
-    const std::array<Surface, 4> none;
     RecordingSurface pb(339, 479, 0xE0E0E0);
-    const SheetRows rows = writeScreenSheet(pb, data, 26, classNames(), {none, none});
+    const SheetRows rows = screenSheet(pb, data, 26);
     auto &drawn = pb.texts; // a text never drawn reads as y 0, colour 0
     EXPECT_EQ(drawn[u" 27"_s].second, ColourRed);
     // A two-line Appearance pushes the three lines of Name Origin down by one.
@@ -160,19 +151,10 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
                          rows.lineAt(end - 0.5), rows.lineAt(end), rows.lineAt(-1)),
               std::tuple(0, 0, 1, 28, 29, 29, -1, -1));
     // Nothing drawn, no rows.
-    EXPECT_EQ(writeScreenSheet(pb, data, 119, classNames(), {none, none}).lineAt(y1), -1);
+    EXPECT_EQ(screenSheet(pb, data, 119).lineAt(y1), -1);
 }
 
 namespace {
-
-// The print sheet of element n, with the atom picture 6060 twips high.
-void printSheet(PageCanvas &page, qint16 n, double pageWidth)
-{
-    Surface pbprt(8, 8);
-    const AtomSprites &s = atomSprites();
-    writePrintSheet(page, pbprt, shippedData(), n, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                    6060, pageWidth);
-}
 
 // A page whose bold face is a fifth taller than its regular face, as some
 // installed Courier faces are: lines must still keep one pitch.
