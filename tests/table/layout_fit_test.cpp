@@ -20,6 +20,7 @@
 namespace {
 
 using namespace tablefixture;
+using namespace Qt::StringLiterals;
 
 struct DrawnText
 {
@@ -72,14 +73,22 @@ const QRect Banners[] = {{6, 414, 112, 22}, {6, 464, 112, 21}};
 
 using Drawing = Drawn<RecordingSurface>;
 
+QRectF box(const CellRect &c)
+{
+    return c.Right > c.Left ? QRectF(QPointF(c.Left, c.Top), QPointF(c.Right + 1, c.Bottom + 1))
+                            : QRectF();
+}
+
+QString at(const QRectF &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 bool inCell(const Drawing &d, const QPointF &p)
 {
-    if (QRectF(KeyCell).contains(p)) return true;
-    for (const CellRect &c : d.rects)
-        if (c.Right > c.Left &&
-            QRectF(QPointF(c.Left, c.Top), QPointF(c.Right + 1, c.Bottom + 1)).contains(p))
-            return true;
-    return false;
+    return QRectF(KeyCell).contains(p) ||
+           std::any_of(d.rects.begin(), d.rects.end(),
+                       [&](const CellRect &c) { return box(c).contains(p); });
 }
 
 // Every fault of one drawing, one line each.
@@ -87,13 +96,8 @@ std::vector<std::string> faults(const Drawing &d, const QString &what)
 {
     std::vector<std::string> found;
     const auto fault = [&](const DrawnText &t, const QString &why) {
-        found.push_back((what + QStringLiteral(": \"%1\" at %2,%3 (%4 wide) %5")
-                                    .arg(t.text)
-                                    .arg(t.ink.left())
-                                    .arg(t.ink.top())
-                                    .arg(t.ink.width())
-                                    .arg(why))
-                            .toStdString());
+        found.push_back(
+            (what + u": \""_s + t.text + u"\" at "_s + at(t.ink) + u' ' + why).toStdString());
     };
     const QRectF picture(0, 0, TablePictureWidth, TablePictureHeight);
     for (size_t i = 0; i < d.pb.texts.size(); ++i) {
@@ -105,17 +109,10 @@ std::vector<std::string> faults(const Drawing &d, const QString &what)
             if (j != i && t.ink.intersects(d.pb.texts[j].ink))
                 fault(t, QStringLiteral("runs into \"%1\"").arg(d.pb.texts[j].text));
         for (const CellRect &c : d.rects)
-            if (c.Right > c.Left && t.ink.intersects(QRectF(QPointF(c.Left, c.Top),
-                                                            QPointF(c.Right + 1, c.Bottom + 1))))
-                fault(t, QStringLiteral("runs into the cell at %1,%2").arg(c.Left).arg(c.Top));
+            if (t.ink.intersects(box(c))) fault(t, u"runs into the cell at "_s + at(box(c)));
         if (t.ink.intersects(KeyCell)) fault(t, QStringLiteral("runs into the key cell"));
         for (const QRect &s : d.pb.shapes)
-            if (t.ink.intersects(QRectF(s)))
-                fault(t, QStringLiteral("runs into the shape at %1,%2 %3x%4")
-                             .arg(s.x())
-                             .arg(s.y())
-                             .arg(s.width())
-                             .arg(s.height()));
+            if (t.ink.intersects(QRectF(s))) fault(t, u"runs into the shape at "_s + at(s));
         bool onBanner = false;
         for (const QRect &banner : Banners)
             if (banner.contains(t.ink.center().toPoint())) {
@@ -125,9 +122,7 @@ std::vector<std::string> faults(const Drawing &d, const QString &what)
             }
         if (!onBanner)
             for (const QRect &p : d.pb.pictures)
-                if (t.ink.intersects(QRectF(p)))
-                    fault(t,
-                          QStringLiteral("runs into the picture at %1,%2").arg(p.x()).arg(p.y()));
+                if (t.ink.intersects(QRectF(p))) fault(t, u"runs into the picture at "_s + at(p));
     }
     return found;
 }
@@ -172,11 +167,7 @@ protected:
 TEST_P(TableWordsFit, InTheirRoomInEveryViewOnScreenAndOnPaper)
 {
     ASSERT_EQ(Language::current(), QString::fromLatin1(GetParam()));
-    const std::vector<std::string> found = faultsOfEveryDrawing();
-    std::string report;
-    for (const std::string &f : found)
-        report += f + '\n';
-    EXPECT_TRUE(found.empty()) << found.size() << " faults:\n" << report;
+    EXPECT_EQ(faultsOfEveryDrawing(), std::vector<std::string>{});
 }
 
 // The words of every view on screen: texts outside the cells, without the
