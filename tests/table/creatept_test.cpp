@@ -144,17 +144,15 @@ TEST(CreatePTViews, TheKeyShowsTheViewsEntriesOrItsColourBar)
     EXPECT_EQ(groups, (std::vector<int>{3, 6, 2, 7, 1, 8, 4, 9, 5, 10}));
     EXPECT_EQ(classes.layout.keyAreas[3], (KeyArea{QRect(316, 109, 134, 12), 7}));
 
-    const Drawn block(shippedData(), {view("block")});
-    EXPECT_EQ(block.layout.keyAreas,
-              (std::vector<KeyArea>{{QRect(191, 109, 125, 12), int(Block::S)},
-                                    {QRect(316, 109, 134, 12), int(Block::P)},
-                                    {QRect(191, 121, 125, 12), int(Block::D)},
-                                    {QRect(316, 121, 134, 12), int(Block::F)}}));
-    const Drawn state(shippedData(), {view("state")});
-    EXPECT_EQ(state.layout.keyAreas, (std::vector<KeyArea>{{QRect(191, 109, 125, 12), 0},
-                                                           {QRect(316, 109, 134, 12), 1},
-                                                           {QRect(191, 121, 125, 12), 2},
-                                                           {QRect(316, 121, 134, 12), 3}}));
+    // Blocks s, p, d and f (1 to 4) and the states (0 to 3) fill the legend's four places.
+    const QRect places[] = {
+        {191, 109, 125, 12}, {316, 109, 134, 12}, {191, 121, 125, 12}, {316, 121, 134, 12}};
+    const Drawn block(shippedData(), {view("block")}), state(shippedData(), {view("state")});
+    ASSERT_EQ(block.layout.keyAreas.size() + state.layout.keyAreas.size(), 8u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::pair(block.layout.keyAreas[i], state.layout.keyAreas[i]),
+                  std::pair(KeyArea{places[i], i + 1}, KeyArea{places[i], i}))
+            << i;
     EXPECT_EQ(std::tuple(state.pb.pixel(198, 113), state.pb.pixel(318, 113),
                          state.pb.pixel(198, 125), state.pb.pixel(318, 125)),
               std::tuple(0x78AAE6u, 0xE6A05Au, 0x8CF0FAu, 0xA8A8A8u));
