@@ -135,11 +135,9 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     const auto row = [&](int from, int to) {
         return std::pair(int(std::lround(y1 + from * pitch)), int(std::lround(y1 + to * pitch)));
     };
-    EXPECT_EQ(rows.rows[0], std::pair(0, row(0, 1).first));
-    EXPECT_EQ(rows.rows[1], row(0, 1));
-    EXPECT_EQ(rows.rows[27], row(26, 27));
-    EXPECT_EQ(rows.rows[28], row(27, 29));
-    EXPECT_EQ(rows.rows[29], row(29, 32));
+    EXPECT_EQ(std::tuple(rows.rows[0], rows.rows[1], rows.rows[27], rows.rows[28], rows.rows[29]),
+              std::tuple(std::pair(0, row(0, 1).first), row(0, 1), row(26, 27), row(27, 29),
+                         row(29, 32)));
     // Each row runs from its top to just above the next one's.
     const int top = row(0, 1).first, end = row(29, 32).second;
     EXPECT_EQ(std::tuple(rows.lineAt(0), rows.lineAt(top - 0.5), rows.lineAt(top),

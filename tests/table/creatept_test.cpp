@@ -118,10 +118,8 @@ TEST(CreatePTViews, CellsTakeTheViewColourWithWordsThatReadOnIt)
               std::tuple(0x540144u, 0x8C9121u, 0x25E7FDu, 0xA8A8A8u))
         << "lowest, middle, highest, gold without a value";
     // Dark iron's symbol is written in white, light osmium's in black.
-    EXPECT_GT(v.inSymbol(26, ColourWhite), 10);
-    EXPECT_EQ(v.inSymbol(26, ColourBlack), 0);
-    EXPECT_GT(v.inSymbol(76, ColourBlack), 10);
-    EXPECT_EQ(v.inSymbol(76, ColourWhite), 0);
+    EXPECT_GT(std::min(v.inSymbol(26, ColourWhite), v.inSymbol(76, ColourBlack)), 10);
+    EXPECT_EQ(std::pair(v.inSymbol(26, ColourBlack), v.inSymbol(76, ColourWhite)), std::pair(0, 0));
 
     // At twice the size every device pixel of the cell's inside has its colour.
     const Drawn twice(threeValues(), {view("electronegativity")}, false, 2.0);
@@ -186,9 +184,8 @@ TEST(CreatePTViews, AHighlightFadesTheOtherGroupsIntoThePage)
     const Drawn screen(shippedData(), liquids);
     EXPECT_EQ(std::tuple(screen.cell(80), screen.cell(26)), std::tuple(0xE6A05Au, 0xBA9946u));
     // Iron's words fade too: black three parts in four towards its cell.
-    EXPECT_GT(screen.inSymbol(26, 0x8C7335), 10);
+    EXPECT_GT(std::min(screen.inSymbol(26, 0x8C7335), screen.inSymbol(80, ColourBlack)), 10);
     EXPECT_EQ(screen.inSymbol(26, ColourBlack), 0);
-    EXPECT_GT(screen.inSymbol(80, ColourBlack), 10);
     EXPECT_EQ(std::pair(screen.pb.pixel(318, 113), screen.pb.pixel(198, 113)),
               std::pair(0xE6A05Au, 0xBA9946u))
         << "the key's swatches fade as the cells do";
