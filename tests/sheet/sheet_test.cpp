@@ -1,7 +1,5 @@
-#include "atomsprites.h"
-#include "datasheet.h"
+#include "sheetfixture.h"
 #include "strwwrap.h"
-#include "testdata.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -15,15 +13,9 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfixture;
 
 namespace {
-
-ClassificationNames classNames()
-{
-    ClassificationNames names;
-    InitClassificationNames(names);
-    return names;
-}
 
 QString shown(int line, const ElementRecord &r)
 {
@@ -42,7 +34,7 @@ QString text(int n, const std::vector<std::pair<int, QChar>> &breaks = {})
 
 } // namespace
 
-TEST(SheetValues, IronsPaddingAndPointInAnyLocale)
+TEST(SheetValues, PaddingPointAndOddValuesInAnyLocale)
 {
     // The command-line test holds Fe's 29 values with spaces folded; here the padding.
     // Under a German locale the point holds.
@@ -54,6 +46,15 @@ TEST(SheetValues, IronsPaddingAndPointInAnyLocale)
     QStringList got;
     for (int line : {3, 4, 5, 8, 14, 19, 27})
         got << shown(line, shippedData().ElementTable[26]);
+    // Zero weight, a negative density (only exactly 0 is no value), no class,
+    // a blank text (leaving only the unit) and every state; Og's golden page
+    // pins the dashes of zero figures.
+    ElementRecord r = shippedData().ElementTable[26];
+    r.AtomicWeight = 0, r.Density = -12.5, r.Classification = 0;
+    r.IonicRadius = QString(20, u' ');
+    got << shown(5, r) << shown(8, r) << shown(3, r) << shown(19, r);
+    for (qint16 state : {0, 1, 2, 3})
+        got << (r.State = state, shown(4, r));
     QLocale::setDefault(before);
     std::setlocale(LC_ALL, cBefore.c_str());
     EXPECT_EQ(comma, u"1,5"_s); // the locale really was in force
@@ -61,21 +62,8 @@ TEST(SheetValues, IronsPaddingAndPointInAnyLocale)
                                   u"|Solid  |55.845     g/mol|"_s +
                                   u"7.874   g/cm³"_s.leftJustified(28) +
                                   u"|0.449     Jg-¹K-¹ (at 300 K)|0.78 (+2)    Å|"_s +
-                                  u"Known since antiquity"_s.leftJustified(30));
-}
-
-TEST(SheetValues, ZeroWeightNegativeDensityBlankTextsAndEveryState)
-{
-    // Og's golden page pins the dashes of zero figures.
-    ElementRecord r = shippedData().ElementTable[26];
-    r.AtomicWeight = 0;
-    r.Density = -12.5; // only exactly 0 is no value
-    r.Classification = 0;
-    r.IonicRadius = QString(20, u' '); // leaves only the unit
-    QStringList got = {shown(5, r), shown(8, r), shown(3, r), shown(19, r)};
-    for (qint16 state : {0, 1, 2, 3})
-        got << (r.State = state, shown(4, r));
-    EXPECT_EQ(got.join(u'|'), u"0     g/mol|"_s + u"-12.5   g/cm³"_s.leftJustified(28) +
+                                  u"Known since antiquity"_s.leftJustified(30) +
+                                  u"|0     g/mol|"_s + u"-12.5   g/cm³"_s.leftJustified(28) +
                                   u"||    Å|Solid  |Liquid  |Gas  |Artificial (Man Made)  "_s);
 }
 
@@ -128,9 +116,8 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     r.Appearance = u"Lustrous, metallic, and silver with a gray tinge"_s.leftJustified(60);
     r.NameOrigin = origin.leftJustified(100);
     r.AtomicNumber = 27; // the header shows the record's own number
-    const std::array<Surface, 4> none;
     RecordingSurface pb(339, 479, 0xE0E0E0);
-    const SheetRows rows = writeScreenSheet(pb, data, 26, classNames(), {none, none});
+    const SheetRows rows = screenSheet(pb, data, 26);
     auto &drawn = pb.texts; // a text never drawn reads as y 0, colour 0
     EXPECT_EQ(drawn[u" 27"_s].second, ColourRed);
     // A two-line Appearance pushes the three lines of Name Origin down by one.
@@ -148,11 +135,9 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
     const auto row = [&](int from, int to) {
         return std::pair(int(std::lround(y1 + from * pitch)), int(std::lround(y1 + to * pitch)));
     };
-    EXPECT_EQ(rows.rows[0], std::pair(0, row(0, 1).first));
-    EXPECT_EQ(rows.rows[1], row(0, 1));
-    EXPECT_EQ(rows.rows[27], row(26, 27));
-    EXPECT_EQ(rows.rows[28], row(27, 29));
-    EXPECT_EQ(rows.rows[29], row(29, 32));
+    EXPECT_EQ(std::tuple(rows.rows[0], rows.rows[1], rows.rows[27], rows.rows[28], rows.rows[29]),
+              std::tuple(std::pair(0, row(0, 1).first), row(0, 1), row(26, 27), row(27, 29),
+                         row(29, 32)));
     // Each row runs from its top to just above the next one's.
     const int top = row(0, 1).first, end = row(29, 32).second;
     EXPECT_EQ(std::tuple(rows.lineAt(0), rows.lineAt(top - 0.5), rows.lineAt(top),
@@ -160,19 +145,10 @@ TEST(ScreenSheet, WrappedTextsTakeLinesOfTheirOwn)
                          rows.lineAt(end - 0.5), rows.lineAt(end), rows.lineAt(-1)),
               std::tuple(0, 0, 1, 28, 29, 29, -1, -1));
     // Nothing drawn, no rows.
-    EXPECT_EQ(writeScreenSheet(pb, data, 119, classNames(), {none, none}).lineAt(y1), -1);
+    EXPECT_EQ(screenSheet(pb, data, 119).lineAt(y1), -1);
 }
 
 namespace {
-
-// The print sheet of element n, with the atom picture 6060 twips high.
-void printSheet(PageCanvas &page, qint16 n, double pageWidth)
-{
-    Surface pbprt(8, 8);
-    const AtomSprites &s = atomSprites();
-    writePrintSheet(page, pbprt, shippedData(), n, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                    6060, pageWidth);
-}
 
 // A page whose bold face is a fifth taller than its regular face, as some
 // installed Courier faces are: lines must still keep one pitch.

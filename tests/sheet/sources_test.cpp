@@ -1,10 +1,9 @@
 // The source of each sheet line, as its tooltip, its accessible description and
 // the text form give it, and the printed page's source note.
 
-#include "atomsprites.h"
 #include "language.h"
+#include "sheetfixture.h"
 #include "sheetsources.h"
-#include "testdata.h"
 
 #include <QFontMetricsF>
 
@@ -13,47 +12,17 @@
 #include <map>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfixture;
 
 namespace {
 
-ClassificationNames classNames()
-{
-    ClassificationNames names;
-    InitClassificationNames(names);
-    return names;
-}
-
 // The field each line shows, line 0 being the title line, as the sheet's table has them.
-const char *const LineField[30] = {"ElementName",
-                                   "Period",
-                                   "Group",
-                                   "Classification",
-                                   "State",
-                                   "AtomicWeight",
-                                   "AtomicVolume",
-                                   "AtomicRadius",
-                                   "Density",
-                                   "ElectroNegativity",
-                                   "ElectroConduct",
-                                   "ThermalConduct",
-                                   "MeltingPoint",
-                                   "BoilingPoint",
-                                   "SpecificHeat",
-                                   "FusionHeat",
-                                   "EvaporationHeat",
-                                   "DebyeTemp",
-                                   "CovalentRadius",
-                                   "IonicRadius",
-                                   "IonizingEnergy",
-                                   "OxidationStates",
-                                   "CrystalStructure",
-                                   "CrystalConstant",
-                                   "CrystalCARatio",
-                                   "ElectronicConfig",
-                                   "Discovered",
-                                   "Discoverer",
-                                   "Appearance",
-                                   "NameOrigin"};
+const QStringList LineField =
+    u"ElementName Period Group Classification State AtomicWeight AtomicVolume AtomicRadius "
+    u"Density ElectroNegativity ElectroConduct ThermalConduct MeltingPoint BoilingPoint "
+    u"SpecificHeat FusionHeat EvaporationHeat DebyeTemp CovalentRadius IonicRadius "
+    u"IonizingEnergy OxidationStates CrystalStructure CrystalConstant CrystalCARatio "
+    u"ElectronicConfig Discovered Discoverer Appearance NameOrigin"_s.split(u' ');
 
 // What each code of elements.tsv is shown as, from NOTICE's entries.
 const std::map<QString, QString> Described = {
@@ -101,7 +70,7 @@ TEST(SheetSources, EachLineNamesTheSourceElementsTsvGivesItsField)
         const ElementRecord &r = shippedData().ElementTable[z];
         const QStringList &cells = table[size_t(z)];
         for (int line = 0; line <= 29; ++line) {
-            const QString field = QLatin1String(LineField[line]);
+            const QString &field = LineField[line];
             const QString code = cells[table[0].indexOf(field + u"_src"_s)];
             QString expected = code == u"override"_s ? QString() : Described.at(code);
             QStringList reasons;
@@ -183,11 +152,7 @@ struct PrintedNote
 // lies.
 void printNote(PrintedNote &out, qint16 n, QSizeF page)
 {
-    Surface pbprt(8, 8);
-    const AtomSprites &s = atomSprites();
-    const qint16 headerY = writePrintSheet(out.page, pbprt, shippedData(), n, classNames(),
-                                           {s.pbP, s.pbN, s.pbE, s.pbEmask}, 6060, page.width(),
-                                           &builtInSources(), page.height());
+    const qint16 headerY = printSheet(out.page, n, page.width(), &builtInSources(), page.height());
     out.atomRight = 200 + 6060;
     out.atomBottom = headerY + 6060;
     for (const PageCanvas::Item &item : out.page.items()) {
@@ -240,10 +205,7 @@ TEST(PrintSheet, TheSourceNoteEndsThePageInsideItAndOffTheAtom)
 
     // Without the sources nothing is added.
     PageCanvas plain;
-    Surface pbprt(8, 8);
-    const AtomSprites &s = atomSprites();
-    writePrintSheet(plain, pbprt, shippedData(), 26, classNames(), {s.pbP, s.pbN, s.pbE, s.pbEmask},
-                    6060, 11520);
+    printSheet(plain, 26, 11520);
     EXPECT_EQ(plain.items().size() + 1, tall.page.items().size());
 }
 

@@ -20,6 +20,7 @@
 namespace {
 
 using namespace tablefixture;
+using namespace Qt::StringLiterals;
 
 struct DrawnText
 {
@@ -70,46 +71,33 @@ const QRect KeyCell(316, 22, 40, 50);
 // The bodies of the two series banners (their arrow tips excluded).
 const QRect Banners[] = {{6, 414, 112, 22}, {6, 464, 112, 21}};
 
-struct Drawing
-{
-    QString what;
-    RecordingSurface pb;
-    CellRects rects{};
-};
+using Drawing = Drawn<RecordingSurface>;
 
-// The table drawn in view as the screen draws it, or on paper.
-void draw(Drawing &d, const ElementData &data, const TableView &view, bool printing)
+QRectF box(const CellRect &c)
 {
-    d.pb = RecordingSurface(printing ? 800 : 239, printing ? 520 : 231,
-                            printing ? ColourWhite : 0xDCCCAB);
-    d.pb.setFontName(QStringLiteral("Arial"));
-    d.pb.setFontSize(printing ? 9.75 : 8.25);
-    d.pb.setForeColor(ColourBlack);
-    CreatePT(d.pb, printing, data, tableArtwork(), d.rects, {0, 37}, view);
+    return c.Right > c.Left ? QRectF(QPointF(c.Left, c.Top), QPointF(c.Right + 1, c.Bottom + 1))
+                            : QRectF();
+}
+
+QString at(const QRectF &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 bool inCell(const Drawing &d, const QPointF &p)
 {
-    if (QRectF(KeyCell).contains(p)) return true;
-    for (const CellRect &c : d.rects)
-        if (c.Right > c.Left &&
-            QRectF(QPointF(c.Left, c.Top), QPointF(c.Right + 1, c.Bottom + 1)).contains(p))
-            return true;
-    return false;
+    return QRectF(KeyCell).contains(p) ||
+           std::any_of(d.rects.begin(), d.rects.end(),
+                       [&](const CellRect &c) { return box(c).contains(p); });
 }
 
 // Every fault of one drawing, one line each.
-std::vector<std::string> faults(const Drawing &d)
+std::vector<std::string> faults(const Drawing &d, const QString &what)
 {
     std::vector<std::string> found;
     const auto fault = [&](const DrawnText &t, const QString &why) {
-        found.push_back((d.what + QStringLiteral(": \"%1\" at %2,%3 (%4 wide) %5")
-                                      .arg(t.text)
-                                      .arg(t.ink.left())
-                                      .arg(t.ink.top())
-                                      .arg(t.ink.width())
-                                      .arg(why))
-                            .toStdString());
+        found.push_back(
+            (what + u": \""_s + t.text + u"\" at "_s + at(t.ink) + u' ' + why).toStdString());
     };
     const QRectF picture(0, 0, TablePictureWidth, TablePictureHeight);
     for (size_t i = 0; i < d.pb.texts.size(); ++i) {
@@ -121,17 +109,10 @@ std::vector<std::string> faults(const Drawing &d)
             if (j != i && t.ink.intersects(d.pb.texts[j].ink))
                 fault(t, QStringLiteral("runs into \"%1\"").arg(d.pb.texts[j].text));
         for (const CellRect &c : d.rects)
-            if (c.Right > c.Left && t.ink.intersects(QRectF(QPointF(c.Left, c.Top),
-                                                            QPointF(c.Right + 1, c.Bottom + 1))))
-                fault(t, QStringLiteral("runs into the cell at %1,%2").arg(c.Left).arg(c.Top));
+            if (t.ink.intersects(box(c))) fault(t, u"runs into the cell at "_s + at(box(c)));
         if (t.ink.intersects(KeyCell)) fault(t, QStringLiteral("runs into the key cell"));
         for (const QRect &s : d.pb.shapes)
-            if (t.ink.intersects(QRectF(s)))
-                fault(t, QStringLiteral("runs into the shape at %1,%2 %3x%4")
-                             .arg(s.x())
-                             .arg(s.y())
-                             .arg(s.width())
-                             .arg(s.height()));
+            if (t.ink.intersects(QRectF(s))) fault(t, u"runs into the shape at "_s + at(s));
         bool onBanner = false;
         for (const QRect &banner : Banners)
             if (banner.contains(t.ink.center().toPoint())) {
@@ -141,9 +122,7 @@ std::vector<std::string> faults(const Drawing &d)
             }
         if (!onBanner)
             for (const QRect &p : d.pb.pictures)
-                if (t.ink.intersects(QRectF(p)))
-                    fault(t,
-                          QStringLiteral("runs into the picture at %1,%2").arg(p.x()).arg(p.y()));
+                if (t.ink.intersects(QRectF(p))) fault(t, u"runs into the picture at "_s + at(p));
     }
     return found;
 }
@@ -157,10 +136,10 @@ std::vector<std::string> faultsOfEveryDrawing()
     std::vector<std::string> all;
     const auto check = [&all](const QString &what, const ElementData &data, const TableView &view,
                               bool printing) {
-        Drawing d{what + (printing ? QStringLiteral(" on paper") : QString())};
-        draw(d, data, view, printing);
+        const Drawing d(data, view, printing);
         EXPECT_FALSE(d.pb.texts.empty()) << what.toStdString();
-        for (const std::string &f : faults(d))
+        for (const std::string &f :
+             faults(d, what + (printing ? QStringLiteral(" on paper") : QString())))
             all.push_back(f);
     };
     for (int v = 0; v < int(tableViews().size()); ++v)
@@ -188,11 +167,7 @@ protected:
 TEST_P(TableWordsFit, InTheirRoomInEveryViewOnScreenAndOnPaper)
 {
     ASSERT_EQ(Language::current(), QString::fromLatin1(GetParam()));
-    const std::vector<std::string> found = faultsOfEveryDrawing();
-    std::string report;
-    for (const std::string &f : found)
-        report += f + '\n';
-    EXPECT_TRUE(found.empty()) << found.size() << " faults:\n" << report;
+    EXPECT_EQ(faultsOfEveryDrawing(), std::vector<std::string>{});
 }
 
 // The words of every view on screen: texts outside the cells, without the
@@ -202,8 +177,7 @@ std::set<QString> wordsDrawn()
     const QRegularExpression shared(QStringLiteral("^([IVX]+[AB]?|.|[^A-Za-z]*)$"));
     std::set<QString> words;
     for (int v = 0; v < int(tableViews().size()); ++v) {
-        Drawing d{tableViews()[size_t(v)].name};
-        draw(d, shippedData(), TableView{v}, false);
+        const Drawing d(shippedData(), TableView{v});
         for (const DrawnText &t : d.pb.texts)
             if (!inCell(d, t.ink.topLeft() + QPointF(0.5, 0.5)) && !shared.match(t.text).hasMatch())
                 words.insert(t.text);
@@ -240,22 +214,19 @@ INSTANTIATE_TEST_SUITE_P(Languages, TableWordsFit, testing::Values("de", "fr", "
 TEST(TableFitCheck, CatchesWordsThatRunOutOfTheirRoom)
 {
     Language::use(QStringLiteral("de"));
-    Drawing d{QStringLiteral("made up")};
-    draw(d, shippedData(), {}, false);
+    const Drawing d;
     Language::use({});
-    ASSERT_EQ(faults(d), std::vector<std::string>{});
+    ASSERT_EQ(faults(d, {}), std::vector<std::string>{});
     // The faults that name the word, once it is added to the picture.
     const auto added = [&d](const QString &text, double x, double y, bool bold = false) {
-        Drawing copy{d.what};
-        copy.pb = d.pb;
-        copy.rects = d.rects;
+        Drawing copy = d;
         copy.pb.setFontSize(8);
         copy.pb.setFontBold(bold);
         copy.pb.setCurrentX(x);
         copy.pb.setCurrentY(y);
         copy.pb.print(text);
         std::string all;
-        for (const std::string &f : faults(copy))
+        for (const std::string &f : faults(copy, {}))
             if (f.find('"' + text.toStdString() + '"') != std::string::npos) all += f + '\n';
         return all;
     };

@@ -3,28 +3,38 @@
 #include "creatept.h"
 #include "testdata.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace tablefixture {
 
-// The table drawn as the window draws it on screen (into pb), or as printing
-// draws it (into a white 800 x 520 pbprt in the 9.75-point entry font).
-struct Drawn
+// The table drawn in view as the window draws it on screen (at scale), or as
+// printing draws it: into a white 800 x 520 picture in the 9.75-point entry font.
+template <class S = Surface> struct Drawn
 {
     ElementData data;
-    Surface pb;
+    S pb;
     CellRects rects{};
     PTLayout layout;
 
-    explicit Drawn(ElementData d = shippedData(), bool printing = false)
+    explicit Drawn(ElementData d = shippedData(), const TableView &view = {}, bool printing = false,
+                   double scale = 1.0)
         : data(std::move(d)),
-          pb(printing ? 800 : 239, printing ? 520 : 231, printing ? ColourWhite : 0xDCCCAB)
+          pb(printing ? 800 : 239, printing ? 520 : 231, printing ? ColourWhite : 0xDCCCAB, scale)
     {
-        pb.setFontName(QStringLiteral("Arial"));
         pb.setFontSize(printing ? 9.75 : 8.25);
         pb.setForeColor(ColourBlack);
-        layout = CreatePT(pb, printing, data, tableArtwork(), rects);
+        layout = CreatePT(pb, printing, data, tableArtwork(scale), rects, {0, 37}, view);
+    }
+    // A pixel of element z's cell clear of its words and state symbol.
+    Colour cell(int z) const { return pb.pixel(rects[z].Left + 3, rects[z].Top + 30); }
+    // How many pixels of colour c lie where the cell's symbol is written.
+    int inSymbol(int z, Colour c) const
+    {
+        int n = 0;
+        for (int y = rects[z].Top + 14; y <= rects[z].Top + 30; ++y)
+            for (int x = rects[z].Left + 6; x <= rects[z].Left + 34; ++x)
+                n += pb.pixel(x, y) == c;
+        return n;
     }
 };
 

@@ -131,7 +131,6 @@ TEST(TableColouring, DensitiesInOneUnit)
         data.ElementTable[z].DensityUnit = QString::fromUtf16(densities[z - 1].second);
     }
     const TableColouring c({viewNamed("density")}, data, classColours());
-    EXPECT_EQ(tableViews()[4].value(data.ElementTable[1]), 0.001);
     EXPECT_EQ(std::tuple(c.scale().low, c.scale().high, c.scale().log),
               std::tuple(0.001, 10.0, true));
     EXPECT_EQ(std::tuple(c.cellColour(data.ElementTable[1]), c.cellColour(data.ElementTable[2]),
@@ -157,7 +156,6 @@ TEST(Block, FromThePlaceInTheTable)
         ++counts[elementBlock(shippedData().ElementTable[z])];
     EXPECT_EQ(counts, (std::map<Block, int>{
                           {Block::S, 14}, {Block::P, 36}, {Block::D, 38}, {Block::F, 30}}));
-    EXPECT_EQ(elementBlock(shippedData().ElementTable[2]), Block::S) << "helium";
 }
 
 TEST(Phase, AtTheMeltingAndBoilingPointsAndWhereThePointsDoNotDecide)
@@ -315,18 +313,10 @@ TEST(CellInk, LightWordsOnDarkFillsAndTheClassesKeepTheirs)
 
 TEST(KeyNumberText, FourSignificantDigitsNoExponent)
 {
-    const std::pair<double, const char *> numbers[] = {{0.0000899, "0.0000899"},
-                                                       {22.57, "22.57"},
-                                                       {5869, "5869"},
-                                                       {294, "294"},
-                                                       {1.008, "1.008"},
-                                                       {55.846, "55.85"},
-                                                       {0.00361, "0.00361"},
-                                                       {430, "430"},
-                                                       {0.5, "0.5"},
-                                                       {1234.56, "1235"}};
-    for (const auto &[value, text] : numbers)
-        EXPECT_EQ(keyNumberText(value), text) << value;
+    // Those already short read back as written; longer ones are rounded.
+    for (const char *text : {"0.0000899", "22.57", "5869", "294", "1.008", "0.00361", "430", "0.5"})
+        EXPECT_EQ(keyNumberText(QString::fromLatin1(text).toDouble()), text) << text;
+    EXPECT_EQ(keyNumberText(55.846) + u' ' + keyNumberText(1234.56), "55.85 1235");
 }
 
 } // namespace
